@@ -1,0 +1,2 @@
+// quelmar-cli.
+int main() { return 0; }

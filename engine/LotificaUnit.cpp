@@ -1,0 +1,2 @@
+// The lot-sizing engine.
+#include "LotificaUnit.h"

@@ -1,0 +1,2 @@
+// Ejecucion
+#include "Ejecucion.h"

@@ -1,0 +1,2 @@
+// Estadisticas
+#include "Estadisticas.h"

@@ -1,0 +1,2 @@
+// Generador
+#include "Generador.h"

@@ -1,0 +1,32 @@
+// The experiments' pseudo-random generator: one 32-bit state, S := S * 134775813 + 1, each draw
+// S / 2^32. Draws come through FuenteSorteos so that tests can give them.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+class FuenteSorteos {
+public:
+    virtual ~FuenteSorteos() = default;
+    // Seeds the source at the start of a run.
+    virtual void Sembrar() = 0;
+    // The next draw r, 0 <= r < 1, in extended precision.
+    virtual long double Sorteo() = 0;
+};
+
+class Generador : public FuenteSorteos {
+public:
+    // Without a fixed seed every Sembrar takes the low 32 bits of the monotonic clock.
+    explicit Generador(std::optional<std::uint32_t> semillaFija = std::nullopt)
+        : semillaFija_(semillaFija) {}
+
+    void Sembrar() override;
+    long double Sorteo() override;
+
+    std::uint32_t Estado() const { return estado_; }
+    void PonerEstado(std::uint32_t estado) { estado_ = estado; }
+
+private:
+    std::optional<std::uint32_t> semillaFija_;
+    std::uint32_t estado_ = 0;
+};

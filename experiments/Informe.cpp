@@ -1,0 +1,2 @@
+// Informe
+#include "Informe.h"

@@ -1,0 +1,2 @@
+// ProblemaAleatorio
+#include "ProblemaAleatorio.h"

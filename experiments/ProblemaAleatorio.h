@@ -1,0 +1,49 @@
+// The experiments window's twelve parameter texts and the drawing of one random problem from
+// them, draw by draw in a fixed order.
+#pragma once
+
+#include "Generador.h"
+#include "LotificaUnit.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+struct TextosExperimento {
+    QString NPMin, NPMax, NBMin, NBMax, EProbNB, TsMin, TsMax, CEMin, CeMax, CECpMin, CeCpMax,
+        NExp;
+    // The window's defaults, the reals written in the user's locale ("0,5" in Spanish).
+    static TextosExperimento PorDefecto();
+    bool operator==(const TextosExperimento&) const = default;
+};
+
+struct ProblemaAleatorio {
+    std::int32_t N = 0;
+    std::int32_t Ts = 0;
+    double Ce = 0;
+    double Cp = 0;
+    TTablaMRP Tabla; // NB of periods 1 to N drawn; D, RP, NN, RPPL, PPL of periods 1 to N zero
+};
+
+// Draws one problem. The fields are converted as the draws need them, so a field that does not
+// convert throws EConvertError at that point: NPMax, NPMin, TsMax, TsMin, EProbNB, CEMin,
+// CeMax, CECpMin, CeCpMax, then NBMin and NBMax at the first requirement.
+void GenerarProblema(const TextosExperimento& textos, FuenteSorteos& sorteos,
+                     ProblemaAleatorio& problema);
+
+// The same draws from fields converted once; the run uses it after its first experiment, since
+// nothing can change the fields while it runs.
+struct ParametrosExperimento {
+    std::int32_t NPMin, NPMax, TsMin, TsMax;
+    double NBMin, NBMax, EProbNB, CEMin, CeMax, CECpMin, CeCpMax;
+    // Converts every field but NExp, in the order GenerarProblema meets them.
+    static ParametrosExperimento Convertir(const TextosExperimento& textos);
+};
+void GenerarProblema(const ParametrosExperimento& parametros, FuenteSorteos& sorteos,
+                     ProblemaAleatorio& problema);
+
+// Before a run: the warning that refuses the fields that could only make the run write outside
+// the table or end early, naming the field; nothing when the run may start. Fields that do not
+// convert are left to the run, which reports them where it meets them.
+std::optional<QString> ComprobarParametros(const TextosExperimento& textos);

@@ -1,0 +1,2 @@
+// Traza
+#include "Traza.h"

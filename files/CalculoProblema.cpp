@@ -1,0 +1,2 @@
+// CalculoProblema
+#include "CalculoProblema.h"

@@ -1,0 +1,2 @@
+// FicheroProblema
+#include "FicheroProblema.h"

@@ -1,0 +1,33 @@
+// The .lot problem file: nine lines in Windows-1252 with CR LF ends, six labelled parameter
+// lines and the grid rows NB, D and RP of periods 1 to N.
+#pragma once
+
+#include "TextosProblema.h"
+#include "TextosCelda.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// The bytes of the problem. Throws EConvertError when the number of periods is not an integer.
+QByteArray TextoProblema(const TextosProblema& problema, const TextosCelda& celdas);
+
+// A problem file read and converted in full, before anything of the window changes.
+struct ProblemaLeido {
+    QString NPeriodos, TS, SS, CE, CP; // the values of lines 1 to 5, unchanged
+    std::int32_t Metodo = 0;           // line 6, kept within -1 to 6
+    std::int32_t N = 0;                // the number of periods of line 1
+    // Row r (0 NB, 1 D, 2 RP): the texts to store in columns 1, 2, ... max(N, 1), where "0"
+    // has already become empty.
+    std::array<QStringList, 3> filas;
+};
+
+// Reads the bytes of a problem file. Throws EConvertError for a line 6 or a line 1 that is not
+// an integer (in that order).
+ProblemaLeido LeerTextoProblema(const QByteArray& bytes);
+
+// Stores the problem into the fields and cells: lines 1 to 6 into the problem, the rows into
+// grid rows 1 to 3. Leaves everything else as it was.
+void AplicarProblema(const ProblemaLeido& leido, TextosProblema& problema, TextosCelda& celdas);

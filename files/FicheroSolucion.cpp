@@ -1,0 +1,2 @@
+// FicheroSolucion
+#include "FicheroSolucion.h"

@@ -1,0 +1,2 @@
+// Ansi
+#include "Ansi.h"

@@ -1,0 +1,2 @@
+// Errores
+#include "Errores.h"

@@ -1,0 +1,2 @@
+// Ficheros
+#include "Ficheros.h"

@@ -1,0 +1,42 @@
+// Reading and writing whole files, and a buffered output file for long traces. Every failure
+// throws EInOutError with the system's error code.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <vector>
+
+// Reads the whole file.
+QByteArray LeerFichero(const QString& ruta);
+
+// Writes the whole file so that a failure never destroys the file that was there: the bytes go
+// to a temporary file beside it, which replaces the old one only once it is complete.
+void EscribirFicheroSeguro(const QString& ruta, const QByteArray& bytes);
+
+// An output file written through a buffer; Abrir empties an existing file or creates it.
+class SalidaFichero {
+public:
+    SalidaFichero() = default;
+    ~SalidaFichero(); // closes without reporting
+    SalidaFichero(const SalidaFichero&) = delete;
+    SalidaFichero& operator=(const SalidaFichero&) = delete;
+
+    void Abrir(const QString& ruta);
+    void Escribir(const char* datos, std::size_t n);
+    void Escribir(const QByteArray& bytes) { Escribir(bytes.constData(), std::size_t(bytes.size())); }
+    void Cerrar(); // writes what is buffered and closes; reports a failure
+    bool Abierto() const { return fd_ >= 0; }
+
+private:
+    void Vaciar();
+    int fd_ = -1;
+    std::vector<char> buffer_;
+};
+
+// Test seam: every write(2) of this layer goes through this function. Returns the previous one.
+using FuncionWrite = ssize_t (*)(int fd, const void* datos, std::size_t n);
+FuncionWrite CambiarFuncionWrite(FuncionWrite nueva);

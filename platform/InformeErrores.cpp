@@ -1,0 +1,2 @@
+// InformeErrores
+#include "InformeErrores.h"

@@ -1,0 +1,2 @@
+// Numeros
+#include "Numeros.h"

@@ -1,0 +1,2 @@
+// PlataformaQt
+#include "PlataformaQt.h"

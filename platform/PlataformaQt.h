@@ -1,0 +1,17 @@
+// The platform interface as the real program has it: Qt's message boxes, file, print and
+// page-setup dialogs, and the desktop services.
+#pragma once
+
+#include "Plataforma.h"
+
+class PlataformaQt : public Plataforma {
+public:
+    void Aviso(QWidget* padre, const QString& texto) override;
+    void InformeError(QWidget* padre, const QString& mensaje) override;
+    std::optional<QString> ElegirFichero(QWidget* padre, DialogoFichero& dialogo) override;
+    bool DialogoImprimir(QWidget* padre, QPrinter& impresora) override;
+    void ConfigurarImpresora(QWidget* padre, QPrinter& impresora) override;
+    int EjecutarModal(QDialog& dialogo) override;
+    void AbrirUrl(const QUrl& direccion) override;
+    bool EnviarCorreo(const QString& cuerpo) override;
+};

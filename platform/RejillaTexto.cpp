@@ -1,0 +1,2 @@
+// RejillaTexto
+#include "RejillaTexto.h"

@@ -1,0 +1,48 @@
+// The string grid: text cells addressed (column, row) from 0, row 0 and column 0 fixed, editing
+// in place, and a key-down notification. Its texts outlive changes of its row and column counts.
+#pragma once
+
+#include "TextosCelda.h"
+
+#include <QTableView>
+
+class ModeloRejilla;
+class QPainter;
+
+class RejillaTexto : public QTableView {
+    Q_OBJECT
+public:
+    static constexpr int AnchoColumnaDefecto = 40;
+    static constexpr int AltoFilaDefecto = 20;
+
+    explicit RejillaTexto(QWidget* padre = nullptr);
+    ~RejillaTexto() override;
+
+    QString Celda(int columna, int fila) const;
+    void PonerCelda(int columna, int fila, const QString& texto);
+    const TextosCelda& Textos() const;
+    void PonerTextos(const TextosCelda& textos); // replaces every text at once
+
+    int Columnas() const;
+    void PonerColumnas(int columnas); // at least 2: the fixed column and one more
+    int Filas() const;
+    void PonerFilas(int filas);       // at least 2: the fixed row and one more
+
+    int ColumnaActual() const;
+    int FilaActual() const;
+    void PonerCeldaActual(int columna, int fila);
+
+    // Paints the grid as it shows on screen, scaled from screen pixels to the painter's device.
+    void Pintar(QPainter& pintor, QPointF origen);
+
+signals:
+    // A key went down while the grid had the focus; Enter also while a cell was being edited,
+    // once the edit has been committed. The key is not consumed.
+    void TeclaPulsada(int tecla);
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+
+private:
+    ModeloRejilla* modelo_;
+};

@@ -1,0 +1,2 @@
+// TextosCelda
+#include "TextosCelda.h"

@@ -1,0 +1,2 @@
+// Placeholder until the engine tests land.
+#include <gtest/gtest.h>
