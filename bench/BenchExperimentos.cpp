@@ -1,0 +1,2 @@
+// Placeholder.
+#include <benchmark/benchmark.h>
