@@ -1,2 +1,26 @@
-// Placeholder.
+// A whole run of a million experiments with the window's default fields, trace file included.
+#include "Ejecucion.h"
+
+#include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
+
+namespace {
+
+void EjecucionDeUnMillon(benchmark::State& estado) {
+    QTemporaryDir carpeta;
+    const QString traza = carpeta.filePath(QStringLiteral("traza.txt"));
+    auto textos = TextosExperimento::PorDefecto();
+    textos.NExp = QStringLiteral("1000000");
+    Generador generador(20240601);
+    DatosExperimentos datos;
+    for (auto _ : estado) {
+        const QStringList informe = EjecutarExperimentos(textos, traza, generador, datos, {});
+        benchmark::DoNotOptimize(informe);
+    }
+    estado.counters["segundos_informados"] = datos.Segundos;
+}
+
+} // namespace
+
+BENCHMARK(EjecucionDeUnMillon)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();

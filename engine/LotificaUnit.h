@@ -49,15 +49,18 @@ inline constexpr TipoLotificacion LotificacionMinimoCosteUnitario = 4;
 inline constexpr TipoLotificacion LotificacionSilverMeal = 5;
 inline constexpr TipoLotificacion LotificacionMejor = 6;
 
-// Contract of every entry point: NPeriodos from 1 to MaxPeriodos and TS of 0 or more; within it
-// nothing outside entries 1 to NPeriodos + 1 is ever written. Nothing allocates. Arithmetic
-// failures throw the errors of ErroresCalculo.h; no result is ever an infinity or a NaN.
+// Contract of every entry point: NPeriodos from 1 to MaxPeriodos and TS of 0 or more (any
+// size: a lead time beyond the horizon plans nothing). Callers refuse other input before they
+// call; given it anyway, every entry point returns at once and writes nothing at all. Within the
+// contract nothing outside entries 1 to NPeriodos + 1 is ever written, RPPL[1..TS] and
+// PPL[NPeriodos-TS+1..NPeriodos] keep the caller's values, and nothing allocates. Inputs must be
+// finite; arithmetic failures throw the errors of ErroresCalculo.h, leaving the records as far
+// as the work got, and no stored result is ever an infinity or a NaN.
 
 // Plans Tabla with the method of code Metodo. Code 6 writes the code of the winning method
 // (0 to 5) into MetodoElegido; codes 0 to 5 leave it alone; any other code changes nothing.
 void Lotificar(TipoLotificacion Metodo, std::int32_t NPeriodos, std::int32_t TS, double SS,
-               double CE, double CP, bool Redondear, TTablaMRP& Tabla,
-               std::int32_t& MetodoElegido);
+               double CE, double CP, bool Redondear, TTablaMRP& Tabla, std::int32_t& MetodoElegido);
 
 // Prices the plan of Tabla: entries 1 to N + 1 of the three cost rows.
 void CalcularCostes(std::int32_t NPeriodos, const TTablaMRP& Tabla, double CE, double CP,
@@ -66,10 +69,12 @@ void CalcularCostes(std::int32_t NPeriodos, const TTablaMRP& Tabla, double CE, d
 // Recomputes NN, RPPL and D from the releases in PPL.
 void Reproyectar(std::int32_t NPeriodos, std::int32_t TS, double SS, TTablaMRP& Tabla);
 
-// Nets one period (from 1).
+// Nets one period (from 1); a period outside 1 to MaxPeriodos does nothing.
 void NecesidadNeta(std::int32_t Periodo, TTablaMRP& Tabla, double SS);
 
-// The method routines, reached through Lotificar.
+// The method routines, reached through Lotificar. They expect NN, RPPL and PPL zero on entry.
+// MejorMetodo writes its choice (0 to 5) into MetodoElegido as it goes, so after a failure it
+// holds the cheapest of the methods priced until then.
 void LoteALote(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
                TTablaMRP& Tabla);
 void LoteEOQ(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
@@ -78,8 +83,8 @@ void LotePOQ(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, doub
              TTablaMRP& Tabla);
 void MinimoCosteTotal(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
                       TTablaMRP& Tabla);
-void MinimoCosteUnitario(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE,
-                         double CP, TTablaMRP& Tabla);
+void MinimoCosteUnitario(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
+                         TTablaMRP& Tabla);
 void SilverMeal(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
                 TTablaMRP& Tabla);
 void MejorMetodo(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,

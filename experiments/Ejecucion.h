@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTime>
 
+#include <cstdint>
 #include <functional>
 
 // What a run leaves behind; it lives as long as the window that owns it.
@@ -29,7 +30,12 @@ struct ProgresoEjecucion {
 };
 
 // Runs the experiments and returns the report lines. A failure throws at once, with the trace
-// file already closed; what was done stays done and no report is made.
+// file already closed; what was done stays done and no report is made. The caller refuses the
+// fields with ComprobarParametros first.
 QStringList EjecutarExperimentos(const TextosExperimento& textos, const QString& ficheroTraza,
                                  FuenteSorteos& sorteos, DatosExperimentos& datos,
                                  const ProgresoEjecucion& progreso);
+
+// The progress bar's position after experiment k of nExp (above 0): round(100 * k / nExp), halves
+// to even, exact for every 32-bit count.
+int PosicionProgreso(std::int64_t k, std::int32_t nExp);

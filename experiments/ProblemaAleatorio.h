@@ -11,8 +11,7 @@
 #include <optional>
 
 struct TextosExperimento {
-    QString NPMin, NPMax, NBMin, NBMax, EProbNB, TsMin, TsMax, CEMin, CeMax, CECpMin, CeCpMax,
-        NExp;
+    QString NPMin, NPMax, NBMin, NBMax, EProbNB, TsMin, TsMax, CEMin, CeMax, CECpMin, CeCpMax, NExp;
     // The window's defaults, the reals written in the user's locale ("0,5" in Spanish).
     static TextosExperimento PorDefecto();
     bool operator==(const TextosExperimento&) const = default;
@@ -28,7 +27,10 @@ struct ProblemaAleatorio {
 
 // Draws one problem. The fields are converted as the draws need them, so a field that does not
 // convert throws EConvertError at that point: NPMax, NPMin, TsMax, TsMin, EProbNB, CEMin,
-// CeMax, CECpMin, CeCpMax, then NBMin and NBMax at the first requirement.
+// CeMax, CECpMin, CeCpMax, then NBMin and NBMax at the first requirement. Entry N + 1 of every
+// row is zeroed too, so a problem drawn over a larger one hands the engine nothing of it. A drawn
+// N outside 1 to 99 (bounds ComprobarParametros refuses) throws std::out_of_range with that
+// warning before anything is written; a ratio of 0 throws the engine's division errors.
 void GenerarProblema(const TextosExperimento& textos, FuenteSorteos& sorteos,
                      ProblemaAleatorio& problema);
 

@@ -27,13 +27,13 @@ inline const QString AvisoTiempoSuministro =
 bool HayNecesidadBruta(const TextosProblema& problema, const TextosCelda& celdas);
 
 // Fills the records from the grid: NB and RP of periods 1 to N, D of period 1 and, when Manual,
-// PPL of periods 1 to N; everything else 0. N must lie within 1 to MaxPeriodos.
+// PPL of periods 1 to N; everything else 0. Periods beyond MaxPeriodos are not read.
 void LeerTabla(const TextosProblema& problema, const TextosCelda& celdas, bool Manual,
                TTablaMRP& Tabla, TCostesMRP& Costes);
 
 // Writes both records into grid rows 1 to 9, columns 1 to N + 1; exactly 0 gives an empty cell.
-void MostrarTabla(const TextosProblema& problema, const TTablaMRP& Tabla,
-                  const TCostesMRP& Costes, TextosCelda& celdas);
+void MostrarTabla(const TextosProblema& problema, const TTablaMRP& Tabla, const TCostesMRP& Costes,
+                  TextosCelda& celdas);
 
 // "Calcular" (LotificacinSeleccionada1Click): the checks and their warnings in order, then
 // CalcularSeleccionada. Returns true when the grid was rewritten. Conversion and arithmetic
@@ -46,8 +46,9 @@ bool ComandoCalculoManual(const TextosProblema& problema, TextosCelda& celdas,
                           const Avisar& avisar);
 
 // Plans with the selected method, prices the plan and writes it into the cells; after
-// "Mejor de las anteriores" problema.Metodo becomes the method chosen. A negative lead time is
-// refused with a warning. Returns true when the grid was rewritten.
+// "Mejor de las anteriores" problema.Metodo becomes the method chosen. A horizon outside 1 to
+// MaxPeriodos or a negative lead time is refused with a warning. Returns true when the grid was
+// rewritten.
 bool CalcularSeleccionada(TextosProblema& problema, TextosCelda& celdas, const Avisar& avisar);
 
 // Projects and prices the releases typed in the PPL row; the method is not used.

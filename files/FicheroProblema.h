@@ -2,14 +2,15 @@
 // lines and the grid rows NB, D and RP of periods 1 to N.
 #pragma once
 
-#include "TextosProblema.h"
 #include "TextosCelda.h"
+#include "TextosProblema.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <array>
+#include <cstdint>
 
 // The bytes of the problem. Throws EConvertError when the number of periods is not an integer.
 QByteArray TextoProblema(const TextosProblema& problema, const TextosCelda& celdas);
@@ -20,7 +21,8 @@ struct ProblemaLeido {
     std::int32_t Metodo = 0;           // line 6, kept within -1 to 6
     std::int32_t N = 0;                // the number of periods of line 1
     // Row r (0 NB, 1 D, 2 RP): the texts to store in columns 1, 2, ... max(N, 1), where "0"
-    // has already become empty.
+    // has already become empty. All three are empty when N is above MaxPeriodos, a horizon the
+    // window refuses.
     std::array<QStringList, 3> filas;
 };
 

@@ -1,2 +1,81 @@
-// PlataformaQt
+// PlataformaQt: the real dialogs. Qt's own file dialog rather than the desktop's, so that the
+// filter, default extension and preselected name behave alike on every system.
 #include "PlataformaQt.h"
+
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+const QString Titulo = QStringLiteral("Quelmar");
+} // namespace
+
+void PlataformaQt::Aviso(QWidget* padre, const QString& texto) {
+    QMessageBox::warning(padre, Titulo, texto, QMessageBox::Ok);
+}
+
+void PlataformaQt::InformeError(QWidget* padre, const QString& mensaje) {
+    QMessageBox::critical(padre, Titulo, mensaje, QMessageBox::Ok);
+}
+
+std::optional<QString> PlataformaQt::ElegirFichero(QWidget* padre, DialogoFichero& dialogo) {
+    QFileDialog ventana(padre);
+    ventana.setOption(QFileDialog::DontUseNativeDialog);
+    const bool guardar = dialogo.tipo == DialogoFichero::Tipo::Guardar;
+    ventana.setAcceptMode(guardar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // Replacing a file and naming one not yet there are the program's decisions, not the dialog's.
+    ventana.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!guardar)
+        ventana.setFileMode(dialogo.admiteInexistente ? QFileDialog::AnyFile
+                                                      : QFileDialog::ExistingFile);
+    if (!dialogo.filtro.isEmpty()) ventana.setNameFilter(dialogo.filtro);
+    ventana.setDefaultSuffix(dialogo.extensionDefecto);
+    if (!dialogo.nombre.isEmpty()) {
+        const QFileInfo anterior(dialogo.nombre);
+        ventana.setDirectory(anterior.absolutePath());
+        ventana.selectFile(anterior.fileName());
+    }
+    if (ventana.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList elegidos = ventana.selectedFiles();
+    if (elegidos.isEmpty()) return std::nullopt;
+    dialogo.nombre = elegidos.constFirst();
+    return dialogo.nombre;
+}
+
+bool PlataformaQt::DialogoImprimir(QWidget* padre, QPrinter& impresora) {
+    QPrintDialog dialogo(&impresora, padre);
+    dialogo.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintSelection);
+    dialogo.setMinMax(0, 0);
+    return dialogo.exec() == QDialog::Accepted;
+}
+
+void PlataformaQt::ConfigurarImpresora(QWidget* padre, QPrinter& impresora) {
+    QPageSetupDialog dialogo(&impresora, padre);
+    dialogo.exec();
+}
+
+int PlataformaQt::EjecutarModal(QDialog& dialogo) {
+    return dialogo.exec();
+}
+
+void PlataformaQt::AbrirUrl(const QUrl& direccion) {
+    QDesktopServices::openUrl(direccion);
+}
+
+bool PlataformaQt::EnviarCorreo(const QString& cuerpo) {
+    return QDesktopServices::openUrl(UrlCorreo(cuerpo));
+}
+
+// Mail addresses want line breaks in a body as CR LF, and every reserved character encoded, so
+// that "&" or "=" in the text cannot end the body early.
+QUrl PlataformaQt::UrlCorreo(const QString& cuerpo) {
+    QString lineas = cuerpo;
+    lineas.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lineas.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return QUrl::fromEncoded("mailto:?body=" + QUrl::toPercentEncoding(lineas), QUrl::StrictMode);
+}

@@ -14,4 +14,7 @@ public:
     int EjecutarModal(QDialog& dialogo) override;
     void AbrirUrl(const QUrl& direccion) override;
     bool EnviarCorreo(const QString& cuerpo) override;
+
+    // The mailto: address that opens a new message without recipient or subject.
+    static QUrl UrlCorreo(const QString& cuerpo);
 };

@@ -26,7 +26,7 @@ public:
     int Columnas() const;
     void PonerColumnas(int columnas); // at least 2: the fixed column and one more
     int Filas() const;
-    void PonerFilas(int filas);       // at least 2: the fixed row and one more
+    void PonerFilas(int filas); // at least 2: the fixed row and one more
 
     int ColumnaActual() const;
     int FilaActual() const;
@@ -37,12 +37,15 @@ public:
 
 signals:
     // A key went down while the grid had the focus; Enter also while a cell was being edited,
-    // once the edit has been committed. The key is not consumed.
+    // once the edit has been committed. The key is not consumed. The keypad's Enter comes as
+    // Qt::Key_Return.
     void TeclaPulsada(int tecla);
 
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:
+    void asegurarCeldaActual();
+
     ModeloRejilla* modelo_;
 };

@@ -1,1 +1,283 @@
-// MainUnit
+// The main window: its construction, the fields and the grid, the calculation commands and the
+// windows it opens. The file and print commands are in MainUnitFicheros.cpp.
+#include "MainUnit.h"
+
+#include "CalculoProblema.h"
+#include "InformeErrores.h"
+#include "Numeros.h"
+#include "RejillaTexto.h"
+#include "ui_MainUnit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <map>
+
+namespace {
+
+constexpr int FilasConCostes = FilaCTotal + 1;
+constexpr int FilasSinCostes = FilaPPL + 1;
+constexpr int AnchoPanel1 = 228;
+constexpr QSize TamanoBoton{79, 39};
+constexpr int AltoBarra = 43;
+
+QString Texto(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+DialogoFichero Dialogo(DialogoFichero::Tipo tipo, const QString& filtro, const QString& extension) {
+    DialogoFichero dialogo;
+    dialogo.tipo = tipo;
+    dialogo.filtro = filtro;
+    dialogo.extensionDefecto = extension;
+    // No check that the chosen file exists: opening a missing one reports "File not found".
+    dialogo.admiteInexistente = tipo == DialogoFichero::Tipo::Abrir;
+    return dialogo;
+}
+
+const QString FiltroProblema = QStringLiteral("Problema de lotificación (*.lot)");
+const QString FiltroSolucion = QStringLiteral("Solución de lotificación (*.sol)");
+
+} // namespace
+
+TFormMain::TFormMain(Plataforma& plataforma, QWidget* padre)
+    : QMainWindow(padre), plataforma_(plataforma), ui_(std::make_unique<Ui::TFormMain>()),
+      RadioGroupLotificacion_(new QButtonGroup(this)),
+      SaveDialogProb_(
+          Dialogo(DialogoFichero::Tipo::Guardar, FiltroProblema, QStringLiteral("lot"))),
+      OpenDialogProb_(Dialogo(DialogoFichero::Tipo::Abrir, FiltroProblema, QStringLiteral("lot"))),
+      SaveDialogSol_(
+          Dialogo(DialogoFichero::Tipo::Guardar, FiltroSolucion, QStringLiteral("sol"))) {
+    ui_->setupUi(this);
+    ui_->Splitter1->setSizes({AnchoPanel1, width() - AnchoPanel1});
+    ui_->Splitter1->setStretchFactor(0, 0);
+    ui_->Splitter1->setStretchFactor(1, 1);
+
+    // The item's index is the method's code.
+    RadioGroupLotificacion_->setObjectName(QStringLiteral("GrupoLotificacion"));
+    const QList<QRadioButton*> metodos = {ui_->RadioLoteALote,
+                                          ui_->RadioEOQ,
+                                          ui_->RadioPOQ,
+                                          ui_->RadioMinimoCosteTotal,
+                                          ui_->RadioMinimoCosteUnitario,
+                                          ui_->RadioSilverMeal,
+                                          ui_->RadioMejor};
+    for (int codigo = 0; codigo < metodos.size(); ++codigo)
+        RadioGroupLotificacion_->addButton(metodos[codigo], codigo);
+
+    CrearOrdenes();
+
+    connect(ui_->EditNPeriodos, &QLineEdit::textChanged, this, [this](const QString& texto) {
+        Protegido(plataforma_, this, [&] { EditNPeriodosChange(texto); });
+    });
+    for (QCheckBox* casilla : {ui_->CheckBoxCostes, ui_->CheckBoxRedondear})
+        connect(casilla, &QCheckBox::clicked, this,
+                [this] { Ejecutar(&TFormMain::CheckBoxCostesClick); });
+    connect(ui_->SG, &RejillaTexto::TeclaPulsada, this,
+            [this](int tecla) { Protegido(plataforma_, this, [&] { SGKeyDown(tecla); }); });
+
+    Ejecutar(&TFormMain::FormCreate);
+}
+
+TFormMain::~TFormMain() = default;
+
+void TFormMain::PonerVentanas(QWidget& FormExp, QDialog& AboutBox) {
+    FormExp_ = &FormExp;
+    AboutBox_ = &AboutBox;
+}
+
+// Menus and tool bar from the one table; a menu item and its tool button share the handler but
+// not their state, since only the menu items are ever disabled.
+void TFormMain::CrearOrdenes() {
+    QMenuBar* MainMenu1 = menuBar();
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    std::map<LugarOrden, QMenu*> menus;
+    for (const MenuMain& menu : MenusMain()) {
+        QMenu* nuevo = MainMenu1->addMenu(Texto(menu.texto));
+        nuevo->setObjectName(Texto(menu.nombre));
+        menus[menu.lugar] = nuevo;
+    }
+
+    auto* ToolBar1 = new QToolBar(this);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->toggleViewAction()->setEnabled(false);
+    ToolBar1->setIconSize(QSize(16, 16));
+    ToolBar1->setFixedHeight(AltoBarra);
+    addToolBar(Qt::TopToolBarArea, ToolBar1);
+
+    for (const OrdenMain& orden : OrdenesMain()) {
+        const bool enBarra = orden.lugar == LugarOrden::BarraHerramientas;
+        if (!orden.nombre) {
+            if (enBarra)
+                ToolBar1->addSeparator();
+            else
+                menus.at(orden.lugar)->addSeparator();
+            continue;
+        }
+        const QIcon imagen = orden.imagen ? QIcon(Texto(orden.imagen)) : QIcon();
+        const ManejadorMain manejador = orden.manejador;
+        if (enBarra) {
+            auto* boton = new QToolButton(ToolBar1);
+            boton->setObjectName(Texto(orden.nombre));
+            boton->setText(Texto(orden.texto));
+            boton->setIcon(imagen);
+            boton->setToolTip(orden.pista ? Texto(orden.pista) : QString());
+            boton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+            boton->setFixedSize(TamanoBoton);
+            boton->setEnabled(orden.habilitada);
+            connect(boton, &QToolButton::clicked, this, [this, manejador] { Ejecutar(manejador); });
+            ToolBar1->addWidget(boton);
+        } else {
+            QAction* accion = menus.at(orden.lugar)->addAction(imagen, Texto(orden.texto));
+            accion->setObjectName(Texto(orden.nombre));
+            accion->setEnabled(orden.habilitada);
+            connect(accion, &QAction::triggered, this, [this, manejador] { Ejecutar(manejador); });
+        }
+    }
+}
+
+void TFormMain::Ejecutar(ManejadorMain orden) {
+    Protegido(plataforma_, this, [this, orden] { (this->*orden)(); });
+}
+
+void TFormMain::FormCreate() {
+    Inicializar();
+}
+
+// A new problem. The whole text store is replaced, so nothing of the previous problem survives
+// in hidden cost rows or in columns beyond the new horizon.
+void TFormMain::Inicializar() {
+    const TextosProblema defecto;
+    PonerCampos(defecto);
+    const std::int32_t n = StrToInt(ui_->EditNPeriodos->text());
+    ui_->SG->PonerTextos(CeldasIniciales(n));
+    ui_->SG->PonerFilas(ui_->CheckBoxCostes->isChecked() ? FilasConCostes : FilasSinCostes);
+    ui_->SG->PonerColumnas(n + 2);
+    NumerarPeriodos();
+    FicheroProblema_.clear();
+    FicheroSolucion_.clear();
+}
+
+void TFormMain::NumerarPeriodos() {
+    for (int columna = 1; columna <= ui_->SG->Columnas() - 2; ++columna)
+        ui_->SG->PonerCelda(columna, 0, QString::number(columna));
+}
+
+// The grid follows N only within the horizon the records can hold; the calculations refuse
+// any other N with a warning.
+void TFormMain::EditNPeriodosChange(const QString& texto) {
+    if (texto.isEmpty()) return;
+    const std::int32_t n = StrToInt(texto);
+    if (n < 0 || n > MaxPeriodos) return;
+    ui_->SG->PonerColumnas(n + 2);
+    NumerarPeriodos();
+}
+
+void TFormMain::CheckBoxCostesClick() {
+    ui_->SG->PonerFilas(ui_->CheckBoxCostes->isChecked() ? FilasConCostes : FilasSinCostes);
+}
+
+void TFormMain::SGKeyDown(int tecla) {
+    if (tecla != Qt::Key_Return) return;
+    RejillaTexto& SG = *ui_->SG;
+    if (SG.ColumnaActual() < SG.Columnas() - 1)
+        SG.PonerCeldaActual(SG.ColumnaActual() + 1, SG.FilaActual());
+}
+
+void TFormMain::Nuevo1Click() {
+    Inicializar();
+    HabilitarSolucion(false);
+}
+
+void TFormMain::Salir1Click() {
+    close();
+}
+
+void TFormMain::closeEvent(QCloseEvent* evento) {
+    QMainWindow::closeEvent(evento);
+    if (evento->isAccepted()) QApplication::quit();
+}
+
+void TFormMain::Modulodeexperimentos1Click() {
+    if (!FormExp_) return;
+    FormExp_->show();
+    FormExp_->raise();
+    FormExp_->activateWindow();
+}
+
+void TFormMain::Acercade1Click() {
+    if (AboutBox_) plataforma_.EjecutarModal(*AboutBox_);
+}
+
+void TFormMain::LotificacinSeleccionada1Click() {
+    TextosProblema problema = Problema();
+    TextosCelda celdas = ui_->SG->Textos();
+    if (!ComandoCalcular(problema, celdas, Avisador())) return;
+    ui_->SG->PonerTextos(celdas);
+    SeleccionarMetodo(problema.Metodo);
+    HabilitarSolucion(true);
+}
+
+void TFormMain::CalculoManual1Click() {
+    TextosCelda celdas = ui_->SG->Textos();
+    if (!ComandoCalculoManual(Problema(), celdas, Avisador())) return;
+    ui_->SG->PonerTextos(celdas);
+    HabilitarSolucion(true);
+}
+
+std::function<void(const QString&)> TFormMain::Avisador() {
+    return [this](const QString& aviso) { plataforma_.Aviso(this, aviso); };
+}
+
+void TFormMain::HabilitarSolucion(bool habilitar) {
+    for (const char* nombre : {"GuardarSolucion", "GuardarSolucionComo"})
+        findChild<QAction*>(QString::fromLatin1(nombre))->setEnabled(habilitar);
+}
+
+TextosProblema TFormMain::Problema() const {
+    TextosProblema problema;
+    problema.NPeriodos = ui_->EditNPeriodos->text();
+    problema.TS = ui_->EditTS->text();
+    problema.SS = ui_->Editss->text();
+    problema.CE = ui_->EditCE->text();
+    problema.CP = ui_->EditCP->text();
+    problema.Metodo = RadioGroupLotificacion_->checkedId();
+    problema.VerCostes = ui_->CheckBoxCostes->isChecked();
+    problema.Redondear = ui_->CheckBoxRedondear->isChecked();
+    return problema;
+}
+
+// The fields in their order, so that a new N reshapes the grid at once; the check boxes are
+// the user's and stay as they are.
+void TFormMain::PonerCampos(const TextosProblema& problema) {
+    ui_->EditNPeriodos->setText(problema.NPeriodos);
+    ui_->EditTS->setText(problema.TS);
+    ui_->Editss->setText(problema.SS);
+    ui_->EditCE->setText(problema.CE);
+    ui_->EditCP->setText(problema.CP);
+    SeleccionarMetodo(problema.Metodo);
+}
+
+// -1 leaves no item checked, which an exclusive group only allows while it is not exclusive.
+void TFormMain::SeleccionarMetodo(int metodo) {
+    if (QAbstractButton* boton = RadioGroupLotificacion_->button(metodo)) {
+        boton->setChecked(true);
+        return;
+    }
+    QAbstractButton* marcado = RadioGroupLotificacion_->checkedButton();
+    if (!marcado) return;
+    RadioGroupLotificacion_->setExclusive(false);
+    marcado->setChecked(false);
+    RadioGroupLotificacion_->setExclusive(true);
+}

@@ -1,0 +1,71 @@
+// EOQ and POQ: the lots derived from the mean demand of the horizon.
+#include <algorithm>
+#include <cmath>
+
+#include "MotorInterno.h"
+
+using namespace calculo;
+
+namespace {
+
+double DemandaMedia(std::int32_t NPeriodos, const TTablaMRP& Tabla) {
+    double suma = 0.0;
+    for (int i = 1; i <= NPeriodos; ++i) suma = Suma(suma, Tabla.NB[i]);
+    return Cociente(suma, static_cast<double>(NPeriodos));
+}
+
+double LoteEconomico(double CE, double CP, double media) {
+    return RaizCuadrada(Cociente(Producto(Producto(2.0, CE), media), CP));
+}
+
+// Ties go to the even neighbour (the default rounding mode). An interval below one period
+// could never advance the windows, so it becomes one (the lot-for-lot plan); one beyond the
+// horizon merges everything into the first window, as N does, and never reaches the integer
+// conversion.
+int IntervaloPedido(double periodos, std::int32_t NPeriodos) {
+    const double redondeado = std::nearbyint(periodos);
+    if (redondeado < 1.0) return 1;
+    if (redondeado > NPeriodos) return NPeriodos;
+    return static_cast<int>(redondeado);
+}
+
+} // namespace
+
+void LoteEOQ(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
+             bool Redondear, TTablaMRP& Tabla) {
+    if (!motor::DentroDelContrato(NPeriodos, TS)) return;
+    double Q = LoteEconomico(CE, CP, DemandaMedia(NPeriodos, Tabla));
+    if (Redondear) Q = std::nearbyint(Q);
+    motor::Pasada(1, NPeriodos, Tabla, SS, [&Tabla, TS, Q](int i, double neta) {
+        if (i > TS) {
+            Tabla.RPPL[i] = neta == 0.0 ? 0.0 : (neta > Q ? neta : Q);
+            Tabla.PPL[i - TS] = Tabla.RPPL[i];
+        }
+        return Tabla.RPPL[i];
+    });
+}
+
+void LotePOQ(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
+             TTablaMRP& Tabla) {
+    if (!motor::DentroDelContrato(NPeriodos, TS)) return;
+    const double media = DemandaMedia(NPeriodos, Tabla);
+    const int P = IntervaloPedido(Cociente(LoteEconomico(CE, CP, media), media), NPeriodos);
+
+    LoteALote(NPeriodos, TS, SS, CE, CP, Tabla);
+
+    // Releases after N - TS would be received beyond the horizon: they are not ours to move.
+    const int ultimaEmision = NPeriodos - TS;
+    int s = 1;
+    while (s <= ultimaEmision && Tabla.PPL[s] == 0.0) ++s;
+    for (; s <= ultimaEmision; s += P) {
+        const int fin = std::min(s + P - 1, ultimaEmision);
+        double suma = 0.0;
+        for (int j = s; j <= fin; ++j) {
+            suma = Suma(suma, Tabla.PPL[j]);
+            Tabla.PPL[j] = 0.0;
+        }
+        Tabla.PPL[s] = suma;
+    }
+
+    motor::ReproyectarDesde(1, NPeriodos, TS, SS, Tabla);
+}

@@ -1,0 +1,95 @@
+// Least total cost, least unit cost and Silver-Meal: one lot at a time, each stretched over the
+// run of periods that its cost criterion prefers.
+#include <algorithm>
+
+#include "MotorInterno.h"
+
+using namespace calculo;
+
+namespace {
+
+// What a criterion sees of candidate j for the lot received in k.
+struct Candidato {
+    double CE;
+    double H;         // holding cost of the lot if it covers k to j
+    double LoteMayor; // the largest NN from k to j: the lot that really covers k to j
+    double Periodos;  // j - k + 1
+};
+
+struct CosteTotal {
+    static constexpr bool ParaAlSubir = true;
+    static double Valor(const Candidato& c) { return std::fabs(Resta(c.CE, c.H)); }
+};
+
+struct CosteUnitario {
+    static constexpr bool ParaAlSubir = true;
+    // NN may fall where scheduled receipts arrive; the lot still has to be the largest
+    // cumulative requirement seen, or the unit cost would divide by a lot that covers nothing.
+    static double Valor(const Candidato& c) { return Cociente(Suma(c.CE, c.H), c.LoteMayor); }
+};
+
+struct CostePorPeriodo {
+    static constexpr bool ParaAlSubir = false;
+    static double Valor(const Candidato& c) { return Cociente(Suma(c.CE, c.H), c.Periodos); }
+};
+
+int PrimeraNecesidad(int desde, std::int32_t NPeriodos, const TTablaMRP& Tabla) {
+    int k = desde;
+    while (k <= NPeriodos && Tabla.NN[k] == 0.0) ++k;
+    return k;
+}
+
+// While no receipt is planned from k on, NN[j] is the cumulative uncovered requirement of k to
+// j, so it sizes a lot that covers them.
+template <class Criterio>
+void LotesPorCoste(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
+                   TTablaMRP& Tabla) {
+    if (!motor::DentroDelContrato(NPeriodos, TS)) return;
+    motor::ReproyectarDesde(1, NPeriodos, TS, SS, Tabla);
+
+    for (int k = PrimeraNecesidad(1, NPeriodos, Tabla); k <= NPeriodos;) {
+        double mejor = motor::MejorInicial;
+        int bj = k;
+        double lote = Tabla.NN[k];
+        Candidato c{CE, 0.0, 0.0, 0.0};
+        for (int j = k; j <= NPeriodos; ++j) {
+            // NN is never negative, so r cannot overflow; an overflow in H shows in H itself.
+            const double r = j == k ? Tabla.NN[j] : Tabla.NN[j] - Tabla.NN[j - 1];
+            c.H = Finito(static_cast<double>(j - k) * CP * r + c.H);
+            c.LoteMayor = std::max(c.LoteMayor, Tabla.NN[j]);
+            c.Periodos = static_cast<double>(j - k + 1);
+            const double v = Criterio::Valor(c);
+            if (v < mejor) {
+                mejor = v;
+                bj = j;
+                lote = c.LoteMayor;
+            } else if (Criterio::ParaAlSubir && j > k && v > mejor) {
+                break;
+            }
+        }
+        // A lot due within the lead time cannot be released: its requirement stays as a backlog
+        // that the next lot's net requirement carries.
+        if (k > TS) {
+            Tabla.PPL[k - TS] = lote;
+            motor::ReproyectarDesde(k, NPeriodos, TS, SS, Tabla);
+        }
+        k = PrimeraNecesidad(bj + 1, NPeriodos, Tabla);
+    }
+}
+
+} // namespace
+
+void MinimoCosteTotal(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
+                      TTablaMRP& Tabla) {
+    LotesPorCoste<CosteTotal>(NPeriodos, TS, SS, CE, CP, Tabla);
+}
+
+void MinimoCosteUnitario(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
+                         TTablaMRP& Tabla) {
+    LotesPorCoste<CosteUnitario>(NPeriodos, TS, SS, CE, CP, Tabla);
+}
+
+void SilverMeal(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
+                TTablaMRP& Tabla) {
+    LotesPorCoste<CostePorPeriodo>(NPeriodos, TS, SS, CE, CP, Tabla);
+}

@@ -1,0 +1,52 @@
+// Pieces the engine's sources share and its callers never see: the input contract, the netting
+// and projection of one period, and the re-projection of a tail of the horizon.
+#pragma once
+
+#include <cstdint>
+
+#include "AritmeticaMotor.h"
+#include "LotificaUnit.h"
+
+namespace motor {
+
+// The best value a cost search or the best-of choice starts from; a value must be below it
+// to count, so it behaves differently from an infinity.
+inline constexpr double MejorInicial = 99999999999.0;
+
+// Outside this every entry point returns without touching anything: the records could not
+// hold the horizon.
+inline bool DentroDelContrato(std::int32_t NPeriodos, std::int32_t TS) {
+    return NPeriodos >= 1 && NPeriodos <= MaxPeriodos && TS >= 0;
+}
+
+// Sums and differences of finite values: an overflow anywhere in a chain leaves an infinity or
+// a NaN in its result, so checking the result alone catches it.
+inline void Netear(int i, TTablaMRP& t, double SS) {
+    const double v = calculo::Finito(t.NB[i] - t.D[i] - t.RP[i] + SS);
+    t.NN[i] = v > 0.0 ? v : 0.0;
+}
+
+// One pass over periods Desde to N: nets each period, lets Recibir set its planned receipt from
+// the net requirement (recibir(i, NN[i]) returns RPPL[i]) and projects the stock,
+// D[i + 1] = D[i] + RP[i] - NB[i] + RPPL[i]. The stock is carried in a register from period to
+// period, which keeps the pass fast; the netting is that of Netear.
+template <class Recibir>
+inline void Pasada(int Desde, std::int32_t NPeriodos, TTablaMRP& t, double SS, Recibir recibir) {
+    double d = t.D[Desde];
+    for (int i = Desde; i <= NPeriodos; ++i) {
+        const double nb = t.NB[i];
+        const double rp = t.RP[i];
+        const double v = calculo::Finito(nb - d - rp + SS);
+        const double nn = v > 0.0 ? v : 0.0;
+        t.NN[i] = nn;
+        d = calculo::Finito(d + rp - nb + recibir(i, nn));
+        t.D[i + 1] = d;
+    }
+}
+
+// Re-projects periods Desde to N. Periods before Desde keep their values, which is exact when
+// no release received before Desde has changed since they were projected.
+void ReproyectarDesde(int Desde, std::int32_t NPeriodos, std::int32_t TS, double SS,
+                      TTablaMRP& Tabla);
+
+} // namespace motor

@@ -1,0 +1,60 @@
+// The MRP record: netting, re-projection, lot-for-lot and the pricing of a plan.
+#include "MotorInterno.h"
+
+using namespace calculo;
+
+void motor::ReproyectarDesde(int Desde, std::int32_t NPeriodos, std::int32_t TS, double SS,
+                             TTablaMRP& Tabla) {
+    Pasada(Desde, NPeriodos, Tabla, SS, [&Tabla, TS](int i, double) {
+        if (i > TS) Tabla.RPPL[i] = Tabla.PPL[i - TS];
+        return Tabla.RPPL[i];
+    });
+}
+
+void NecesidadNeta(std::int32_t Periodo, TTablaMRP& Tabla, double SS) {
+    if (Periodo < 1 || Periodo > MaxPeriodos) return;
+    motor::Netear(Periodo, Tabla, SS);
+}
+
+void Reproyectar(std::int32_t NPeriodos, std::int32_t TS, double SS, TTablaMRP& Tabla) {
+    if (!motor::DentroDelContrato(NPeriodos, TS)) return;
+    motor::ReproyectarDesde(1, NPeriodos, TS, SS, Tabla);
+}
+
+void LoteALote(std::int32_t NPeriodos, std::int32_t TS, double SS, double /*CE*/, double /*CP*/,
+               TTablaMRP& Tabla) {
+    if (!motor::DentroDelContrato(NPeriodos, TS)) return;
+    motor::Pasada(1, NPeriodos, Tabla, SS, [&Tabla, TS](int i, double neta) {
+        if (i > TS) {
+            Tabla.RPPL[i] = neta;
+            Tabla.PPL[i - TS] = neta;
+        }
+        return Tabla.RPPL[i];
+    });
+}
+
+void CalcularCostes(std::int32_t NPeriodos, const TTablaMRP& Tabla, double CE, double CP,
+                    TCostesMRP& Costes) {
+    if (!motor::DentroDelContrato(NPeriodos, 0)) return;
+    double total = 0.0;
+    for (int k = 1; k <= NPeriodos; ++k) {
+        // Any nonzero release is an order, a negative one typed by hand included.
+        const double ce = Tabla.PPL[k] != 0.0 ? CE : 0.0;
+        const double cp = CP * Tabla.D[k + 1];
+        const double ct = ce + cp;
+        total += ct;
+        // An overflow in the product or either sum leaves the running total infinite or NaN.
+        if (!std::isfinite(total)) [[unlikely]] {
+            // No costs of an earlier plan stay behind a failure.
+            for (int resto = k; resto <= NPeriodos + 1; ++resto)
+                Costes.Ce[resto] = Costes.Cp[resto] = Costes.CTotal[resto] = 0.0;
+            FallarDesbordamiento();
+        }
+        Costes.Ce[k] = ce;
+        Costes.Cp[k] = cp;
+        Costes.CTotal[k] = ct;
+    }
+    Costes.Ce[NPeriodos + 1] = 0.0;
+    Costes.Cp[NPeriodos + 1] = 0.0;
+    Costes.CTotal[NPeriodos + 1] = total;
+}

@@ -1,0 +1,12 @@
+// The warnings that refuse experiment fields before a run, shared by the check that runs first
+// and by the drawing of a problem, which must never write outside the table.
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// A bound that did not convert is left out (std::nullopt): the run reports it where it meets it.
+std::optional<QString> AvisoPeriodos(std::optional<std::int32_t> npMin,
+                                     std::optional<std::int32_t> npMax);

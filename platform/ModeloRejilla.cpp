@@ -1,0 +1,95 @@
+// ModeloRejilla: maps grid coordinates onto items (shifted by the fixed row and column) and
+// headers, and keeps the texts apart from the counts.
+#include "ModeloRejilla.h"
+
+#include <algorithm>
+
+namespace {
+// The fixed row or column and at least one cell beside it.
+constexpr int MinimoLineas = 2;
+} // namespace
+
+ModeloRejilla::ModeloRejilla(QObject* padre) : QAbstractTableModel(padre) {}
+
+int ModeloRejilla::rowCount(const QModelIndex& padre) const {
+    return padre.isValid() ? 0 : filas_ - 1;
+}
+
+int ModeloRejilla::columnCount(const QModelIndex& padre) const {
+    return padre.isValid() ? 0 : columnas_ - 1;
+}
+
+QVariant ModeloRejilla::data(const QModelIndex& indice, int rol) const {
+    if (!indice.isValid() || (rol != Qt::DisplayRole && rol != Qt::EditRole)) return {};
+    return Celda(indice.column() + 1, indice.row() + 1);
+}
+
+bool ModeloRejilla::setData(const QModelIndex& indice, const QVariant& valor, int rol) {
+    if (!indice.isValid() || rol != Qt::EditRole) return false;
+    PonerCelda(indice.column() + 1, indice.row() + 1, valor.toString());
+    return true;
+}
+
+Qt::ItemFlags ModeloRejilla::flags(const QModelIndex& indice) const {
+    if (!indice.isValid()) return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+QVariant ModeloRejilla::headerData(int seccion, Qt::Orientation orientacion, int rol) const {
+    if (rol != Qt::DisplayRole) return {};
+    return orientacion == Qt::Horizontal ? Celda(seccion + 1, 0) : Celda(0, seccion + 1);
+}
+
+void ModeloRejilla::PonerCelda(int columna, int fila, const QString& texto) {
+    if (columna < 0 || fila < 0 || textos_.Celda(columna, fila) == texto) return;
+    textos_.PonerCelda(columna, fila, texto);
+    // A cell outside the counts only needs storing: nothing shows it yet.
+    if (columna >= columnas_ || fila >= filas_) return;
+    if (fila == 0 && columna > 0) {
+        emit headerDataChanged(Qt::Horizontal, columna - 1, columna - 1);
+    } else if (columna == 0 && fila > 0) {
+        emit headerDataChanged(Qt::Vertical, fila - 1, fila - 1);
+    } else if (columna > 0 && fila > 0) {
+        const QModelIndex celda = index(fila - 1, columna - 1);
+        emit dataChanged(celda, celda, {Qt::DisplayRole, Qt::EditRole});
+    }
+}
+
+void ModeloRejilla::PonerTextos(const TextosCelda& textos) {
+    textos_ = textos;
+    avisarCambioVisible();
+}
+
+// Not a model reset: that would forget the column widths and the current cell.
+void ModeloRejilla::avisarCambioVisible() {
+    emit headerDataChanged(Qt::Horizontal, 0, columnas_ - 2);
+    emit headerDataChanged(Qt::Vertical, 0, filas_ - 2);
+    emit dataChanged(index(0, 0), index(filas_ - 2, columnas_ - 2),
+                     {Qt::DisplayRole, Qt::EditRole});
+}
+
+void ModeloRejilla::PonerColumnas(int columnas) {
+    columnas = std::max(columnas, MinimoLineas);
+    if (columnas > columnas_) {
+        beginInsertColumns({}, columnas_ - 1, columnas - 2);
+        columnas_ = columnas;
+        endInsertColumns();
+    } else if (columnas < columnas_) {
+        beginRemoveColumns({}, columnas - 1, columnas_ - 2);
+        columnas_ = columnas;
+        endRemoveColumns();
+    }
+}
+
+void ModeloRejilla::PonerFilas(int filas) {
+    filas = std::max(filas, MinimoLineas);
+    if (filas > filas_) {
+        beginInsertRows({}, filas_ - 1, filas - 2);
+        filas_ = filas;
+        endInsertRows();
+    } else if (filas < filas_) {
+        beginRemoveRows({}, filas - 1, filas_ - 2);
+        filas_ = filas;
+        endRemoveRows();
+    }
+}

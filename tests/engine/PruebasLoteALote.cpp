@@ -1,2 +1,0 @@
-// Placeholder until the engine tests land.
-#include <gtest/gtest.h>

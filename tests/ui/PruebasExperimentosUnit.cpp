@@ -1,0 +1,313 @@
+// The experiments window driven as a user drives it: fields, trace file, runs, report, closing.
+#include "ExperimentosUnit.h"
+#include "PlataformaGuionada.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Counts the paint events a widget receives.
+class ContadorPintadas : public QObject {
+public:
+    int pintadas = 0;
+    bool eventFilter(QObject*, QEvent* evento) override {
+        if (evento->type() == QEvent::Paint) ++pintadas;
+        return false;
+    }
+};
+
+class VentanaExperimentos : public testing::Test {
+protected:
+    PlataformaGuionada plataforma;
+    Generador sorteos{20130611u};
+    TFormExp ventana{plataforma};
+    QTemporaryDir carpeta;
+    const QString traza = carpeta.filePath("traza.txt");
+
+    void SetUp() override {
+        ventana.PonerFuenteSorteos(sorteos);
+        ventana.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana));
+    }
+
+    QLineEdit* Campo(const char* nombre) { return ventana.findChild<QLineEdit*>(nombre); }
+    QToolButton* Boton(const char* nombre) { return ventana.findChild<QToolButton*>(nombre); }
+    QProgressBar* Barra() { return ventana.findChild<QProgressBar*>("ProgressBar1"); }
+    QPlainTextEdit* Memo() { return ventana.findChild<QPlainTextEdit*>("Memo1"); }
+    QStringList LineasMemo() { return Memo()->toPlainText().split('\n'); }
+
+    void Escribir(const char* campo, const QString& texto) {
+        Campo(campo)->selectAll();
+        QTest::keyClicks(Campo(campo), texto);
+    }
+    void ElegirFichero(const std::optional<QString>& respuesta) {
+        plataforma.respuestasFichero.push_back(respuesta);
+        QTest::mouseClick(Boton("SBFichero"), Qt::LeftButton);
+    }
+    void Ejecutar() { QTest::mouseClick(Boton("SBEjecutar"), Qt::LeftButton); }
+
+    // The trace file's lines, without their CR LF ends.
+    static QList<QByteArray> LineasTraza(const QString& ruta) {
+        QFile fichero(ruta);
+        if (!fichero.open(QIODevice::ReadOnly)) return {};
+        QList<QByteArray> lineas = fichero.readAll().split('\n');
+        lineas.removeLast();
+        return lineas;
+    }
+};
+
+TEST_F(VentanaExperimentos, EmpiezaConLosValoresPorDefectoYSinFichero) {
+    EXPECT_EQ(ventana.windowTitle(), "Experimentos");
+    EXPECT_EQ(ventana.size(), QSize(978, 502));
+    EXPECT_TRUE(ventana.isWindow());
+    EXPECT_FALSE(ventana.testAttribute(Qt::WA_QuitOnClose))
+        << "the main window alone ends the program";
+    EXPECT_EQ(ventana.findChild<QLabel*>("LabelDatos")->text(), "Datos para experimientos:");
+    const struct {
+        const char* campo;
+        const char* etiqueta;
+        const char* texto;
+    } campos[] = {{"NPMin", "Nº Períodos Min:", "4"}, {"NPMax", "Nº Períodos Max:", "16"},
+                  {"NBMin", "NB Min:", "10"},         {"NBMax", "NB Max:", "1000"},
+                  {"EProbNB", "Prob. NB:", "0,5"},    {"TsMin", "Ts Min:", "1"},
+                  {"TsMax", "Ts Max:", "3"},          {"CEMin", "Ce Min:", "3"},
+                  {"CeMax", "Ce Max:", "30"},         {"CECpMin", "Ce/Cp Min:", "100"},
+                  {"CeCpMax", "Ce/Cp Max:", "2000"},  {"NExp", "Nº experimentos:", "1000"}};
+    for (const auto& c : campos) {
+        EXPECT_EQ(Campo(c.campo)->text(), c.texto) << c.campo;
+        const auto* etiqueta = ventana.findChild<QLabel*>(QStringLiteral("Label") + c.campo);
+        ASSERT_NE(etiqueta, nullptr) << c.campo;
+        EXPECT_EQ(etiqueta->text(), c.etiqueta);
+        EXPECT_EQ(etiqueta->buddy(), Campo(c.campo));
+    }
+    const struct {
+        const char* boton;
+        const char* pista;
+        bool activo;
+    } botones[] = {{"SBFichero", "Fichero de seguimiento", true},
+                   {"SBEjecutar", "Ejecutar experimentos", false},
+                   {"SBBorra", "Borrar memo", true}};
+    for (const auto& b : botones) {
+        EXPECT_EQ(Boton(b.boton)->toolTip(), b.pista);
+        EXPECT_EQ(Boton(b.boton)->isEnabled(), b.activo) << b.boton;
+        EXPECT_TRUE(Boton(b.boton)->autoRaise());
+        EXPECT_FALSE(Boton(b.boton)->icon().isNull()) << b.boton;
+    }
+    EXPECT_TRUE(Barra()->isHidden());
+    EXPECT_TRUE(Memo()->toPlainText().isEmpty());
+    EXPECT_TRUE(ventana.FicheroExperimentos().isEmpty());
+    EXPECT_EQ(ventana.Datos().Estadisticas, TEstadisticas{});
+}
+
+TEST_F(VentanaExperimentos, ElegirFicheroCambiaElTituloYActivaLaEjecucionYCancelarNoCambiaNada) {
+    ElegirFichero(std::nullopt);
+    EXPECT_EQ(ventana.windowTitle(), "Experimentos");
+    EXPECT_FALSE(Boton("SBEjecutar")->isEnabled());
+    ASSERT_EQ(plataforma.dialogosMostrados.size(), 1u);
+    const DialogoFichero& dialogo = plataforma.dialogosMostrados.front();
+    EXPECT_EQ(dialogo.tipo, DialogoFichero::Tipo::Abrir);
+    EXPECT_EQ(dialogo.filtro, "Ficheros de experimentos (*.txt)");
+    EXPECT_TRUE(dialogo.admiteInexistente);
+
+    ElegirFichero(traza);
+    EXPECT_EQ(ventana.windowTitle(), "Experimentos " + traza);
+    EXPECT_EQ(ventana.FicheroExperimentos(), traza);
+    EXPECT_TRUE(Boton("SBEjecutar")->isEnabled());
+
+    ElegirFichero(std::nullopt);
+    EXPECT_EQ(ventana.windowTitle(), "Experimentos " + traza);
+    EXPECT_EQ(ventana.FicheroExperimentos(), traza);
+    EXPECT_TRUE(Boton("SBEjecutar")->isEnabled());
+    EXPECT_EQ(plataforma.dialogosMostrados.back().nombre, traza) << "the dialog remembers it";
+    EXPECT_TRUE(plataforma.mensajes.isEmpty());
+}
+
+TEST_F(VentanaExperimentos, UnaEjecucionEscribeLaTrazaYAnadeElInformeAlMemo) {
+    QTest::keyClicks(Memo(), "notas previas");
+    ElegirFichero(traza);
+    Escribir("NExp", "3");
+    Ejecutar();
+    ASSERT_TRUE(plataforma.mensajes.isEmpty()) << plataforma.mensajes.join('\n').toStdString();
+
+    const QList<QByteArray> lineas = LineasTraza(traza);
+    ASSERT_EQ(lineas.size(), 19);
+    for (int i = 1; i < lineas.size(); ++i) {
+        const QList<QByteArray> campos = lineas[i].split('\t');
+        ASSERT_EQ(campos.size(), 6) << i;
+        EXPECT_EQ(campos[0].toInt(), (i - 1) / 6 + 1) << i;
+        EXPECT_EQ(campos[4].toInt(), (i - 1) % 6) << i;
+    }
+
+    QStringList memo = LineasMemo();
+    ASSERT_EQ(memo.size(), 9);
+    EXPECT_EQ(memo[0], "notas previas");
+    EXPECT_TRUE(memo[1].startsWith("Nº de experimentos: 3 Tiempo requerido: "))
+        << memo[1].toStdString();
+    EXPECT_TRUE(memo[3].startsWith("Lote a lote    \t"));
+    EXPECT_TRUE(Barra()->isHidden());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    int mejores = 0;
+    for (const TEstadisticaMetodo& e : ventana.Datos().Estadisticas) mejores += e.NMejor;
+    EXPECT_GE(mejores, 3);
+
+    // A second run starts from zeroed statistics and keeps the earlier report above its own.
+    Escribir("NExp", "1");
+    Ejecutar();
+    EXPECT_EQ(LineasTraza(traza).size(), 7);
+    memo = LineasMemo();
+    ASSERT_EQ(memo.size(), 17);
+    EXPECT_TRUE(memo[9].startsWith("Nº de experimentos: 1 "));
+    for (const TEstadisticaMetodo& e : ventana.Datos().Estadisticas) EXPECT_LE(e.NMejor, 1);
+}
+
+TEST_F(VentanaExperimentos, SinExperimentosNingunCampoSeConvierteYElInformeSaleACero) {
+    ElegirFichero(traza);
+    Escribir("NExp", "0");
+    Escribir("NPMin", "cuatro");
+    Ejecutar();
+    EXPECT_TRUE(plataforma.mensajes.isEmpty()) << plataforma.mensajes.join('\n').toStdString();
+    EXPECT_EQ(LineasTraza(traza).size(), 1);
+    const QStringList memo = LineasMemo();
+    ASSERT_EQ(memo.size(), 8);
+    EXPECT_TRUE(memo[0].startsWith("Nº de experimentos: 0 Tiempo requerido: "));
+    for (int m = 0; m < 6; ++m) {
+        const QStringList campos = memo[2 + m].split('\t');
+        ASSERT_EQ(campos.size(), 6) << m;
+        EXPECT_EQ(campos.mid(1, 2), QStringList({"0", "0"})) << m;
+        EXPECT_EQ(campos.mid(4), QStringList({"0%", "0%"})) << m;
+    }
+}
+
+// The run never returns to the event loop, so the bar is laid out, painted and given the wait
+// cursor without any event being processed.
+TEST_F(VentanaExperimentos, LaBarraSeVeYSePintaEnCadaPasoSinVolverAlBucleDeEventos) {
+    ElegirFichero(traza);
+    Escribir("NExp", "8");
+    ContadorPintadas contador;
+    Barra()->installEventFilter(&contador);
+    QList<int> posiciones;
+    bool visibleYColocada = true;
+    bool cursorDeEspera = true;
+    int pintadasAlMostrarse = -1;
+    QObject::connect(Barra(), &QProgressBar::valueChanged, [&](int posicion) {
+        if (posiciones.isEmpty()) pintadasAlMostrarse = contador.pintadas;
+        posiciones << posicion;
+        visibleYColocada = visibleYColocada && Barra()->isVisible() && Barra()->height() > 0 &&
+                           Barra()->y() + Barra()->height() <= ventana.height() &&
+                           Memo()->geometry().bottom() < Barra()->y();
+        cursorDeEspera = cursorDeEspera && QGuiApplication::overrideCursor() &&
+                         QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+    });
+    Ejecutar();
+    EXPECT_EQ(posiciones, QList<int>({12, 25, 38, 50, 62, 75, 88, 100}));
+    EXPECT_TRUE(visibleYColocada);
+    EXPECT_TRUE(cursorDeEspera);
+    EXPECT_GE(pintadasAlMostrarse, 1) << "the bar is painted as soon as it shows";
+    EXPECT_GE(contador.pintadas, 8);
+    EXPECT_TRUE(Barra()->isHidden());
+    EXPECT_EQ(Memo()->geometry().bottom(), ventana.height() - 1) << "the memo has the room back";
+
+    posiciones.clear();
+    Ejecutar();
+    EXPECT_EQ(posiciones.first(), 0) << "a new run shows the bar at 0";
+}
+
+TEST_F(VentanaExperimentos, UnosParametrosRechazadosSoloDanUnAviso) {
+    ElegirFichero(traza);
+    Escribir("NPMax", "100");
+    Ejecutar();
+    EXPECT_EQ(plataforma.avisos.size(), 1);
+    EXPECT_TRUE(plataforma.errores.isEmpty());
+    EXPECT_FALSE(QFile::exists(traza));
+    EXPECT_TRUE(Memo()->toPlainText().isEmpty());
+    EXPECT_TRUE(Barra()->isHidden());
+}
+
+TEST_F(VentanaExperimentos, UnFalloSeInformaNoDejaInformeYLaSiguienteEjecucionFunciona) {
+    const struct {
+        const char* caso;
+        QString fichero;
+        QString npMin;
+        QString mensaje;
+        bool barraVisible; // the bar shows only once the trace file is open
+    } casos[] = {
+        {"traza en una carpeta", carpeta.path(), "4", "File access denied", false},
+        {"campo que no convierte", traza, "x", "''x'' is not a valid integer value", true},
+    };
+    for (const auto& c : casos) {
+        PlataformaGuionada plataforma;
+        TFormExp ventana(plataforma);
+        ventana.PonerFuenteSorteos(sorteos);
+        plataforma.respuestasFichero = {c.fichero, traza};
+        auto* const memo = ventana.findChild<QPlainTextEdit*>("Memo1");
+        auto* const barra = ventana.findChild<QProgressBar*>("ProgressBar1");
+        auto* const fichero = ventana.findChild<QToolButton*>("SBFichero");
+        auto* const ejecutar = ventana.findChild<QToolButton*>("SBEjecutar");
+        ventana.findChild<QLineEdit*>("NExp")->setText("3");
+        ventana.findChild<QLineEdit*>("NPMin")->setText(c.npMin);
+        QTest::mouseClick(fichero, Qt::LeftButton);
+        QTest::mouseClick(ejecutar, Qt::LeftButton);
+        EXPECT_EQ(plataforma.errores, QStringList{c.mensaje}) << c.caso;
+        EXPECT_TRUE(memo->toPlainText().isEmpty()) << c.caso;
+        EXPECT_EQ(!barra->isHidden(), c.barraVisible) << c.caso;
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << c.caso;
+
+        ventana.findChild<QLineEdit*>("NPMin")->setText("4");
+        QTest::mouseClick(fichero, Qt::LeftButton);
+        QTest::mouseClick(ejecutar, Qt::LeftButton);
+        EXPECT_EQ(plataforma.errores.size(), 1) << c.caso;
+        EXPECT_EQ(LineasTraza(traza).size(), 19) << c.caso;
+        EXPECT_EQ(memo->toPlainText().split('\n').size(), 8) << c.caso;
+        EXPECT_TRUE(barra->isHidden()) << c.caso;
+    }
+}
+
+TEST_F(VentanaExperimentos, CerrarSoloOcultaYBorrarVaciaElMemo) {
+    ElegirFichero(traza);
+    Escribir("NExp", "2");
+    Escribir("EProbNB", "0,75");
+    Ejecutar();
+    const TEstadisticas estadisticas = ventana.Datos().Estadisticas;
+    const QString informe = Memo()->toPlainText();
+    ASSERT_FALSE(informe.isEmpty());
+
+    EXPECT_TRUE(ventana.close());
+    EXPECT_FALSE(ventana.isVisible());
+    ventana.show();
+    EXPECT_EQ(Memo()->toPlainText(), informe);
+    EXPECT_EQ(Campo("EProbNB")->text(), "0,75");
+    EXPECT_EQ(ventana.FicheroExperimentos(), traza);
+    EXPECT_EQ(ventana.windowTitle(), "Experimentos " + traza);
+    EXPECT_TRUE(Boton("SBEjecutar")->isEnabled());
+    EXPECT_EQ(ventana.Datos().Estadisticas, estadisticas);
+
+    QTest::mouseClick(Boton("SBBorra"), Qt::LeftButton);
+    EXPECT_TRUE(Memo()->toPlainText().isEmpty());
+    EXPECT_EQ(Campo("EProbNB")->text(), "0,75");
+}
+
+// The picture of the window after a run; QUELMAR_CAPTURA names the file to keep it in.
+TEST_F(VentanaExperimentos, CapturaTrasUnaEjecucion) {
+    ElegirFichero(traza);
+    Escribir("NExp", "200");
+    Ejecutar();
+    const QPixmap captura = ventana.grab();
+    EXPECT_EQ(captura.deviceIndependentSize().toSize(), QSize(978, 502));
+    if (const QString destino = qEnvironmentVariable("QUELMAR_CAPTURA"); !destino.isEmpty()) {
+        EXPECT_TRUE(captura.save(destino));
+    }
+}
+
+} // namespace

@@ -1,0 +1,94 @@
+// The main window's menu items and tool buttons.
+#include "AccionesMain.h"
+
+#include "MainUnit.h"
+
+#include <array>
+
+namespace {
+
+using enum LugarOrden;
+
+constexpr std::array Menus{
+    MenuMain{Archivo, "Archivo1", "&Archivo"},
+    MenuMain{Calcular, "Calcular1", "&Calcular"},
+    MenuMain{Experimentos, "Experimentos1", "&Experimentos"},
+    MenuMain{Ayuda, "Ayuda1", "Ayuda"},
+};
+
+constexpr const char* Nuevo = ":/icons/nuevo.svg";
+constexpr const char* Abrir = ":/icons/abrir.svg";
+constexpr const char* GuardarProblema = ":/icons/guardar-problema.svg";
+constexpr const char* Salir = ":/icons/salir.svg";
+constexpr const char* Calculo = ":/icons/calcular.svg";
+constexpr const char* AcercaDe = ":/icons/acerca-de.svg";
+constexpr const char* CalculoManual = ":/icons/calculo-manual.svg";
+constexpr const char* GuardarSolucion = ":/icons/guardar-solucion.svg";
+constexpr const char* Imprimir = ":/icons/imprimir.svg";
+
+constexpr OrdenMain Separador(LugarOrden lugar) {
+    return {lugar, nullptr, nullptr, nullptr, nullptr, nullptr, true};
+}
+
+const std::array Ordenes{
+    OrdenMain{Archivo, "Nuevo1", "&Nuevo", Nuevo, &TFormMain::Nuevo1Click, nullptr, true},
+    OrdenMain{Archivo, "Abrir1", "&Abrir", Abrir, &TFormMain::Abrir1Click, nullptr, true},
+    OrdenMain{Archivo, "GuardarProblema", "&Guardar problema", GuardarProblema,
+              &TFormMain::GuardarProblemaClick, nullptr, true},
+    OrdenMain{Archivo, "GuardarProblemaComo", "Guardar problema &como...", nullptr,
+              &TFormMain::GuardarProblemaComoClick, nullptr, true},
+    // Only a calculation enables the two solution items.
+    OrdenMain{Archivo, "GuardarSolucion", "Guardar &solución", GuardarSolucion,
+              &TFormMain::GuardarSolucionClick, nullptr, false},
+    OrdenMain{Archivo, "GuardarSolucionComo", "Guardar solucion c&omo...", nullptr,
+              &TFormMain::GuardarSolucionComoClick, nullptr, false},
+    Separador(Archivo),
+    OrdenMain{Archivo, "Configurarimpresora1", "Con&figurar impresora", nullptr,
+              &TFormMain::Configurarimpresora1Click, nullptr, true},
+    OrdenMain{Archivo, "Imprimir1", "&Imprimir", Imprimir, &TFormMain::Imprimir1Click, nullptr,
+              true},
+    Separador(Archivo),
+    OrdenMain{Archivo, "Salir1", "&Salir", Salir, &TFormMain::Salir1Click, nullptr, true},
+
+    OrdenMain{Calcular, "CalculoManual1", "Cálculo &manual", CalculoManual,
+              &TFormMain::CalculoManual1Click, nullptr, true},
+    OrdenMain{Calcular, "LotificacinSeleccionada1", "Lotificación &seleccionada", Calculo,
+              &TFormMain::LotificacinSeleccionada1Click, nullptr, true},
+
+    OrdenMain{Experimentos, "Modulodeexperimentos1", "Módulo de experimentos ...", nullptr,
+              &TFormMain::Modulodeexperimentos1Click, nullptr, true},
+
+    OrdenMain{Ayuda, "Acercade1", "Acerca de...", AcercaDe, &TFormMain::Acercade1Click, nullptr,
+              true},
+
+    OrdenMain{BarraHerramientas, "ToolButtonNuevo", "Nuevo", Nuevo, &TFormMain::Nuevo1Click,
+              "Nuevo problema", true},
+    OrdenMain{BarraHerramientas, "ToolButtonAbrir", "Abrir", Abrir, &TFormMain::Abrir1Click,
+              "Abrir problema", true},
+    OrdenMain{BarraHerramientas, "ToolButtonGuardar", "G.Problema", GuardarProblema,
+              &TFormMain::GuardarProblemaClick, "Guardar problema", true},
+    OrdenMain{BarraHerramientas, "ToolButtonGuardarSolucion", "G.Solucion", GuardarSolucion,
+              &TFormMain::GuardarSolucionClick, "Guardar solución", true},
+    Separador(BarraHerramientas),
+    OrdenMain{BarraHerramientas, "ToolButtonCalculoManual", "Cal.Manual", CalculoManual,
+              &TFormMain::CalculoManual1Click, "Cálculo manual", true},
+    OrdenMain{BarraHerramientas, "ToolButtonCalcular", "Calcular", Calculo,
+              &TFormMain::LotificacinSeleccionada1Click, "Calcular lotificación seleccionada",
+              true},
+    Separador(BarraHerramientas),
+    OrdenMain{BarraHerramientas, "ToolButtonImprimir", "Imprimir", Imprimir,
+              &TFormMain::Imprimir1Click, "Imprimir", true},
+    Separador(BarraHerramientas),
+    OrdenMain{BarraHerramientas, "ToolButtonSalir", "Salir", Salir, &TFormMain::Salir1Click,
+              "Salir", true},
+};
+
+} // namespace
+
+std::span<const MenuMain> MenusMain() {
+    return Menus;
+}
+
+std::span<const OrdenMain> OrdenesMain() {
+    return Ordenes;
+}

@@ -1,0 +1,95 @@
+// The main window: the problem's fields, the method, the planning grid and every command of the
+// menu and the tool bar. It holds no rules: handlers gather the texts from the widgets, call the
+// problem's functions and write the result back.
+#pragma once
+
+#include "AccionesMain.h"
+#include "Plataforma.h"
+#include "TextosProblema.h"
+
+#include <QMainWindow>
+#include <QPrinter>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QButtonGroup;
+class QDialog;
+namespace Ui {
+class TFormMain;
+}
+
+class TFormMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TFormMain(Plataforma& plataforma, QWidget* padre = nullptr);
+    ~TFormMain() override;
+
+    // The experiments window (shown modeless) and the About dialog (modal) that the menu opens.
+    void PonerVentanas(QWidget& FormExp, QDialog& AboutBox);
+
+    const QString& FicheroProblema() const { return FicheroProblema_; }
+    const QString& FicheroSolucion() const { return FicheroSolucion_; }
+    QPrinter& Impresora() { return Printer_; }
+
+    // The commands. They may throw: the window runs every one of them through Protegido.
+    void Nuevo1Click();
+    void Abrir1Click();
+    void GuardarProblemaClick();
+    void GuardarProblemaComoClick();
+    void GuardarSolucionClick();
+    void GuardarSolucionComoClick();
+    void Configurarimpresora1Click();
+    void Imprimir1Click();
+    void Salir1Click();
+    void CalculoManual1Click();
+    void LotificacinSeleccionada1Click();
+    void Modulodeexperimentos1Click();
+    void Acercade1Click();
+
+    // Reactions of the fields and the grid.
+    void EditNPeriodosChange(const QString& texto);
+    void CheckBoxCostesClick();
+    void SGKeyDown(int tecla);
+
+protected:
+    // The program ends with its main window, even while the experiments window is open.
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    void CrearOrdenes();
+    void Ejecutar(ManejadorMain orden);
+
+    void FormCreate();
+    void Inicializar();
+    void NumerarPeriodos();
+    void HabilitarSolucion(bool habilitar);
+    // The calculations' warnings, shown as the window's.
+    std::function<void(const QString&)> Avisador();
+
+    // The problem as the fields and the radio group hold it, and back.
+    TextosProblema Problema() const;
+    void PonerCampos(const TextosProblema& problema);
+    void SeleccionarMetodo(int metodo);
+
+    // False when the horizon was refused with a warning.
+    bool HorizonteAdmitido();
+    bool EscribirProblema();
+    // Reads the whole file before the window changes; false when it was refused with a warning.
+    bool LeerProblema(const QString& ruta);
+    void EscribirSolucion();
+
+    Plataforma& plataforma_;
+    std::unique_ptr<Ui::TFormMain> ui_;
+    QButtonGroup* RadioGroupLotificacion_;
+    QWidget* FormExp_ = nullptr;
+    QDialog* AboutBox_ = nullptr;
+
+    QString FicheroProblema_;
+    QString FicheroSolucion_;
+    DialogoFichero SaveDialogProb_;
+    DialogoFichero OpenDialogProb_;
+    DialogoFichero SaveDialogSol_;
+    QPrinter Printer_{QPrinter::HighResolution};
+};
