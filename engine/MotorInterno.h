@@ -2,6 +2,7 @@
 // and projection of one period, and the re-projection of a tail of the horizon.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 
 #include "AritmeticaMotor.h"
@@ -21,9 +22,14 @@ inline bool DentroDelContrato(std::int32_t NPeriodos, std::int32_t TS) {
 
 // Sums and differences of finite values: an overflow anywhere in a chain leaves an infinity or
 // a NaN in its result, so checking the result alone catches it.
+// v where v > 0, else +0. Selected without a branch: the sign of a net requirement is as good as
+// random, and a mispredicted branch costs more than the whole netting.
+inline double Positivo(double v) {
+    return std::bit_cast<double>(std::bit_cast<std::uint64_t>(v) & -std::uint64_t{v > 0.0});
+}
+
 inline void Netear(int i, TTablaMRP& t, double SS) {
-    const double v = calculo::Finito(t.NB[i] - t.D[i] - t.RP[i] + SS);
-    t.NN[i] = v > 0.0 ? v : 0.0;
+    t.NN[i] = Positivo(calculo::Finito(t.NB[i] - t.D[i] - t.RP[i] + SS));
 }
 
 // One pass over periods Desde to N: nets each period, lets Recibir set its planned receipt from
@@ -36,8 +42,7 @@ inline void Pasada(int Desde, std::int32_t NPeriodos, TTablaMRP& t, double SS, R
     for (int i = Desde; i <= NPeriodos; ++i) {
         const double nb = t.NB[i];
         const double rp = t.RP[i];
-        const double v = calculo::Finito(nb - d - rp + SS);
-        const double nn = v > 0.0 ? v : 0.0;
+        const double nn = Positivo(calculo::Finito(nb - d - rp + SS));
         t.NN[i] = nn;
         d = calculo::Finito(d + rp - nb + recibir(i, nn));
         t.D[i + 1] = d;

@@ -1,6 +1,9 @@
 // The MRP record: netting, re-projection, lot-for-lot and the pricing of a plan.
 #include "MotorInterno.h"
 
+#include <bit>
+#include <cstdint>
+
 using namespace calculo;
 
 void motor::ReproyectarDesde(int Desde, std::int32_t NPeriodos, std::int32_t TS, double SS,
@@ -38,8 +41,10 @@ void CalcularCostes(std::int32_t NPeriodos, const TTablaMRP& Tabla, double CE, d
     if (!motor::DentroDelContrato(NPeriodos, 0)) return;
     double total = 0.0;
     for (int k = 1; k <= NPeriodos; ++k) {
-        // Any nonzero release is an order, a negative one typed by hand included.
-        const double ce = Tabla.PPL[k] != 0.0 ? CE : 0.0;
+        // Any nonzero release is an order, a negative one typed by hand included. Selected
+        // without a branch: whether a period orders is as good as random.
+        const double ce = std::bit_cast<double>(std::bit_cast<std::uint64_t>(CE) &
+                                                -std::uint64_t{Tabla.PPL[k] != 0.0});
         const double cp = CP * Tabla.D[k + 1];
         const double ct = ce + cp;
         total += ct;

@@ -8,5 +8,5 @@
 #include <optional>
 
 // A bound that did not convert is left out (std::nullopt): the run reports it where it meets it.
-std::optional<QString> AvisoPeriodos(std::optional<std::int32_t> npMin,
+std::optional<QString> AvisoRangoPeriodos(std::optional<std::int32_t> npMin,
                                      std::optional<std::int32_t> npMax);

@@ -62,7 +62,7 @@ Aviso AvisoPositivo(const QString& etiqueta, const QString& texto, const QString
 
 } // namespace
 
-Aviso AvisoPeriodos(std::optional<std::int32_t> npMin, std::optional<std::int32_t> npMax) {
+Aviso AvisoRangoPeriodos(std::optional<std::int32_t> npMin, std::optional<std::int32_t> npMax) {
     if (auto aviso = AvisoRango(EtiquetaNPMin, npMin)) return aviso;
     if (auto aviso = AvisoRango(EtiquetaNPMax, npMax)) return aviso;
     if (npMin && npMax && *npMin > *npMax)
@@ -82,7 +82,7 @@ Aviso ComprobarParametros(const TextosExperimento& textos) {
     const QString cociente = QStringLiteral("un cociente");
     // Top to bottom, as the fields stand in the window.
     const Aviso avisos[] = {
-        AvisoPeriodos(Entero(textos.NPMin), Entero(textos.NPMax)),
+        AvisoRangoPeriodos(Entero(textos.NPMin), Entero(textos.NPMax)),
         AvisoNoNegativo(QStringLiteral("NB Min:"), textos.NBMin, necesidad),
         AvisoNoNegativo(QStringLiteral("NB Max:"), textos.NBMax, necesidad),
         AvisoPlazo(QStringLiteral("Ts Min:"), textos.TsMin),

@@ -118,7 +118,7 @@ void Generar(const Campos& campos, FuenteSorteos& sorteos, ProblemaAleatorio& pr
     const long double n = Redondear(Entre(npMin, npMax, sorteos.Sorteo()));
     // N lies between the two bounds, so only bounds the checks refuse can bring it here.
     if (n < 1 || n > MaxPeriodos) {
-        const auto aviso = AvisoPeriodos(npMin, npMax);
+        const auto aviso = AvisoRangoPeriodos(npMin, npMax);
         throw std::out_of_range(aviso.value_or(QString()).toStdString());
     }
     const auto N = static_cast<std::int32_t>(n);

@@ -6,6 +6,7 @@
 #include "InformeErrores.h"
 #include "Numeros.h"
 #include "RejillaTexto.h"
+#include "TextosLotificacion.h"
 #include "ui_MainUnit.h"
 
 #include <QAction>
@@ -62,7 +63,7 @@ TFormMain::TFormMain(Plataforma& plataforma, QWidget* padre)
     ui_->Splitter1->setStretchFactor(0, 0);
     ui_->Splitter1->setStretchFactor(1, 1);
 
-    // The item's index is the method's code.
+    // The item's index is the method's code; its text comes from the one table of method names.
     RadioGroupLotificacion_->setObjectName(QStringLiteral("GrupoLotificacion"));
     const QList<QRadioButton*> metodos = {ui_->RadioLoteALote,
                                           ui_->RadioEOQ,
@@ -71,8 +72,10 @@ TFormMain::TFormMain(Plataforma& plataforma, QWidget* padre)
                                           ui_->RadioMinimoCosteUnitario,
                                           ui_->RadioSilverMeal,
                                           ui_->RadioMejor};
-    for (int codigo = 0; codigo < metodos.size(); ++codigo)
+    for (int codigo = 0; codigo < metodos.size(); ++codigo) {
+        metodos[codigo]->setText(TextoLotificacion(codigo));
         RadioGroupLotificacion_->addButton(metodos[codigo], codigo);
+    }
 
     CrearOrdenes();
 

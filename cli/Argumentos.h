@@ -1,0 +1,51 @@
+// The command line of quelmar-cli read into one order: solve a problem file, run experiments,
+// or show the help or the version. Anything else is a usage error.
+#pragma once
+
+#include "ProblemaAleatorio.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <utility>
+#include <variant>
+#include <vector>
+
+struct OrdenAyuda {};
+struct OrdenVersion {};
+
+struct OrdenResolver {
+    QString problema;              // the .lot file
+    std::optional<QString> salida; // the .sol file; standard output without it
+    bool verCostes = true;
+    bool redondear = true;
+};
+
+// One experiment field given on the command line and its text, unconverted.
+using CampoExperimento = std::pair<QString TextosExperimento::*, QString>;
+
+struct OrdenExperimentos {
+    QString traza;
+    std::optional<std::uint32_t> semilla; // the clock seeds the generator without it
+    std::vector<CampoExperimento> campos; // in the order given; each field at most once
+};
+
+using Orden = std::variant<OrdenAyuda, OrdenVersion, OrdenResolver, OrdenExperimentos>;
+
+// A command line that names no valid order; the message says what is wrong with it.
+struct ErrorUso : std::runtime_error {
+    explicit ErrorUso(const QString& motivo);
+};
+
+// Reads the arguments that follow the program's name. Throws ErrorUso.
+Orden LeerArgumentos(const QStringList& argumentos);
+
+// The experiment fields with the texts given replacing the window's defaults.
+TextosExperimento TextosConCampos(const std::vector<CampoExperimento>& campos);
+
+// The short usage text shown after a usage error, and the whole help.
+QString TextoUso();
+QString TextoAyuda();

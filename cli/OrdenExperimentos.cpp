@@ -1,0 +1,36 @@
+// Running experiments through the same functions the experiments window calls.
+#include "OrdenExperimentos.h"
+
+#include "Ejecucion.h"
+#include "Generador.h"
+
+namespace {
+
+// A percentage rewritten in place; only worth it on a terminal, which the caller decides.
+ProgresoEjecucion Progreso(const Consola& consola) {
+    if (!consola.mostrarProgreso) return {};
+    std::ostream& errores = consola.errores;
+    return {[&errores] { errores << "\r  0 %" << std::flush; },
+            [&errores](int posicion) {
+                errores << '\r' << QStringLiteral("%1 %").arg(posicion, 3).toStdString()
+                        << std::flush;
+            },
+            [&errores] { errores << "\r     \r" << std::flush; }};
+}
+
+} // namespace
+
+EstadoSalida Experimentar(const OrdenExperimentos& orden, const Consola& consola) {
+    const TextosExperimento textos = TextosConCampos(orden.campos);
+    if (const std::optional<QString> aviso = ComprobarParametros(textos)) {
+        EscribirLinea(consola.errores, *aviso);
+        return SalidaAviso;
+    }
+    Generador generador(orden.semilla);
+    DatosExperimentos datos;
+    const QStringList informe =
+        EjecutarExperimentos(textos, orden.traza, generador, datos, Progreso(consola));
+    for (const QString& linea : informe) EscribirLinea(consola.salida, linea);
+    Vaciar(consola.salida);
+    return SalidaHecho;
+}

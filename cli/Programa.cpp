@@ -1,0 +1,65 @@
+// Dispatching the orders. The only place that catches: an order stops where it fails, as the
+// windows' commands do, and its message goes to standard error.
+#include "Programa.h"
+
+#include "Argumentos.h"
+#include "OrdenExperimentos.h"
+#include "OrdenResolver.h"
+
+#include <exception>
+#include <variant>
+
+#ifndef QUELMAR_VERSION
+#error "QUELMAR_VERSION must be defined by the build"
+#endif
+
+namespace {
+
+struct Despacho {
+    const Consola& consola;
+
+    EstadoSalida operator()(const OrdenAyuda&) const {
+        EscribirBytes(consola.salida, TextoAyuda().toLocal8Bit());
+        Vaciar(consola.salida);
+        return SalidaHecho;
+    }
+    EstadoSalida operator()(const OrdenVersion&) const {
+        EscribirLinea(consola.salida, QStringLiteral("quelmar-cli " QUELMAR_VERSION));
+        Vaciar(consola.salida);
+        return SalidaHecho;
+    }
+    EstadoSalida operator()(const OrdenResolver& orden) const { return Resolver(orden, consola); }
+    EstadoSalida operator()(const OrdenExperimentos& orden) const {
+        return Experimentar(orden, consola);
+    }
+};
+
+void Informar(std::ostream& errores, const QString& mensaje) {
+    try {
+        EscribirLinea(errores, mensaje);
+    } catch (const std::exception&) {
+        // Standard error itself is lost: the exit status is all that is left to tell.
+    }
+}
+
+} // namespace
+
+int EjecutarPrograma(const QStringList& argumentos, const Consola& consola) {
+    Orden orden;
+    try {
+        orden = LeerArgumentos(argumentos);
+    } catch (const ErrorUso& error) {
+        Informar(consola.errores, QStringLiteral("quelmar-cli: ") +
+                                      QString::fromUtf8(error.what()) + QStringLiteral("\n") +
+                                      TextoUso().trimmed());
+        return SalidaUso;
+    }
+    try {
+        return std::visit(Despacho{consola}, orden);
+    } catch (const std::exception& error) {
+        Informar(consola.errores, QString::fromUtf8(error.what()));
+    } catch (...) {
+        Informar(consola.errores, QStringLiteral("Unexpected error"));
+    }
+    return SalidaError;
+}

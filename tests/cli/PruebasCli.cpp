@@ -1,2 +1,0 @@
-// Placeholder.
-#include <gtest/gtest.h>
