@@ -58,7 +58,7 @@ class Fallos : public testing::TestWithParam<CasoFallo> {};
 
 TEST_P(Fallos, LanzaElErrorConSuMensaje) {
     const CasoFallo& caso = GetParam();
-    EXPECT_EQ(MensajeDeFallo([&] { Resolver(caso.metodo, caso.problema); }), caso.mensaje);
+    EXPECT_EQ(MensajeDe([&] { Resolver(caso.metodo, caso.problema); }), caso.mensaje);
 }
 
 INSTANTIATE_TEST_SUITE_P(Motor, Fallos, testing::ValuesIn(CasosFallo),

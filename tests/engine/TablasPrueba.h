@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "LotificaUnit.h"
+#include "MensajeDe.h"
 
 using Fila = std::vector<double>;
 
@@ -69,15 +70,6 @@ inline Resultado Resolver(TipoLotificacion metodo, const Problema& p, bool redon
     Lotificar(metodo, p.N, p.TS, p.SS, p.CE, p.CP, redondear, r.Tabla, r.Elegido);
     CalcularCostes(p.N, r.Tabla, p.CE, p.CP, r.Costes);
     return r;
-}
-
-inline std::string MensajeDeFallo(const std::function<void()>& calculo) {
-    try {
-        calculo();
-    } catch (const std::runtime_error& e) {
-        return e.what();
-    }
-    return "sin fallo";
 }
 
 // Eight periods with a lead time: lot-for-lot costs 710, EOQ 1075, the other four 635.

@@ -1,25 +1,15 @@
 // Small helpers shared by the tests of the problem's files and calculations.
 #pragma once
 
+#include "MensajeDe.h"
 #include "TextosCelda.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
-#include <exception>
 #include <ostream>
 #include <string>
-
-// The message of the error that f throws, or a marker when it throws nothing.
-template <typename Funcion> std::string MensajeError(Funcion&& f) {
-    try {
-        f();
-    } catch (const std::exception& error) {
-        return error.what();
-    }
-    return "(ningún error)";
-}
 
 // Writes the texts into one grid row from column 1 on.
 inline void PonerFila(TextosCelda& celdas, int fila, const QStringList& textos) {

@@ -285,7 +285,7 @@ TEST(CalculoSeleccionado, UnErrorNoCambiaNiLaRejillaNiElMetodo) {
         const TextosCelda celdasAntes = celdas;
 
         Avisos avisos;
-        EXPECT_EQ(MensajeError([&] { ComandoCalcular(problema, celdas, avisos.funcion()); }),
+        EXPECT_EQ(MensajeDe([&] { ComandoCalcular(problema, celdas, avisos.funcion()); }),
                   caso.mensaje);
         EXPECT_TRUE(avisos.textos.empty());
         EXPECT_EQ(celdas, celdasAntes);
@@ -390,7 +390,7 @@ TEST(CalculoManual, AvisosYErrores) {
         const TextosCelda celdasAntes = celdas;
 
         Avisos avisos;
-        EXPECT_EQ(MensajeError([&] {
+        EXPECT_EQ(MensajeDe([&] {
                       EXPECT_FALSE(ComandoCalculoManual(problema, celdas, avisos.funcion()));
                   }),
                   caso.mensaje);

@@ -87,7 +87,7 @@ TEST(EscrituraProblema, SinMetodoEscribeMenosUno) {
 
 TEST(EscrituraProblema, NumeroDePeriodosNoEnteroFalla) {
     const TextosProblema problema = Problema("8,5", "1", "0", "0", "0", 0);
-    EXPECT_EQ(MensajeError([&] { TextoProblema(problema, {}); }),
+    EXPECT_EQ(MensajeDe([&] { TextoProblema(problema, {}); }),
               "''8,5'' is not a valid integer value");
 }
 
@@ -327,7 +327,7 @@ TEST(LecturaProblema, ErroresDeConversionEnSuOrden) {
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre);
-        EXPECT_EQ(MensajeError([&] { LeerTextoProblema(caso.bytes); }), caso.mensaje);
+        EXPECT_EQ(MensajeDe([&] { LeerTextoProblema(caso.bytes); }), caso.mensaje);
     }
 }
 

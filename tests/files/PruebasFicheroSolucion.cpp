@@ -109,9 +109,9 @@ TEST(TextoSolucion, SinPeriodosLaCabeceraQuedaVacia) {
 }
 
 TEST(TextoSolucion, NumeroDePeriodosNoEnteroFalla) {
-    EXPECT_EQ(MensajeError([] { TextoSolucion("", true, {}); }),
+    EXPECT_EQ(MensajeDe([] { TextoSolucion("", true, {}); }),
               "'''' is not a valid integer value");
-    EXPECT_EQ(MensajeError([] { TextoSolucion("3.", true, {}); }),
+    EXPECT_EQ(MensajeDe([] { TextoSolucion("3.", true, {}); }),
               "''3.'' is not a valid integer value");
 }
 

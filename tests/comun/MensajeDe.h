@@ -10,5 +10,5 @@ template <class Llamada> std::string MensajeDe(Llamada&& llamada) {
     } catch (const std::exception& error) {
         return error.what();
     }
-    return "(no exception)";
+    return "(ningún error)";
 }
