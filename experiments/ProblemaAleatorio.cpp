@@ -87,13 +87,6 @@ private:
     const ParametrosExperimento& p_;
 };
 
-// To the nearest integer, halves to even, as RedondearPar: rint in the default rounding mode rounds
-// the same way without saving and restoring the floating-point environment, which costs more than
-// the rest of a draw and happens millions of times in a run.
-long double Redondear(long double valor) {
-    return std::rint(valor);
-}
-
 // lo + r * (hi - lo) in extended precision; the difference of two integers is taken exactly.
 long double Entre(std::int32_t lo, std::int32_t hi, long double r) {
     const auto diferencia = static_cast<std::int64_t>(hi) - static_cast<std::int64_t>(lo);
@@ -108,14 +101,14 @@ long double Entre(double lo, double hi, long double r) {
 template <class Campos> double Requerimiento(const Campos& campos, FuenteSorteos& sorteos) {
     const double nbMin = campos.NBMin();
     const double nbMax = campos.NBMax();
-    return ADouble(Redondear(Entre(nbMin, nbMax, sorteos.Sorteo())));
+    return ADouble(RedondearPar(Entre(nbMin, nbMax, sorteos.Sorteo())));
 }
 
 template <class Campos>
 void Generar(const Campos& campos, FuenteSorteos& sorteos, ProblemaAleatorio& problema) {
     const std::int32_t npMax = campos.NPMax();
     const std::int32_t npMin = campos.NPMin();
-    const long double n = Redondear(Entre(npMin, npMax, sorteos.Sorteo()));
+    const long double n = RedondearPar(Entre(npMin, npMax, sorteos.Sorteo()));
     // N lies between the two bounds, so only bounds the checks refuse can bring it here.
     if (n < 1 || n > MaxPeriodos) {
         const auto aviso = AvisoRangoPeriodos(npMin, npMax);
@@ -125,7 +118,7 @@ void Generar(const Campos& campos, FuenteSorteos& sorteos, ProblemaAleatorio& pr
 
     const std::int32_t tsMax = campos.TsMax();
     const std::int32_t tsMin = campos.TsMin();
-    const long double ts = Redondear(Entre(tsMin, tsMax, sorteos.Sorteo()));
+    const long double ts = RedondearPar(Entre(tsMin, tsMax, sorteos.Sorteo()));
     const std::int32_t Ts = ts >= N ? N - 1 : static_cast<std::int32_t>(ts);
 
     const long double p = campos.EProbNB();
