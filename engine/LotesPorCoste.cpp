@@ -67,11 +67,14 @@ void LotesPorCoste(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE
                 break;
             }
         }
-        // A lot due within the lead time cannot be released: its requirement stays as a backlog
-        // that the next lot's net requirement carries.
         if (k > TS) {
             Tabla.PPL[k - TS] = lote;
             motor::ReproyectarDesde(k, NPeriodos, TS, SS, Tabla);
+        } else {
+            // A lot due within the lead time cannot be released, and the periods it would have
+            // covered after the lead time must not go without: the backlog stops at period TS,
+            // and the first lot that can be received, after it, covers it.
+            bj = std::min(bj, static_cast<int>(TS));
         }
         k = PrimeraNecesidad(bj + 1, NPeriodos, Tabla);
     }

@@ -35,7 +35,8 @@ const Traza::Coste& Traza::CosteEscrito(double valor) {
 
 void Traza::Linea(std::int32_t k, std::int32_t N, std::int32_t Ts, double Ce, double Cp,
                   std::int32_t metodo, double coste) {
-    const double cociente = aritmetica::ADouble(aritmetica::Cociente(Ce, Cp));
+    // Recomputed in extended precision, and written from that value, not from a double.
+    const long double cociente = aritmetica::Cociente(Ce, Cp);
     Prefijo& p = prefijo_;
     if (p.longitud == 0 || k != p.k || N != p.N || Ts != p.Ts || cociente != p.cociente) {
         char* fin = Entero(Ts, Entero(N, Entero(k, p.texto)));

@@ -29,7 +29,7 @@ private:
     // experiment share is written once: the first four columns, and the cost of methods that tie.
     struct Prefijo {
         std::int32_t k = 0, N = 0, Ts = 0;
-        double cociente = 0;
+        long double cociente = 0;
         std::size_t longitud = 0; // 0: none written yet
         char texto[128] = {};
     };

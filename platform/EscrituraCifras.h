@@ -9,6 +9,8 @@
 // `separador` as decimal separator. destino has room for 32 bytes; returns the bytes written.
 // Does not throw and does not allocate memory.
 std::size_t EscribirGeneral(double valor, int precision, char separador, char* destino);
+// The same for an extended value, rounded from its own digits rather than from a double's.
+std::size_t EscribirGeneral(long double valor, int precision, char separador, char* destino);
 
 // A finite value rounded to `decimales` decimals (0 to 30), as plain digit strings. A value that
 // rounds to zero is not negative.

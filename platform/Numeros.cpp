@@ -63,6 +63,10 @@ std::size_t FormatoRapido::General(double valor, char* destino) const {
     return EscribirGeneral(valor, 15, separador_, destino);
 }
 
+std::size_t FormatoRapido::General(long double valor, char* destino) const {
+    return EscribirGeneral(valor, 15, separador_, destino);
+}
+
 std::size_t FormatoRapido::Entero(std::int64_t valor, char* destino) {
     return std::size_t(std::to_chars(destino, destino + 20, valor).ptr - destino);
 }

@@ -44,6 +44,8 @@ public:
 
     // Writes the value at destino (room for at least 32 bytes); returns the bytes written.
     std::size_t General(double valor, char* destino) const;
+    // The same for an extended intermediate, rounded to 15 digits from its own value.
+    std::size_t General(long double valor, char* destino) const;
     // Writes a decimal integer; returns the bytes written.
     static std::size_t Entero(std::int64_t valor, char* destino);
 

@@ -25,6 +25,12 @@ const CasoTotales CasosTotales[] = {
      {2, 0, 0, 1e12, 1, 0, {10, 10}},
      {2e12, 1e12 + 4472126 + 4472116, 1e12 + 10, 2e12, 1e12 + 10, 2e12},
      LotificacionLoteALote},
+    // Requirements within the lead time: no heuristic may win by never ordering, which the
+    // negative holding cost of the backlog would otherwise reward.
+    {"RetrasoEnPlazoNoPremiaNoPedir",
+     {5, 2, 0, 100, 1, 0, {20, 30, 10, 10, 10}},
+     {230, 214, 60, 60, 140, 60},
+     LotificacionPOQ},
 };
 
 class Totales : public testing::TestWithParam<CasoTotales> {};

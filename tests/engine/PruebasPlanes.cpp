@@ -95,16 +95,19 @@ const CasoPlan CasosPlan[] = {
       {100, 0, 0, 0, 0, 0},
       {-20, -50, 40, 40, 0, 0},
       {80, -50, 40, 40, 0, 110}}},
-    {"SilverMealRetrasoHastaElFinal",
+    // Silver-Meal's first search, from within the lead time, would run to the end of the horizon
+    // and leave everything unordered; the backlog stops at the lead time instead, and the first
+    // lot that can be received covers it.
+    {"SilverMealRetrasoLoCubreElPrimerLoteTrasElPlazo",
      LotificacionSilverMeal,
      RetrasoLargo,
-     {{0, -20, -50, -50, -50, 0},
-      {20, 50, 50, 50, 90, 0},
-      {0, 0, 0, 0, 90, 0},
-      {0, 0, 90, 0, 0, 0},
-      {0, 0, 100, 0, 0, 0},
-      {-20, -50, -50, -50, 0, 0},
-      {-20, -50, 50, -50, 0, -70}}},
+     {{0, -20, -50, 0, 0, 0},
+      {20, 50, 50, 0, 40, 0},
+      {0, 0, 50, 0, 40, 0},
+      {50, 0, 40, 0, 0, 0},
+      {100, 0, 100, 0, 0, 0},
+      {-20, -50, 0, 0, 0, 0},
+      {80, -50, 100, 0, 0, 130}}},
     // The rise at period 2 stops the search although period 3 would have been cheaper.
     {"CosteTotalParaAunqueBajeDespues",
      LotificacionMinimoCosteTotal,

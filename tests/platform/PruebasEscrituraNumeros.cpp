@@ -198,6 +198,32 @@ TEST(FormatoRapido, CoincideConLaReferenciaEnValoresAlAzar) {
     EXPECT_GT(comprobados, 195000);
 }
 
+// An extended intermediate is rounded from its own value, not from the nearest double's: they
+// differ in the 15th digit now and then (941,938453749753 here, where the double gives ...754).
+TEST(FormatoRapido, UnValorExtendidoSeRedondeaDesdeSusPropiasCifras) {
+    const FormatoRapido formato(',');
+    char texto[32];
+    const long double cociente = 941.9384537497534997L;
+    EXPECT_EQ(std::string(texto, formato.General(cociente, texto)), "941,938453749753");
+    EXPECT_EQ(std::string(texto, formato.General(static_cast<double>(cociente), texto)),
+              "941,938453749754");
+
+    std::mt19937_64 azar(41);
+    for (int i = 0; i < 100000; ++i) {
+        // Quotients like the trace's Ce / Cp, and values right at a 15-digit half.
+        long double valor = static_cast<long double>(double(1 + azar() % 3000000) / 100000.0) /
+                            static_cast<long double>(double(1 + azar() % 2000000) / 1e9);
+        if (i % 10 == 0) valor = (1e14L + (azar() % 899999999999999) + 0.5L) * 1e-12L;
+        char exacto[64];
+        char* fin = std::to_chars(exacto, exacto + 64, valor, std::chars_format::general, 15).ptr;
+        std::string referencia(exacto, fin);
+        for (char& c : referencia)
+            if (c == '.') c = ',';
+        if (referencia.find('e') != std::string::npos) continue;
+        ASSERT_EQ(std::string(texto, formato.General(valor, texto)), referencia) << i;
+    }
+}
+
 // Fewer digits round the same way, through the same fast path.
 TEST(FormatoGeneral, CoincideConLaReferenciaEnCualquierPrecision) {
     std::mt19937_64 azar(7);
