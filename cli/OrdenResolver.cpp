@@ -16,7 +16,7 @@ constexpr int PeriodosIniciales = 8;
 
 EstadoSalida Resolver(const OrdenResolver& orden, const Consola& consola) {
     // "Abrir": the whole file is read and converted before the problem changes.
-    const ProblemaLeido leido = LeerTextoProblema(LeerFichero(orden.problema));
+    const ProblemaLeido leido = LeerTextoProblema(LeerLineas(orden.problema, NumeroLineasProblema));
     if (leido.N < 0 || leido.N > MaxPeriodos) {
         EscribirLinea(consola.errores, AvisoPeriodos);
         return SalidaAviso;

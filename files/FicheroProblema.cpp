@@ -11,7 +11,6 @@ namespace {
 
 const QString FinLinea = QStringLiteral("\r\n");
 const QChar Tabulador = u'\t';
-constexpr int LineasFichero = 9;
 constexpr int LineasCabecera = 6;
 
 // An empty cell travels as "0", and "0" comes back as an empty cell.
@@ -24,12 +23,12 @@ QString CampoLeido(const QString& texto) {
 
 // The first nine lines of the text as the problem reader sees them: a line's text runs to its
 // first CR or LF and the line ends after the next LF, so a CR before other text hides that text.
-std::array<QString, LineasFichero> LineasProblema(QByteArray bytes) {
+std::array<QString, NumeroLineasProblema> LineasProblema(QByteArray bytes) {
     const qsizetype finTexto = bytes.indexOf('\x1A'); // Ctrl-Z ends the readable text
     if (finTexto >= 0) bytes.truncate(finTexto);
     const QString texto = DesdeAnsi(bytes);
 
-    std::array<QString, LineasFichero> lineas;
+    std::array<QString, NumeroLineasProblema> lineas;
     qsizetype posicion = 0;
     for (QString& linea : lineas) {
         if (posicion >= texto.size()) break; // the missing lines stay empty
@@ -87,7 +86,7 @@ QByteArray TextoProblema(const TextosProblema& problema, const TextosCelda& celd
 }
 
 ProblemaLeido LeerTextoProblema(const QByteArray& bytes) {
-    const std::array<QString, LineasFichero> lineas = LineasProblema(bytes);
+    const std::array<QString, NumeroLineasProblema> lineas = LineasProblema(bytes);
 
     ProblemaLeido leido;
     leido.NPeriodos = ValorCabecera(lineas[0]);

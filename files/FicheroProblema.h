@@ -15,6 +15,9 @@
 // The bytes of the problem. Throws EConvertError when the number of periods is not an integer.
 QByteArray TextoProblema(const TextosProblema& problema, const TextosCelda& celdas);
 
+// The lines of a problem file; whatever follows them is never read.
+inline constexpr int NumeroLineasProblema = 9;
+
 // A problem file read and converted in full, before anything of the window changes.
 struct ProblemaLeido {
     QString NPeriodos, TS, SS, CE, CP; // the values of lines 1 to 5, unchanged

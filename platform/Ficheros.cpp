@@ -116,15 +116,26 @@ void EscribirEnSuSitio(const QByteArray& destino, const QByteArray& bytes) {
 
 } // namespace
 
-QByteArray LeerFichero(const QString& ruta) {
-    Descriptor descriptor{::open(RutaNativa(ruta).constData(), O_RDONLY | O_CLOEXEC)};
+namespace {
+
+// What a text reader ever needs of one file, so that a huge file chosen by mistake cannot
+// exhaust the memory.
+constexpr qsizetype LimiteTexto = 16 * 1024 * 1024;
+
+// Reads the file up to the end, or when lineas > 0 up to its lineas-th LF or a Ctrl-Z (the
+// end of a text), and at most LimiteTexto bytes then. Only regular files: a pipe or a device
+// could block the program or never end.
+QByteArray Leer(const QString& ruta, int lineas) {
+    Descriptor descriptor{
+        ::open(RutaNativa(ruta).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
     if (descriptor.fd < 0) Fallar(errno);
     struct stat datos {};
     if (::fstat(descriptor.fd, &datos) != 0) Fallar(errno);
     if (S_ISDIR(datos.st_mode)) Fallar(EISDIR);
+    if (!S_ISREG(datos.st_mode)) Fallar(EACCES);
 
     QByteArray contenido;
-    if (S_ISREG(datos.st_mode)) contenido.reserve(qsizetype(datos.st_size));
+    if (lineas <= 0) contenido.reserve(qsizetype(datos.st_size));
     std::array<char, tamanoBuffer> trozo;
     for (;;) {
         const ssize_t leidos = ::read(descriptor.fd, trozo.data(), trozo.size());
@@ -133,8 +144,30 @@ QByteArray LeerFichero(const QString& ruta) {
             Fallar(errno);
         }
         if (leidos == 0) return contenido;
+        const qsizetype desde = contenido.size();
         contenido.append(trozo.data(), qsizetype(leidos));
+        if (lineas <= 0) continue;
+        for (qsizetype i = desde; i < contenido.size(); ++i) {
+            if (contenido[i] == '\x1a' || (contenido[i] == '\n' && --lineas == 0)) {
+                contenido.truncate(i + 1);
+                return contenido;
+            }
+        }
+        if (contenido.size() >= LimiteTexto) {
+            contenido.truncate(LimiteTexto);
+            return contenido;
+        }
     }
+}
+
+} // namespace
+
+QByteArray LeerFichero(const QString& ruta) {
+    return Leer(ruta, 0);
+}
+
+QByteArray LeerLineas(const QString& ruta, int lineas) {
+    return Leer(ruta, lineas);
 }
 
 void EscribirFicheroSeguro(const QString& ruta, const QByteArray& bytes) {

@@ -10,8 +10,12 @@
 #include <cstddef>
 #include <vector>
 
-// Reads the whole file.
+// Reads the whole file. Only a regular file: anything else is "File access denied".
 QByteArray LeerFichero(const QString& ruta);
+
+// Reads the first lines of a text file: up to its lineas-th LF or a Ctrl-Z, whichever comes
+// first, and never more than 16 MiB, however large the file is.
+QByteArray LeerLineas(const QString& ruta, int lineas);
 
 // Writes the whole file so that a failure never destroys the file that was there: the bytes go
 // to a temporary file beside it, which replaces the old one only once it is complete.

@@ -124,6 +124,14 @@ void RejillaTexto::Pintar(QPainter& pintor, QPointF origen) {
     pintor.restore();
 }
 
+void RejillaTexto::ConfirmarEdicion() {
+    if (state() != QAbstractItemView::EditingState) return;
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
 void RejillaTexto::keyPressEvent(QKeyEvent* evento) {
     emit TeclaPulsada(TeclaNormalizada(evento->key()));
     QTableView::keyPressEvent(evento);

@@ -32,6 +32,11 @@ public:
     int FilaActual() const;
     void PonerCeldaActual(int columna, int fila);
 
+    // Stores what is being typed into a cell and closes its editor, so that whoever reads the
+    // texts next sees what the user sees. Tool buttons take no focus, so without this a command
+    // would read the cell as it was before the typing, and then overwrite the typing.
+    void ConfirmarEdicion();
+
     // Paints the grid as it shows on screen, scaled from screen pixels to the painter's device.
     void Pintar(QPainter& pintor, QPointF origen);
 

@@ -5,8 +5,12 @@
 #include "Plataforma.h"
 #include "ui_AboutU.h"
 
+#include <QDir>
 #include <QEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QIcon>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include <stdexcept>
@@ -24,7 +28,18 @@ TAboutBox::TAboutBox(Plataforma& plataforma, QWidget* padre)
 
 TAboutBox::~TAboutBox() = default;
 
-QUrl TAboutBox::DireccionLeame() { return QUrl::fromLocalFile(QStringLiteral(QUELMAR_LEAME)); }
+// The README of the source tree the program was built from; once that tree is gone, the copy
+// inside the program, written out where the desktop can open it.
+QUrl TAboutBox::DireccionLeame() {
+    const QString enElArbol = QStringLiteral(QUELMAR_LEAME);
+    if (QFileInfo::exists(enElArbol)) return QUrl::fromLocalFile(enElArbol);
+    const QString copia =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
+            .filePath(QStringLiteral("quelmar-README.md"));
+    QFile::remove(copia);
+    QFile::copy(QStringLiteral(":/README.md"), copia);
+    return QUrl::fromLocalFile(copia);
+}
 
 QUrl TAboutBox::DireccionLicencia() {
     return QUrl(QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html"));

@@ -150,7 +150,10 @@ void TFormMain::CrearOrdenes() {
     }
 }
 
+// Every command of the menu and the tool bar sees the grid as the user sees it, with a cell
+// still being typed into included.
 void TFormMain::Ejecutar(ManejadorMain orden) {
+    ui_->SG->ConfirmarEdicion();
     Protegido(plataforma_, this, [this, orden] { (this->*orden)(); });
 }
 

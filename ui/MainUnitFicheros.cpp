@@ -60,7 +60,7 @@ bool TFormMain::EscribirProblema() {
 }
 
 bool TFormMain::LeerProblema(const QString& ruta) {
-    const ProblemaLeido leido = LeerTextoProblema(LeerFichero(ruta));
+    const ProblemaLeido leido = LeerTextoProblema(LeerLineas(ruta, NumeroLineasProblema));
     if (leido.N < 0 || leido.N > MaxPeriodos) {
         plataforma_.Aviso(this, AvisoPeriodos);
         return false;

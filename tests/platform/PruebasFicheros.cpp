@@ -115,6 +115,27 @@ TEST_F(Ficheros, EscribeYLeeFicherosCompletos) {
     EXPECT_EQ(Entradas().size(), 3);
 }
 
+// A text reader takes the lines it needs and nothing more, however large the file.
+TEST_F(Ficheros, LeerLineasParaTrasLasLineasPedidasOUnControlZ) {
+    const QByteArray nueve = "1\r\n2\r\n3\r\n4\r\n5\n6\r\n7\r\n8\r\n9\r\n";
+    Crear("con_cola", nueve + Patron(3 * 1024 * 1024));
+    EXPECT_EQ(LeerLineas(Ruta("con_cola"), 9), nueve);
+    Crear("con_ctrl_z", QByteArray("1\r\n2\x1a") + "3\r\n");
+    EXPECT_EQ(LeerLineas(Ruta("con_ctrl_z"), 9), QByteArray("1\r\n2\x1a"));
+    Crear("corto", "1\r\n2");
+    EXPECT_EQ(LeerLineas(Ruta("corto"), 9), "1\r\n2");
+    Crear("sin_fin_de_linea", QByteArray(20 * 1024 * 1024, 'x'));
+    EXPECT_EQ(LeerLineas(Ruta("sin_fin_de_linea"), 9).size(), 16 * 1024 * 1024);
+}
+
+// A pipe would block the program until someone wrote to it: refused at once.
+TEST_F(Ficheros, SoloSeLeenFicherosRegulares) {
+    const QByteArray tuberia = QFile::encodeName(Ruta("tuberia"));
+    ASSERT_EQ(::mkfifo(tuberia.constData(), 0600), 0);
+    EXPECT_EQ(MensajeDe([&] { LeerLineas(Ruta("tuberia"), 9); }), "File access denied");
+    EXPECT_EQ(MensajeDe([&] { LeerFichero(Ruta("tuberia")); }), "File access denied");
+}
+
 TEST_F(Ficheros, ErroresDeRutaConSusMensajes) {
     Crear("normal", "x");
     ASSERT_TRUE(QDir(carpeta_.path()).mkdir("carpeta"));

@@ -2,6 +2,7 @@
 #include "AboutU.h"
 #include "PlataformaGuionada.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -41,6 +42,10 @@ TEST(AboutBox, CualquierBotonDelRatonSobreUnEnlaceLoAbre) {
     EXPECT_TRUE(plataforma.urlsAbiertas[0].isLocalFile());
     EXPECT_TRUE(plataforma.urlsAbiertas[0].toLocalFile().endsWith("/README.md"));
     EXPECT_EQ(plataforma.urlsAbiertas[1], QUrl("https://www.gnu.org/licenses/gpl-3.0.html"));
+    // The program carries a copy for when the source tree is gone.
+    QFile copia(":/README.md");
+    ASSERT_TRUE(copia.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(copia.readAll().startsWith("# Quelmar"));
     EXPECT_TRUE(plataforma.errores.isEmpty());
 }
 

@@ -248,6 +248,23 @@ TEST_F(PruebaMain, CalculaElEjemploLoteALoteYHabilitaGuardarLaSolucion) {
     EXPECT_TRUE(plataforma.mensajes.isEmpty());
 }
 
+// A cell still being typed into when a command runs counts as typed: tool buttons take no focus,
+// so its editor is still open. The menu and the tool bar both see it.
+TEST_F(PruebaMain, LoQueSeTecleaSinEnterEntraEnElCalculo) {
+    TeclearEjemplo();
+    for (const char* orden : {"ToolButtonCalcular", "LotificacinSeleccionada1"}) {
+        RejillaTexto& rejilla = SG();
+        rejilla.setFocus();
+        rejilla.PonerCeldaActual(1, FilaRP);
+        QTest::keyClicks(Destino(rejilla), "3");
+        QTest::keyClicks(Destino(rejilla), "0");
+        Orden(orden);
+        EXPECT_EQ(SG().Celda(1, FilaRP), "30") << orden;
+        EXPECT_EQ(SG().Celda(2, FilaD), "40") << orden; // 60 + 30 - 50
+        EXPECT_TRUE(plataforma.mensajes.isEmpty()) << plataforma.mensajes.join('|').toStdString();
+    }
+}
+
 TEST_F(PruebaMain, ElMejorMetodoQuedaMarcadoYElSiguienteCalculoLoUsaSolo) {
     TeclearEjemplo();
     ElegirMetodo(6);
