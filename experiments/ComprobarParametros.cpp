@@ -6,6 +6,8 @@
 #include "Errores.h"
 #include "Numeros.h"
 
+#include <algorithm>
+
 namespace {
 
 using Aviso = std::optional<QString>;
@@ -60,6 +62,16 @@ Aviso AvisoPositivo(const QString& etiqueta, const QString& texto, const QString
     return std::nullopt;
 }
 
+// Requirements rounded from bounds no larger than 0.5 are all 0 (halves go to the even 0): every
+// problem would lack demand, which POQ cannot plan, and the run would end at its first problem.
+Aviso AvisoNecesidadNula(const QString& textoMin, const QString& textoMax) {
+    const auto minimo = Real(textoMin);
+    const auto maximo = Real(textoMax);
+    if (!minimo || !maximo || std::max(*minimo, *maximo) > 0.5) return std::nullopt;
+    return Especifique(*maximo >= *minimo ? QStringLiteral("NB Max:") : QStringLiteral("NB Min:"),
+                       QStringLiteral("una necesidad bruta mayor que ") + FloatToStr(0.5));
+}
+
 } // namespace
 
 Aviso AvisoRangoPeriodos(std::optional<std::int32_t> npMin, std::optional<std::int32_t> npMax) {
@@ -85,6 +97,7 @@ Aviso ComprobarParametros(const TextosExperimento& textos) {
         AvisoRangoPeriodos(Entero(textos.NPMin), Entero(textos.NPMax)),
         AvisoNoNegativo(QStringLiteral("NB Min:"), textos.NBMin, necesidad),
         AvisoNoNegativo(QStringLiteral("NB Max:"), textos.NBMax, necesidad),
+        AvisoNecesidadNula(textos.NBMin, textos.NBMax),
         AvisoPlazo(QStringLiteral("Ts Min:"), textos.TsMin),
         AvisoPlazo(QStringLiteral("Ts Max:"), textos.TsMax),
         AvisoPositivo(QStringLiteral("Ce Min:"), textos.CEMin, coste),

@@ -56,6 +56,21 @@ TEST(ComprobarParametros, RechazaNombrandoElCampo) {
     }
 }
 
+// Requirements that can only round to 0 would leave POQ a problem without demand at once.
+TEST(ComprobarParametros, RechazaNecesidadesQueSoloPuedenSerCero) {
+    auto t = TextosExperimento::PorDefecto();
+    t.NBMin = "0";
+    t.NBMax = "0,5";
+    EXPECT_EQ(ComprobarParametros(t).value_or(""),
+              "Especifique en «NB Max:» una necesidad bruta mayor que 0,5.");
+    t.NBMin = "0,5";
+    t.NBMax = "0";
+    EXPECT_EQ(ComprobarParametros(t).value_or(""),
+              "Especifique en «NB Min:» una necesidad bruta mayor que 0,5.");
+    t.NBMax = "0,6"; // round(0,6) is 1
+    EXPECT_EQ(ComprobarParametros(t), std::nullopt);
+}
+
 TEST(ComprobarParametros, ElPrimerCampoDeArribaAbajo) {
     auto t = TextosExperimento::PorDefecto();
     t.CeCpMax = "0";
