@@ -118,7 +118,7 @@ Significativas Redondeadas(double magnitud, int precision) {
 }
 
 // The digits of an extended value, from its own value rather than from the nearest double's.
-Significativas RedondeadasExtendido(long double magnitud, int precision) {
+Significativas Redondeadas(long double magnitud, int precision) {
     Significativas s;
     if (Escaladas(magnitud, precision, s)) return s;
     std::array<char, 64> texto;
@@ -174,9 +174,10 @@ template <class Real> char* Especial(Real valor, char* p) {
     return p + 1;
 }
 
-} // namespace
-
-std::size_t EscribirGeneral(double valor, int precision, char separador, char* destino) {
+// The sign, then the digits of the magnitude laid out; a double and an extended value differ
+// only in how their digits are rounded.
+template <class Real>
+std::size_t General(Real valor, int precision, char separador, char* destino) {
     if (char* fin = Especial(valor, destino)) return std::size_t(fin - destino);
     precision = std::clamp(precision, 1, 17);
     char* p = destino;
@@ -185,13 +186,14 @@ std::size_t EscribirGeneral(double valor, int precision, char separador, char* d
     return std::size_t(p - destino);
 }
 
+} // namespace
+
+std::size_t EscribirGeneral(double valor, int precision, char separador, char* destino) {
+    return General(valor, precision, separador, destino);
+}
+
 std::size_t EscribirGeneral(long double valor, int precision, char separador, char* destino) {
-    if (char* fin = Especial(valor, destino)) return std::size_t(fin - destino);
-    precision = std::clamp(precision, 1, 17);
-    char* p = destino;
-    if (valor < 0) *p++ = '-';
-    p = Componer(RedondeadasExtendido(std::fabs(valor), precision), precision, separador, p);
-    return std::size_t(p - destino);
+    return General(valor, precision, separador, destino);
 }
 
 CifrasFijas EscribirFijo(double valor, int decimales) {
