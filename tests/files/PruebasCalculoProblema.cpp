@@ -1,6 +1,7 @@
 // The calculation commands seen through texts: the grid after a calculation, the warnings and
 // their order, and the grid left untouched by every failure.
 #include "AyudasPruebas.h"
+#include "EjemploRejilla.h"
 #include "CalculoProblema.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +39,7 @@ TextosCelda CeldasEjemplo() {
 }
 
 // Rows 1 to 9, columns 1 to 9, as the grid must show them.
-using Rejilla = std::vector<QStringList>;
+using Rejilla = TextosRejilla;
 
 void ComprobarRejilla(const TextosCelda& celdas, const Rejilla& esperada) {
     for (int fila = FilaNB; fila <= FilaCTotal; ++fila) {
@@ -47,32 +48,11 @@ void ComprobarRejilla(const TextosCelda& celdas, const Rejilla& esperada) {
     }
 }
 
-const QStringList NBEjemplo = {"50", "60", "70", "60", "95", "75", "60", "55", ""};
+const QStringList& NBEjemplo = RejillaLoteALoteEjemplo[FilaNB - 1];
 const QStringList Vacia = {"", "", "", "", "", "", "", "", ""};
 
-const Rejilla LoteALoteEjemplo = {
-    NBEjemplo,
-    {"60", "10", "", "", "", "", "", "", ""},
-    Vacia,
-    {"", "50", "70", "60", "95", "75", "60", "55", ""},
-    {"", "50", "70", "60", "95", "75", "60", "55", ""},
-    {"50", "70", "60", "95", "75", "60", "55", "", ""},
-    {"100", "100", "100", "100", "100", "100", "100", "", ""},
-    {"10", "", "", "", "", "", "", "", ""},
-    {"110", "100", "100", "100", "100", "100", "100", "", "710"},
-};
-
-const Rejilla POQEjemplo = {
-    NBEjemplo,
-    {"60", "10", "70", "", "95", "", "60", "", ""},
-    Vacia,
-    {"", "50", "", "60", "", "75", "", "55", ""},
-    {"", "120", "", "155", "", "135", "", "55", ""},
-    {"120", "", "155", "", "135", "", "55", "", ""},
-    {"100", "", "100", "", "100", "", "100", "", ""},
-    {"10", "70", "", "95", "", "60", "", "", ""},
-    {"110", "70", "100", "95", "100", "60", "100", "", "635"},
-};
+const Rejilla& LoteALoteEjemplo = RejillaLoteALoteEjemplo;
+const Rejilla& POQEjemplo = RejillaPOQEjemplo;
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // reactions to N, the cost rows and Enter, and the two calculations.
 #include "AyudasMainUnit.h"
 #include "CalculoProblema.h"
+#include "EjemploRejilla.h"
 
 #include <QDialog>
 #include <QEventLoop>
@@ -210,31 +211,8 @@ INSTANTIATE_TEST_SUITE_P(MainUnit, EnterEnLaRejilla,
                                          CasoEnter{"EditandoEnLaUltimaColumna", 9, "7", 9}),
                          [](const auto& info) { return std::string(info.param.nombre); });
 
-// The example's rows under lot-for-lot, columns 1 to 9.
-const QStringList LoteALote[] = {
-    {"50", "60", "70", "60", "95", "75", "60", "55", ""},
-    {"60", "10", "", "", "", "", "", "", ""},
-    {"", "", "", "", "", "", "", "", ""},
-    {"", "50", "70", "60", "95", "75", "60", "55", ""},
-    {"", "50", "70", "60", "95", "75", "60", "55", ""},
-    {"50", "70", "60", "95", "75", "60", "55", "", ""},
-    {"100", "100", "100", "100", "100", "100", "100", "", ""},
-    {"10", "", "", "", "", "", "", "", ""},
-    {"110", "100", "100", "100", "100", "100", "100", "", "710"},
-};
-
-// The same problem planned by POQ, the cheapest method.
-const QStringList Poq[] = {
-    {"50", "60", "70", "60", "95", "75", "60", "55", ""},
-    {"60", "10", "70", "", "95", "", "60", "", ""},
-    {"", "", "", "", "", "", "", "", ""},
-    {"", "50", "", "60", "", "75", "", "55", ""},
-    {"", "120", "", "155", "", "135", "", "55", ""},
-    {"120", "", "155", "", "135", "", "55", "", ""},
-    {"100", "", "100", "", "100", "", "100", "", ""},
-    {"10", "70", "", "95", "", "60", "", "", ""},
-    {"110", "70", "100", "95", "100", "60", "100", "", "635"},
-};
+const TextosRejilla& LoteALote = RejillaLoteALoteEjemplo;
+const TextosRejilla& Poq = RejillaPOQEjemplo;
 
 TEST_F(PruebaMain, CalculaElEjemploLoteALoteYHabilitaGuardarLaSolucion) {
     TeclearEjemplo();
