@@ -1,8 +1,10 @@
 // EOQ and POQ: the lots derived from the mean demand of the horizon.
-#include <algorithm>
-#include <cmath>
+#include "LotesDemandaMedia.h"
 
 #include "MotorInterno.h"
+
+#include <algorithm>
+#include <cmath>
 
 using namespace calculo;
 

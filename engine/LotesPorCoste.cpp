@@ -1,8 +1,11 @@
 // Least total cost, least unit cost and Silver-Meal: one lot at a time, each stretched over the
 // run of periods that its cost criterion prefers.
-#include <algorithm>
+#include "LotesPorCoste.h"
 
 #include "MotorInterno.h"
+
+#include <algorithm>
+#include <cmath>
 
 using namespace calculo;
 

@@ -1,9 +1,12 @@
-// The best of the six methods: each one solved and priced from the same input, the cheapest
-// plan left in the caller's table.
+// The best of the methods: each compared method solved and priced from the same input, the
+// cheapest plan left in the caller's table.
+#include "MejorMetodo.h"
+
+#include "MetodosLotificacion.h"
+#include "MotorInterno.h"
+
 #include <algorithm>
 #include <array>
-
-#include "MotorInterno.h"
 
 namespace {
 
@@ -41,9 +44,11 @@ void MejorMetodo(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, 
     FilasDelPlan ganador;
     bool hayGanador = false;
     TCostesMRP costes;
-    for (TipoLotificacion m = LotificacionLoteALote; m <= LotificacionSilverMeal; ++m) {
-        if (m != LotificacionLoteALote) entrada.Poner(Tabla, NPeriodos);
-        Lotificar(m, NPeriodos, TS, SS, CE, CP, Redondear, Tabla, MetodoElegido);
+    bool primero = true;
+    for (const TipoLotificacion m : MetodosComparados) {
+        if (!primero) entrada.Poner(Tabla, NPeriodos);
+        primero = false;
+        BuscarMetodo(m)->Rutina(NPeriodos, TS, SS, CE, CP, Redondear, Tabla, MetodoElegido);
         CalcularCostes(NPeriodos, Tabla, CE, CP, costes);
         // Strictly lower only: on equal totals the lowest code keeps the choice.
         const double total = costes.CTotal[NPeriodos + 1];

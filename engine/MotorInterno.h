@@ -6,7 +6,8 @@
 #include <cstdint>
 
 #include "AritmeticaMotor.h"
-#include "LotificaUnit.h"
+#include "Horizonte.h"
+#include "RegistroMRP.h"
 
 namespace motor {
 
@@ -17,7 +18,7 @@ inline constexpr double MejorInicial = 99999999999.0;
 // Outside this every entry point returns without touching anything: the records could not
 // hold the horizon.
 inline bool DentroDelContrato(std::int32_t NPeriodos, std::int32_t TS) {
-    return NPeriodos >= 1 && NPeriodos <= MaxPeriodos && TS >= 0;
+    return PeriodosCalculables(NPeriodos) && TiempoSuministroValido(TS);
 }
 
 // Sums and differences of finite values: an overflow anywhere in a chain leaves an infinity or

@@ -1,18 +1,12 @@
 // The MRP record: netting, re-projection, lot-for-lot and the pricing of a plan.
+#include "RegistroMRP.h"
+
 #include "MotorInterno.h"
 
 #include <bit>
 #include <cstdint>
 
 using namespace calculo;
-
-void motor::ReproyectarDesde(int Desde, std::int32_t NPeriodos, std::int32_t TS, double SS,
-                             TTablaMRP& Tabla) {
-    Pasada(Desde, NPeriodos, Tabla, SS, [&Tabla, TS](int i, double) {
-        if (i > TS) Tabla.RPPL[i] = Tabla.PPL[i - TS];
-        return Tabla.RPPL[i];
-    });
-}
 
 void NecesidadNeta(std::int32_t Periodo, TTablaMRP& Tabla, double SS) {
     if (Periodo < 1 || Periodo > MaxPeriodos) return;

@@ -62,7 +62,7 @@ TEST_P(Fallos, LanzaElErrorConSuMensaje) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Motor, Fallos, testing::ValuesIn(CasosFallo),
-                         [](const auto& info) { return std::string(info.param.nombre); });
+                         [](const auto& instancia) { return std::string(instancia.param.nombre); });
 
 // The choice is written as the methods are compared: a failure leaves the one made so far,
 // not the caller's value.

@@ -98,6 +98,6 @@ TEST_P(Lanzamientos, PlaneaLosLanzamientosEsperados) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Motor, Lanzamientos, testing::ValuesIn(CasosLanzamientos),
-                         [](const auto& info) { return std::string(info.param.nombre); });
+                         [](const auto& instancia) { return std::string(instancia.param.nombre); });
 
 } // namespace

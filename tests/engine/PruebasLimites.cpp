@@ -85,9 +85,9 @@ INSTANTIATE_TEST_SUITE_P(Motor, Bordes,
                          testing::Values(Horizonte{1, 0}, Horizonte{8, 1}, Horizonte{8, 7},
                                          Horizonte{99, 0}, Horizonte{99, 3}, Horizonte{99, 98},
                                          Horizonte{99, Maximo}),
-                         [](const auto& info) {
+                         [](const auto& instancia) {
                              std::ostringstream nombre;
-                             nombre << "N" << info.param.N << "TS" << info.param.TS;
+                             nombre << "N" << instancia.param.N << "TS" << instancia.param.TS;
                              return nombre.str();
                          });
 

@@ -49,7 +49,7 @@ TEST_P(Totales, CadaMetodoCuestaLoSuyoYGanaElMasBarato) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Motor, Totales, testing::ValuesIn(CasosTotales),
-                         [](const auto& info) { return std::string(info.param.nombre); });
+                         [](const auto& instancia) { return std::string(instancia.param.nombre); });
 
 // Unrounded, EOQ's lot of 114.56 costs less than the rounded one, but still not below 635.
 TEST(Totales, SinRedondeoSoloCambiaEOQ) {

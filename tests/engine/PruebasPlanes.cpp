@@ -159,7 +159,7 @@ TEST_P(Planes, DejaElRegistroCompleto) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Motor, Planes, testing::ValuesIn(CasosPlan),
-                         [](const auto& info) { return std::string(info.param.nombre); });
+                         [](const auto& instancia) { return std::string(instancia.param.nombre); });
 
 // Initial stock that covers the horizon: no method orders, the stock left is all that is paid.
 TEST(Planes, StockInicialSuficienteNoPideNadaConNingunMetodo) {
@@ -219,6 +219,6 @@ TEST_P(PlanesManuales, ReproyectaYValoraLosLanzamientosDados) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Motor, PlanesManuales, testing::ValuesIn(CasosManuales),
-                         [](const auto& info) { return std::string(info.param.nombre); });
+                         [](const auto& instancia) { return std::string(instancia.param.nombre); });
 
 } // namespace

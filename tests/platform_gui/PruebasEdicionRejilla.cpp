@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TeclaConFoco{"FlechaIzquierda", Qt::Key_Left, Qt::Key_Left, 1},
                     TeclaConFoco{"Enter", Qt::Key_Return, Qt::Key_Return, 2},
                     TeclaConFoco{"EnterDelTecladoNumerico", Qt::Key_Enter, Qt::Key_Return, 2}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    [](const auto& instancia) { return std::string(instancia.param.nombre); });
 
 TEST_F(EdicionRejilla, F2YDobleClicEditanElTextoExistente) {
     rejilla.PonerCelda(1, 2, "abc");

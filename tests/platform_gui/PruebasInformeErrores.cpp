@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         OrdenQueFalla{"EntradaSalida", [] { throw EInOutError(ENOSPC); }, "Disk full"},
         OrdenQueFalla{"FaltaDeMemoria", [] { throw std::bad_alloc(); }, "std::bad_alloc"},
         OrdenQueFalla{"AlgoQueNoEsUnaExcepcion", [] { throw 42; }, "Unexpected error"}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    [](const auto& instancia) { return std::string(instancia.param.nombre); });
 
 TEST(Protegido, UnaOrdenSinErroresNoInformaDeNada) {
     testing::StrictMock<PlataformaSimulada> plataforma;

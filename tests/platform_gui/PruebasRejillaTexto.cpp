@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(Rejilla, TextosAlCambiarTamano,
                                          CambioDeTamano{"AmbasAlMinimo", 2, 2},
                                          CambioDeTamano{"PorDebajoDelMinimo", -3, 0},
                                          CambioDeTamano{"MasYLuegoMenos", 40, 30}),
-                         [](const auto& info) { return std::string(info.param.nombre); });
+                         [](const auto& instancia) { return std::string(instancia.param.nombre); });
 
 TEST(Rejilla, LasCeldasFijasSonLasCabeceras) {
     RejillaTexto rejilla;
@@ -208,7 +208,7 @@ INSTANTIATE_TEST_SUITE_P(
                     MovimientoCeldaActual{"FilaFijaSeIgnora", 4, 0, 4, 3},
                     MovimientoCeldaActual{"MasAllaDeLaUltimaColumnaSeIgnora", 10, 3, 4, 3},
                     MovimientoCeldaActual{"MasAllaDeLaUltimaFilaSeIgnora", 4, 7, 4, 3}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    [](const auto& instancia) { return std::string(instancia.param.nombre); });
 
 TEST(Rejilla, SiempreHayCeldaActualAunqueDesaparezcaLaSuya) {
     RejillaTexto rejilla;

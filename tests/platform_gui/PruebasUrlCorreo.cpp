@@ -42,6 +42,6 @@ INSTANTIATE_TEST_SUITE_P(
                                    "a&subject=x+y=z#fin"},
                     CuerpoDeCorreo{"Acentos", "Lotificación · Versión", "Lotificación · Versión"},
                     CuerpoDeCorreo{"Porcentaje", "100%25", "100%25"}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    [](const auto& instancia) { return std::string(instancia.param.nombre); });
 
 } // namespace

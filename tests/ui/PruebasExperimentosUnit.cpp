@@ -247,27 +247,27 @@ TEST_F(VentanaExperimentos, UnFalloSeInformaNoDejaInformeYLaSiguienteEjecucionFu
         {"campo que no convierte", traza, "x", "''x'' is not a valid integer value", true},
     };
     for (const auto& c : casos) {
-        PlataformaGuionada plataforma;
-        TFormExp ventana(plataforma);
-        ventana.PonerFuenteSorteos(sorteos);
-        plataforma.respuestasFichero = {c.fichero, traza};
-        auto* const memo = ventana.findChild<QPlainTextEdit*>("Memo1");
-        auto* const barra = ventana.findChild<QProgressBar*>("ProgressBar1");
-        auto* const fichero = ventana.findChild<QToolButton*>("SBFichero");
-        auto* const ejecutar = ventana.findChild<QToolButton*>("SBEjecutar");
-        ventana.findChild<QLineEdit*>("NExp")->setText("3");
-        ventana.findChild<QLineEdit*>("NPMin")->setText(c.npMin);
+        PlataformaGuionada plataformaCaso;
+        TFormExp ventanaCaso(plataformaCaso);
+        ventanaCaso.PonerFuenteSorteos(sorteos);
+        plataformaCaso.respuestasFichero = {c.fichero, traza};
+        auto* const memo = ventanaCaso.findChild<QPlainTextEdit*>("Memo1");
+        auto* const barra = ventanaCaso.findChild<QProgressBar*>("ProgressBar1");
+        auto* const fichero = ventanaCaso.findChild<QToolButton*>("SBFichero");
+        auto* const ejecutar = ventanaCaso.findChild<QToolButton*>("SBEjecutar");
+        ventanaCaso.findChild<QLineEdit*>("NExp")->setText("3");
+        ventanaCaso.findChild<QLineEdit*>("NPMin")->setText(c.npMin);
         QTest::mouseClick(fichero, Qt::LeftButton);
         QTest::mouseClick(ejecutar, Qt::LeftButton);
-        EXPECT_EQ(plataforma.errores, QStringList{c.mensaje}) << c.caso;
+        EXPECT_EQ(plataformaCaso.errores, QStringList{c.mensaje}) << c.caso;
         EXPECT_TRUE(memo->toPlainText().isEmpty()) << c.caso;
         EXPECT_EQ(!barra->isHidden(), c.barraVisible) << c.caso;
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << c.caso;
 
-        ventana.findChild<QLineEdit*>("NPMin")->setText("4");
+        ventanaCaso.findChild<QLineEdit*>("NPMin")->setText("4");
         QTest::mouseClick(fichero, Qt::LeftButton);
         QTest::mouseClick(ejecutar, Qt::LeftButton);
-        EXPECT_EQ(plataforma.errores.size(), 1) << c.caso;
+        EXPECT_EQ(plataformaCaso.errores.size(), 1) << c.caso;
         EXPECT_EQ(LineasTraza(traza).size(), 19) << c.caso;
         EXPECT_EQ(memo->toPlainText().split('\n').size(), 8) << c.caso;
         EXPECT_TRUE(barra->isHidden()) << c.caso;

@@ -170,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoN{"Cien", "100", 12, {}}, // "1", "10" reshape; "100" does not
                     CasoN{"Negativo", "-3", 10, {"''-'' is not a valid integer value"}},
                     CasoN{"Letra", "a", 10, {"''a'' is not a valid integer value"}}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    [](const auto& instancia) { return std::string(instancia.param.nombre); });
 
 TEST_F(PruebaMain, VerCostesOcultaYMuestraLasFilasDeCostesSinPerderlas) {
     TeclearEjemplo();
@@ -209,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(MainUnit, EnterEnLaRejilla,
                                          CasoEnter{"EnLaUltimaColumna", 9, "", 9},
                                          CasoEnter{"EditandoEnMedio", 3, "12", 4},
                                          CasoEnter{"EditandoEnLaUltimaColumna", 9, "7", 9}),
-                         [](const auto& info) { return std::string(info.param.nombre); });
+                         [](const auto& instancia) { return std::string(instancia.param.nombre); });
 
 const TextosRejilla& LoteALote = RejillaLoteALoteEjemplo;
 const TextosRejilla& Poq = RejillaPOQEjemplo;
@@ -329,7 +329,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoAviso{"NCienEnElManual", 0, "0", "100", "1", true, true, {AvisoPeriodos}},
         CasoAviso{
             "TiempoDeSuministroNegativo", 3, "5", "8", "-1", true, false, {AvisoTiempoSuministro}}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    [](const auto& instancia) { return std::string(instancia.param.nombre); });
 
 TEST_F(PruebaMain, SinAvisoConLoteALoteYCostesCeroOConCosteEscritoCeroComaCero) {
     TeclearFila(1, FilaNB, {"50"});
@@ -380,7 +380,7 @@ INSTANTIATE_TEST_SUITE_P(MainUnit, FallosDeCalculo,
                                                    "'' is not a valid floating point value"},
                                          CasoFallo{"CosteDePosesionCeroComaCeroEnEoq", "EditCP",
                                                    "0,0", 1, "Floating point division by zero"}),
-                         [](const auto& info) { return std::string(info.param.nombre); });
+                         [](const auto& instancia) { return std::string(instancia.param.nombre); });
 
 TEST_F(PruebaMain, NuevoVaciaTodoElProblemaPeroRespetaCasillasYTitulo) {
     TeclearEjemplo();

@@ -253,7 +253,7 @@ INSTANTIATE_TEST_SUITE_P(MainUnit, Dialogos,
                                          CasoDialogo{"GuardarSolucion", "ToolButtonGuardarSolucion",
                                                      DialogoFichero::Tipo::Guardar,
                                                      "Solución de lotificación (*.sol)", "sol"}),
-                         [](const auto& info) { return std::string(info.param.nombre); });
+                         [](const auto& instancia) { return std::string(instancia.param.nombre); });
 
 struct CasoHorizonte {
     const char* nombre;
@@ -282,7 +282,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoHorizonte{"ProblemaDePeriodosNegativos", "-2", "ToolButtonGuardar"},
                     CasoHorizonte{"SolucionDelMayorEntero", "2147483647",
                                   "ToolButtonGuardarSolucion"}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    [](const auto& instancia) { return std::string(instancia.param.nombre); });
 
 // Every write fails with a full disk after the first bytes.
 ssize_t WriteQueSeQuedaSinSitio(int fd, const void* datos, std::size_t n) {
@@ -341,7 +341,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoGuardadoFallido{"BajoUnFicheroNormal", "normal/p.lot", false,
                                         "I/O error 20"},
                     CasoGuardadoFallido{"DiscoLlenoAMitad", "viejo.lot", true, "Disk full"}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    [](const auto& instancia) { return std::string(instancia.param.nombre); });
 
 TEST_F(PruebaSolucion, UnaSolucionQueNoSePuedeEscribirDejaLaAnterior) {
     CalcularPequeno();
@@ -406,7 +406,7 @@ INSTANTIATE_TEST_SUITE_P(
                                             "Tipo de lotificaci\xF3n = 1\r\n1\r\n2\r\n3\r\n",
                                         {},
                                         {"''6a'' is not a valid integer value"}}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    [](const auto& instancia) { return std::string(instancia.param.nombre); });
 
 // Dark pixels of the page and their bounding box.
 struct Tinta {

@@ -1,0 +1,17 @@
+// Least total cost, least unit cost and Silver-Meal: one lot at a time, each stretched over the
+// run of periods its cost criterion prefers. Each expects NN, RPPL and PPL zero on entry.
+#pragma once
+
+#include "RegistroMRP.h"
+
+#include <cstdint>
+
+// Code 3: the lot whose holding cost comes closest to the ordering cost.
+void MinimoCosteTotal(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
+                      TTablaMRP& Tabla);
+// Code 4: the lot of least ordering plus holding cost per unit.
+void MinimoCosteUnitario(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
+                         TTablaMRP& Tabla);
+// Code 5: the lot of least ordering plus holding cost per period covered.
+void SilverMeal(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
+                TTablaMRP& Tabla);

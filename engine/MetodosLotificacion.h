@@ -1,0 +1,118 @@
+// The one table of lot-sizing methods: for every method code its names, its routine and its place
+// in the program (an item of the radio group, a method the best-of choice compares). Every list
+// of methods in the program is read from here.
+#pragma once
+
+#include "LotesDemandaMedia.h"
+#include "LotesPorCoste.h"
+#include "MejorMetodo.h"
+#include "RegistroMRP.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <type_traits>
+
+// A method code. Codes 0 to 6 are the positions of the radio group's items and the values of
+// line 6 of a problem file; later codes are never either.
+using TipoLotificacion = std::int32_t;
+inline constexpr TipoLotificacion LotificacionLoteALote = 0;
+inline constexpr TipoLotificacion LotificacionEOQ = 1;
+inline constexpr TipoLotificacion LotificacionPOQ = 2;
+inline constexpr TipoLotificacion LotificacionMinimoCosteTotal = 3;
+inline constexpr TipoLotificacion LotificacionMinimoCosteUnitario = 4;
+inline constexpr TipoLotificacion LotificacionSilverMeal = 5;
+inline constexpr TipoLotificacion LotificacionMejor = 6;
+
+// Every routine as Lotificar calls it, with the whole parameter set.
+using RutinaLotificacion = void (*)(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE,
+                                    double CP, bool Redondear, TTablaMRP& Tabla,
+                                    std::int32_t& MetodoElegido);
+
+struct MetodoLotificacion {
+    TipoLotificacion Codigo;
+    std::string_view Nombre;   // as the code names it: "LoteALote", "SilverMeal"
+    std::string_view Texto;    // as the user reads it, the radio item's text; UTF-8
+    std::string_view Etiqueta; // the experiments report's label, 15 characters; empty if none
+    RutinaLotificacion Rutina;
+    bool ItemRadio;         // an item of the radio group, at the position of its code
+    bool ComparadoPorMejor; // one of the plans "Mejor de las anteriores" chooses from
+};
+
+namespace metodos {
+
+// Each routine takes the part of Lotificar's parameters it needs.
+template <auto Rutina>
+void ConParametrosDeLotificar(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE,
+                              double CP, [[maybe_unused]] bool Redondear, TTablaMRP& Tabla,
+                              [[maybe_unused]] std::int32_t& MetodoElegido) {
+    using R = decltype(Rutina);
+    if constexpr (std::is_invocable_v<R, std::int32_t, std::int32_t, double, double, double,
+                                      TTablaMRP&>)
+        Rutina(NPeriodos, TS, SS, CE, CP, Tabla);
+    else if constexpr (std::is_invocable_v<R, std::int32_t, std::int32_t, double, double, double,
+                                           bool, TTablaMRP&>)
+        Rutina(NPeriodos, TS, SS, CE, CP, Redondear, Tabla);
+    else
+        Rutina(NPeriodos, TS, SS, CE, CP, Redondear, Tabla, MetodoElegido);
+}
+
+} // namespace metodos
+
+// In code order: the code of every method is its position.
+inline constexpr std::array<MetodoLotificacion, 7> MetodosLotificacion{{
+    {LotificacionLoteALote, "LoteALote", "Lote a lote", "Lote a lote    ",
+     &metodos::ConParametrosDeLotificar<&LoteALote>, true, true},
+    {LotificacionEOQ, "EOQ", "EOQ", "EOQ            ", &metodos::ConParametrosDeLotificar<&LoteEOQ>,
+     true, true},
+    {LotificacionPOQ, "POQ", "POQ", "POQ            ", &metodos::ConParametrosDeLotificar<&LotePOQ>,
+     true, true},
+    {LotificacionMinimoCosteTotal, "MinimoCosteTotal", "Mínimo coste total", "Min coste total",
+     &metodos::ConParametrosDeLotificar<&MinimoCosteTotal>, true, true},
+    {LotificacionMinimoCosteUnitario, "MinimoCosteUnitario", "Mínimo coste unitario",
+     "Min coste unit ", &metodos::ConParametrosDeLotificar<&MinimoCosteUnitario>, true, true},
+    {LotificacionSilverMeal, "SilverMeal", "Método Silver-Meal", "Silver-Meal    ",
+     &metodos::ConParametrosDeLotificar<&SilverMeal>, true, true},
+    {LotificacionMejor, "Mejor", "Mejor de las anteriores", "",
+     &metodos::ConParametrosDeLotificar<&MejorMetodo>, true, false},
+}};
+
+// The method of a code; nullptr for a code that names none.
+constexpr const MetodoLotificacion* BuscarMetodo(TipoLotificacion codigo) {
+    if (codigo < 0 || codigo >= TipoLotificacion(MetodosLotificacion.size())) return nullptr;
+    return &MetodosLotificacion[std::size_t(codigo)];
+}
+
+// The radio group's items are the methods of codes 0 to UltimoItemRadio.
+inline constexpr TipoLotificacion UltimoItemRadio =
+    TipoLotificacion(std::count_if(MetodosLotificacion.begin(), MetodosLotificacion.end(),
+                                   [](const MetodoLotificacion& m) { return m.ItemRadio; })) -
+    1;
+
+constexpr bool EsItemRadio(TipoLotificacion codigo) {
+    return codigo >= 0 && codigo <= UltimoItemRadio;
+}
+
+// The methods "Mejor de las anteriores" compares, which the experiments run too, in code order.
+inline constexpr int NumeroMetodosComparados =
+    int(std::count_if(MetodosLotificacion.begin(), MetodosLotificacion.end(),
+                      [](const MetodoLotificacion& m) { return m.ComparadoPorMejor; }));
+inline constexpr std::array<TipoLotificacion, NumeroMetodosComparados> MetodosComparados = [] {
+    std::array<TipoLotificacion, NumeroMetodosComparados> codigos{};
+    std::size_t i = 0;
+    for (const MetodoLotificacion& m : MetodosLotificacion)
+        if (m.ComparadoPorMejor) codigos[i++] = m.Codigo;
+    return codigos;
+}();
+
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < MetodosLotificacion.size(); ++i)
+            if (MetodosLotificacion[i].Codigo != TipoLotificacion(i) ||
+                MetodosLotificacion[i].ItemRadio != (TipoLotificacion(i) <= UltimoItemRadio) ||
+                (MetodosLotificacion[i].ComparadoPorMejor && !MetodosLotificacion[i].ItemRadio))
+                return false;
+        return true;
+    }(),
+    "a method's code is its position, the radio items come first, and only they are compared");

@@ -1,0 +1,52 @@
+// The MRP record of one item and its cost rows, and the operations of the record itself: netting
+// one period, re-projecting from the releases, the lot-for-lot plan and the pricing of a plan.
+#pragma once
+
+#include "Horizonte.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+// One period row, addressed from 1 as the algorithms write it (there is no entry 0).
+struct TFilaMRP {
+    std::array<double, EntradasFila> v{};
+
+    double& operator[](int periodo) { return v[static_cast<std::size_t>(periodo - 1)]; }
+    double operator[](int periodo) const { return v[static_cast<std::size_t>(periodo - 1)]; }
+    bool operator==(const TFilaMRP&) const = default;
+};
+
+// The MRP table of one item, rows in the order of the planning grid.
+struct TTablaMRP {
+    TFilaMRP NB;   // gross requirements (input)
+    TFilaMRP D;    // projected stock at the start of each period; D[1] is the initial stock
+    TFilaMRP RP;   // scheduled receipts (input)
+    TFilaMRP NN;   // net requirements
+    TFilaMRP RPPL; // planned order receipts
+    TFilaMRP PPL;  // planned order releases
+    bool operator==(const TTablaMRP&) const = default;
+};
+
+// The cost rows of a plan; CTotal[N + 1] is the total cost.
+struct TCostesMRP {
+    TFilaMRP Ce;
+    TFilaMRP Cp;
+    TFilaMRP CTotal;
+    bool operator==(const TCostesMRP&) const = default;
+};
+
+// Prices the plan of Tabla: entries 1 to N + 1 of the three cost rows.
+void CalcularCostes(std::int32_t NPeriodos, const TTablaMRP& Tabla, double CE, double CP,
+                    TCostesMRP& Costes);
+
+// Recomputes NN, RPPL and D from the releases in PPL.
+void Reproyectar(std::int32_t NPeriodos, std::int32_t TS, double SS, TTablaMRP& Tabla);
+
+// Nets one period (from 1); a period outside 1 to MaxPeriodos does nothing.
+void NecesidadNeta(std::int32_t Periodo, TTablaMRP& Tabla, double SS);
+
+// Lot-for-lot (code 0): every net requirement received in its own period. Also the first pass of
+// POQ. Expects NN, RPPL and PPL zero on entry.
+void LoteALote(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
+               TTablaMRP& Tabla);
