@@ -16,7 +16,8 @@ namespace {
 // Qt's own Spanish texts for the standard dialogs (file, print, message boxes).
 void CargarTraduccionesDeQt(QApplication& aplicacion, QTranslator& traductor) {
     if (QLocale().language() != QLocale::Spanish) return;
-    if (traductor.load(QLocale(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (traductor.load(QLocale(), "qtbase", "_",
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         aplicacion.installTranslator(&traductor);
 }
 

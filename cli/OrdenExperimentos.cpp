@@ -1,6 +1,7 @@
 // Running experiments through the same functions the experiments window calls.
 #include "OrdenExperimentos.h"
 
+#include "ComprobarParametros.h"
 #include "Ejecucion.h"
 #include "Generador.h"
 

@@ -5,30 +5,19 @@
 #include "FicheroProblema.h"
 #include "FicheroSolucion.h"
 #include "Ficheros.h"
+#include "Numeros.h"
 #include "TextosLotificacion.h"
 
-namespace {
-
-// The number of periods a fresh main window shows.
-constexpr int PeriodosIniciales = 8;
-
-} // namespace
-
 EstadoSalida Resolver(const OrdenResolver& orden, const Consola& consola) {
-    // "Abrir": the whole file is read and converted before the problem changes.
-    const ProblemaLeido leido = LeerTextoProblema(LeerLineas(orden.problema, NumeroLineasProblema));
-    if (leido.N < 0 || leido.N > MaxPeriodos) {
-        EscribirLinea(consola.errores, AvisoPeriodos);
-        return SalidaAviso;
-    }
+    const Avisar avisar = [&](const QString& aviso) { EscribirLinea(consola.errores, aviso); };
     TextosProblema problema;
     problema.VerCostes = orden.verCostes;
     problema.Redondear = orden.redondear;
-    TextosCelda celdas = CeldasIniciales(PeriodosIniciales);
-    AplicarProblema(leido, problema, celdas);
+    // The grid of a fresh main window.
+    TextosCelda celdas = CeldasIniciales(StrToInt(problema.NPeriodos));
+    if (!AbrirProblema(orden.problema, problema, celdas, avisar)) return SalidaAviso;
 
     // "Calcular": every warning is shown, in order, before the command gives up.
-    const Avisar avisar = [&](const QString& aviso) { EscribirLinea(consola.errores, aviso); };
     if (!ComandoCalcular(problema, celdas, avisar)) return SalidaAviso;
 
     // "Guardar solución".

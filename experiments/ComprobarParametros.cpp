@@ -1,7 +1,6 @@
 // Refusing, before a run, the experiment fields that could only make it write outside the table
 // or end it early. Each warning names the field by its label in the window.
-#include "AvisosParametros.h"
-#include "ProblemaAleatorio.h"
+#include "ComprobarParametros.h"
 
 #include "Errores.h"
 #include "Numeros.h"
@@ -37,7 +36,7 @@ const QString EtiquetaNPMin = QStringLiteral("Nº Períodos Min:");
 const QString EtiquetaNPMax = QStringLiteral("Nº Períodos Max:");
 
 Aviso AvisoRango(const QString& etiqueta, std::optional<std::int32_t> periodos) {
-    if (periodos && (*periodos < 1 || *periodos > MaxPeriodos))
+    if (periodos && !PeriodosCalculables(*periodos))
         return Especifique(etiqueta,
                            QStringLiteral("un número de períodos entre 1 y %1").arg(MaxPeriodos));
     return std::nullopt;
@@ -45,7 +44,7 @@ Aviso AvisoRango(const QString& etiqueta, std::optional<std::int32_t> periodos) 
 
 Aviso AvisoPlazo(const QString& etiqueta, const QString& texto) {
     const auto plazo = Entero(texto);
-    if (plazo && *plazo < 0)
+    if (plazo && !TiempoSuministroValido(*plazo))
         return Especifique(etiqueta, QStringLiteral("un plazo de 0 o más períodos"));
     return std::nullopt;
 }

@@ -1,5 +1,5 @@
 // One method's total cost on a random problem, solved on a scratch copy of the table.
-#include "Estadisticas.h"
+#include "CosteMetodo.h"
 
 #include <algorithm>
 #include <array>
@@ -24,7 +24,7 @@ thread_local Borrador borrador;
 
 double CosteMetodo(TipoLotificacion m, std::int32_t N, std::int32_t Ts, double SS, double Ce,
                    double Cp, const TTablaMRP& tabla) {
-    if (N < 1 || N > MaxPeriodos)
+    if (!PeriodosCalculables(N))
         throw std::out_of_range("CosteMetodo: número de períodos fuera de la tabla");
     const int entradas = N + 1;
     TTablaMRP& copia = borrador.tabla;

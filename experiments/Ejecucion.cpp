@@ -1,6 +1,7 @@
 // A whole run of experiments, step by step in the order the window has always followed.
 #include "Ejecucion.h"
 
+#include "CosteMetodo.h"
 #include "Informe.h"
 #include "Numeros.h"
 #include "Traza.h"
@@ -52,11 +53,12 @@ QStringList EjecutarExperimentos(const TextosExperimento& textos, const QString&
             parametros = ParametrosExperimento::Convertir(textos);
         }
         const auto experimento = static_cast<std::int32_t>(k);
-        for (TipoLotificacion m = 0; m < NumeroMetodos; ++m) {
+        for (std::size_t i = 0; i < MetodosComparados.size(); ++i) {
+            const TipoLotificacion m = MetodosComparados[i];
             const double c = CosteMetodo(m, problema.N, problema.Ts, 0, problema.Ce, problema.Cp,
                                          problema.Tabla);
             traza.Linea(experimento, problema.N, problema.Ts, problema.Ce, problema.Cp, m, c);
-            datos.CostesExperimento[static_cast<std::size_t>(m)] = c;
+            datos.CostesExperimento[i] = c;
         }
         ActualizarEstadisticas(experimento, datos.CostesExperimento, datos.Estadisticas);
         const int nueva = PosicionProgreso(k, nExp);

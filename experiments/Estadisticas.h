@@ -1,4 +1,4 @@
-// The cost of one method on one problem, and the statistics of the six methods over a run.
+// The statistics of the methods over a run, folded in one experiment at a time.
 #pragma once
 
 #include "LotificaUnit.h"
@@ -6,7 +6,8 @@
 #include <array>
 #include <cstdint>
 
-inline constexpr int NumeroMetodos = 6; // codes 0 to 5; the best of them is not run
+// The methods a run solves: those the best-of choice compares, codes 0 to 5.
+inline constexpr int NumeroMetodos = NumeroMetodosComparados;
 
 struct TEstadisticaMetodo {
     std::int32_t NMejor = 0;
@@ -19,11 +20,6 @@ struct TEstadisticaMetodo {
 
 using TEstadisticas = std::array<TEstadisticaMetodo, NumeroMetodos>;
 using TCostesExperimento = std::array<double, NumeroMetodos>;
-
-// Solves a copy of the table with method m (rounding on) and returns CTotal[N + 1].
-// The caller's table is never changed.
-double CosteMetodo(TipoLotificacion m, std::int32_t N, std::int32_t Ts, double SS, double Ce,
-                   double Cp, const TTablaMRP& tabla);
 
 void InicializarEstadisticas(TEstadisticas& estadisticas);
 

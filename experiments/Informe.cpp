@@ -9,12 +9,11 @@
 
 namespace {
 
-// Each label padded to 15 characters, so the columns line up in the memo.
-const std::array<QString, NumeroMetodos> Etiquetas{
-    QStringLiteral("Lote a lote    "), QStringLiteral("EOQ            "),
-    QStringLiteral("POQ            "), QStringLiteral("Min coste total"),
-    QStringLiteral("Min coste unit "), QStringLiteral("Silver-Meal    "),
-};
+// The method's label, padded to 15 characters so the columns line up in the memo.
+QString Etiqueta(TipoLotificacion metodo) {
+    const std::string_view etiqueta = BuscarMetodo(metodo)->Etiqueta;
+    return QString::fromUtf8(etiqueta.data(), qsizetype(etiqueta.size()));
+}
 
 // A fraction as a whole percentage, halves to even, "%" without a space.
 QString Porcentaje(double fraccion) {
@@ -35,9 +34,9 @@ QStringList LineasInforme(const QString& textoNExp, double segundos,
                   QStringLiteral(" Tiempo requerido: ") + FormatoFijo(segundos, 8, 2) +
                   QStringLiteral(" segundos");
     lineas << QStringLiteral("Técnica        \tNº Mejor\tNº Peor\tCoste ac\tDesv. med\tMax desv.");
-    for (std::size_t m = 0; m < Etiquetas.size(); ++m) {
+    for (std::size_t m = 0; m < estadisticas.size(); ++m) {
         const TEstadisticaMetodo& e = estadisticas[m];
-        lineas << Etiquetas[m] + u'\t' + QString::number(e.NMejor) + u'\t' +
+        lineas << Etiqueta(MetodosComparados[m]) + u'\t' + QString::number(e.NMejor) + u'\t' +
                       QString::number(e.NPeor) + u'\t' + FormatoMoneda(e.CosteAc, 10, 0) + u'\t' +
                       Porcentaje(e.DesvMed) + u'\t' + Porcentaje(e.MaxDesv);
     }

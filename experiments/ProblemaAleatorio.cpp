@@ -3,7 +3,7 @@
 #include "ProblemaAleatorio.h"
 
 #include "AritmeticaComprobada.h"
-#include "AvisosParametros.h"
+#include "ComprobarParametros.h"
 #include "Numeros.h"
 
 #include <cmath>
@@ -109,8 +109,8 @@ void Generar(const Campos& campos, FuenteSorteos& sorteos, ProblemaAleatorio& pr
     const std::int32_t npMax = campos.NPMax();
     const std::int32_t npMin = campos.NPMin();
     const long double n = RedondearPar(Entre(npMin, npMax, sorteos.Sorteo()));
-    // N lies between the two bounds, so only bounds the checks refuse can bring it here.
-    if (n < 1 || n > MaxPeriodos) {
+    // N lies between the two 32-bit bounds, so only bounds the checks refuse can bring it here.
+    if (!PeriodosCalculables(static_cast<std::int64_t>(n))) {
         const auto aviso = AvisoRangoPeriodos(npMin, npMax);
         throw std::out_of_range(aviso.value_or(QString()).toStdString());
     }

@@ -44,8 +44,3 @@ struct ParametrosExperimento {
 };
 void GenerarProblema(const ParametrosExperimento& parametros, FuenteSorteos& sorteos,
                      ProblemaAleatorio& problema);
-
-// Before a run: the warning that refuses the fields that could only make the run write outside
-// the table or end early, naming the field; nothing when the run may start. Fields that do not
-// convert are left to the run, which reports them where it meets them.
-std::optional<QString> ComprobarParametros(const TextosExperimento& textos);

@@ -73,8 +73,8 @@ bool Escaladas(long double magnitud, int precision, Significativas& s) {
     for (int intento = 0; intento < 2; ++intento) {
         const int k = precision - 1 - x;
         if (k < -27 || k > 27) return false;
-        escalado = k >= 0 ? magnitud * Potencias[std::size_t(k)]
-                          : magnitud / Potencias[std::size_t(-k)];
+        escalado =
+            k >= 0 ? magnitud * Potencias[std::size_t(k)] : magnitud / Potencias[std::size_t(-k)];
         if (escalado < Potencias[std::size_t(precision)]) break;
         ++x;
     }

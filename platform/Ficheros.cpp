@@ -126,8 +126,7 @@ constexpr qsizetype LimiteTexto = 16 * 1024 * 1024;
 // end of a text), and at most LimiteTexto bytes then. Only regular files: a pipe or a device
 // could block the program or never end.
 QByteArray Leer(const QString& ruta, int lineas) {
-    Descriptor descriptor{
-        ::open(RutaNativa(ruta).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
+    Descriptor descriptor{::open(RutaNativa(ruta).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
     if (descriptor.fd < 0) Fallar(errno);
     struct stat datos {};
     if (::fstat(descriptor.fd, &datos) != 0) Fallar(errno);

@@ -31,7 +31,9 @@ public:
 
     void Abrir(const QString& ruta);
     void Escribir(const char* datos, std::size_t n);
-    void Escribir(const QByteArray& bytes) { Escribir(bytes.constData(), std::size_t(bytes.size())); }
+    void Escribir(const QByteArray& bytes) {
+        Escribir(bytes.constData(), std::size_t(bytes.size()));
+    }
     void Cerrar(); // writes what is buffered and closes; reports a failure
     bool Abierto() const { return fd_ >= 0; }
 

@@ -1,5 +1,7 @@
 // Amounts of money in the locale's currency format, grouped in threes whatever the locale's
 // minimum grouping says.
+#include "FormatoMoneda.h"
+
 #include "Numeros.h"
 
 #include "EscrituraCifras.h"

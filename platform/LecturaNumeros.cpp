@@ -1,4 +1,6 @@
 // Reading integers and reals typed by the user or read from a file, in the locale's format.
+#include "LecturaNumeros.h"
+
 #include "Errores.h"
 #include "Numeros.h"
 

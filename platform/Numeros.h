@@ -1,20 +1,14 @@
-// Numbers as text in the user's locale (QLocale()): reading integers and reals, writing reals in
-// the general, fixed and currency formats, and rounding halves to even.
+// Numbers as text in the user's locale (QLocale()): writing reals in the general and fixed
+// formats, and rounding halves to even; reading and the currency format come with it.
 #pragma once
+
+#include "FormatoMoneda.h"
+#include "LecturaNumeros.h"
 
 #include <QString>
 
 #include <cstddef>
 #include <cstdint>
-
-// Reads a decimal integer: optional blanks around, optional sign, digits, within 32 bits.
-// Throws EConvertError "''%s'' is not a valid integer value".
-std::int32_t StrToInt(const QString& texto);
-
-// Reads a real with the locale's decimal separator and an optional exponent. No thousands
-// separators, hexadecimal, "nan", "inf" or values beyond the double range.
-// Throws EConvertError "'%s' is not a valid floating point value".
-double StrToFloat(const QString& texto);
 
 // The general format with 15 significant digits, as the grid and the trace file show reals.
 QString FloatToStr(double valor);
@@ -26,10 +20,6 @@ QString FormatoGeneral(double valor, int precision);
 // The fixed format with the given decimals; the general format with that precision when the
 // value has more integer digits than the precision.
 QString FormatoFijo(double valor, int precision, int decimales);
-
-// The locale's currency format (symbol, placement, thousands grouping) with the given decimals;
-// the general format with that precision when the value has more integer digits than that.
-QString FormatoMoneda(double valor, int precision, int decimales);
 
 // Rounds to the nearest integer, exact halves to the even neighbour (2.5 gives 2, 3.5 gives 4).
 double RedondearPar(double valor);

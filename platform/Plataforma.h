@@ -15,10 +15,10 @@ class QWidget;
 struct DialogoFichero {
     enum class Tipo { Abrir, Guardar };
     Tipo tipo = Tipo::Abrir;
-    QString filtro;           // as the user sees it: "Problema de lotificación (*.lot)"
-    QString extensionDefecto; // added to a name typed without one; empty for none
+    QString filtro;                 // as the user sees it: "Problema de lotificación (*.lot)"
+    QString extensionDefecto;       // added to a name typed without one; empty for none
     bool admiteInexistente = false; // an open dialog that accepts a file not yet there
-    QString nombre;           // shown on the next showing; the last name chosen
+    QString nombre;                 // shown on the next showing; the last name chosen
 };
 
 class Plataforma {

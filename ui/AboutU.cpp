@@ -22,7 +22,8 @@ TAboutBox::TAboutBox(Plataforma& plataforma, QWidget* padre)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     ui_->ProgramIcon->setPixmap(QIcon(":/icons/quelmar.svg").pixmap(40, 40));
-    for (QWidget* enlace : {ui_->Label1, ui_->Label2, ui_->Label9}) enlace->installEventFilter(this);
+    for (QWidget* enlace : {ui_->Label1, ui_->Label2, ui_->Label9})
+        enlace->installEventFilter(this);
     connect(ui_->BitBtn1, &QPushButton::clicked, this, &TAboutBox::BitBtn1Click);
 }
 
@@ -33,9 +34,8 @@ TAboutBox::~TAboutBox() = default;
 QUrl TAboutBox::DireccionLeame() {
     const QString enElArbol = QStringLiteral(QUELMAR_LEAME);
     if (QFileInfo::exists(enElArbol)) return QUrl::fromLocalFile(enElArbol);
-    const QString copia =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
-            .filePath(QStringLiteral("quelmar-README.md"));
+    const QString copia = QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
+                              .filePath(QStringLiteral("quelmar-README.md"));
     QFile::remove(copia);
     QFile::copy(QStringLiteral(":/README.md"), copia);
     return QUrl::fromLocalFile(copia);
@@ -50,11 +50,17 @@ QString TAboutBox::TextoCorreo() {
                           "Quelmar, versión 2013 · A");
 }
 
-void TAboutBox::BitBtn1Click() { accept(); }
+void TAboutBox::BitBtn1Click() {
+    accept();
+}
 
-void TAboutBox::Label1MouseDown() { plataforma_.AbrirUrl(DireccionLeame()); }
+void TAboutBox::Label1MouseDown() {
+    plataforma_.AbrirUrl(DireccionLeame());
+}
 
-void TAboutBox::Label9MouseDown() { plataforma_.AbrirUrl(DireccionLicencia()); }
+void TAboutBox::Label9MouseDown() {
+    plataforma_.AbrirUrl(DireccionLicencia());
+}
 
 void TAboutBox::Label2MouseDown() {
     Protegido(plataforma_, this, [this] {
@@ -66,9 +72,12 @@ void TAboutBox::Label2MouseDown() {
 // Any mouse button pressed on a link follows it.
 bool TAboutBox::eventFilter(QObject* objeto, QEvent* evento) {
     if (evento->type() == QEvent::MouseButtonPress) {
-        if (objeto == ui_->Label1) Label1MouseDown();
-        else if (objeto == ui_->Label2) Label2MouseDown();
-        else if (objeto == ui_->Label9) Label9MouseDown();
+        if (objeto == ui_->Label1)
+            Label1MouseDown();
+        else if (objeto == ui_->Label2)
+            Label2MouseDown();
+        else if (objeto == ui_->Label9)
+            Label9MouseDown();
         return objeto == ui_->Label1 || objeto == ui_->Label2 || objeto == ui_->Label9;
     }
     return QDialog::eventFilter(objeto, evento);

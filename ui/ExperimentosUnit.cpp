@@ -1,6 +1,7 @@
 // The experiments window: maps its fields, buttons, memo and progress bar onto the run.
 #include "ExperimentosUnit.h"
 
+#include "ComprobarParametros.h"
 #include "InformeErrores.h"
 #include "ui_ExperimentosUnit.h"
 

@@ -63,20 +63,7 @@ TFormMain::TFormMain(Plataforma& plataforma, QWidget* padre)
     ui_->Splitter1->setStretchFactor(0, 0);
     ui_->Splitter1->setStretchFactor(1, 1);
 
-    // The item's index is the method's code; its text comes from the one table of method names.
-    RadioGroupLotificacion_->setObjectName(QStringLiteral("GrupoLotificacion"));
-    const QList<QRadioButton*> metodos = {ui_->RadioLoteALote,
-                                          ui_->RadioEOQ,
-                                          ui_->RadioPOQ,
-                                          ui_->RadioMinimoCosteTotal,
-                                          ui_->RadioMinimoCosteUnitario,
-                                          ui_->RadioSilverMeal,
-                                          ui_->RadioMejor};
-    for (int codigo = 0; codigo < metodos.size(); ++codigo) {
-        metodos[codigo]->setText(TextoLotificacion(codigo));
-        RadioGroupLotificacion_->addButton(metodos[codigo], codigo);
-    }
-
+    CrearRadioGroupLotificacion();
     CrearOrdenes();
 
     connect(ui_->EditNPeriodos, &QLineEdit::textChanged, this, [this](const QString& texto) {
@@ -96,6 +83,26 @@ TFormMain::~TFormMain() = default;
 void TFormMain::PonerVentanas(QWidget& FormExp, QDialog& AboutBox) {
     FormExp_ = &FormExp;
     AboutBox_ = &AboutBox;
+}
+
+// One item per radio item of the method table, in code order: the item's index is the method's
+// code. Tabbing goes from the check boxes through the items to the grid.
+void TFormMain::CrearRadioGroupLotificacion() {
+    RadioGroupLotificacion_->setObjectName(QStringLiteral("GrupoLotificacion"));
+    QWidget* anterior = ui_->CheckBoxRedondear;
+    for (const MetodoLotificacion& metodo : MetodosLotificacion) {
+        if (!metodo.ItemRadio) continue;
+        auto* item =
+            new QRadioButton(TextoLotificacion(metodo.Codigo), ui_->RadioGroupLotificacion);
+        item->setObjectName(
+            QStringLiteral("Radio") +
+            QString::fromLatin1(metodo.Nombre.data(), qsizetype(metodo.Nombre.size())));
+        ui_->DisposicionLotificacion->addWidget(item);
+        RadioGroupLotificacion_->addButton(item, metodo.Codigo);
+        setTabOrder(anterior, item);
+        anterior = item;
+    }
+    setTabOrder(anterior, ui_->SG);
 }
 
 // Menus and tool bar from the one table; a menu item and its tool button share the handler but
@@ -185,7 +192,7 @@ void TFormMain::NumerarPeriodos() {
 void TFormMain::EditNPeriodosChange(const QString& texto) {
     if (texto.isEmpty()) return;
     const std::int32_t n = StrToInt(texto);
-    if (n < 0 || n > MaxPeriodos) return;
+    if (!PeriodosDeRejilla(n)) return;
     ui_->SG->PonerColumnas(n + 2);
     NumerarPeriodos();
 }
@@ -204,6 +211,7 @@ void TFormMain::SGKeyDown(int tecla) {
 void TFormMain::Nuevo1Click() {
     Inicializar();
     HabilitarSolucion(false);
+    PonerUltimoCalculo(std::nullopt);
 }
 
 void TFormMain::Salir1Click() {
@@ -229,20 +237,30 @@ void TFormMain::Acercade1Click() {
 void TFormMain::LotificacinSeleccionada1Click() {
     TextosProblema problema = Problema();
     TextosCelda celdas = ui_->SG->Textos();
-    if (!ComandoCalcular(problema, celdas, Avisador())) return;
+    std::optional<ResultadoCalculo> resultado = ComandoCalcular(problema, celdas, Avisador());
+    if (!resultado) return;
     ui_->SG->PonerTextos(celdas);
     SeleccionarMetodo(problema.Metodo);
     HabilitarSolucion(true);
+    PonerUltimoCalculo(std::move(resultado));
 }
 
 void TFormMain::CalculoManual1Click() {
     TextosCelda celdas = ui_->SG->Textos();
-    if (!ComandoCalculoManual(Problema(), celdas, Avisador())) return;
+    std::optional<ResultadoCalculo> resultado =
+        ComandoCalculoManual(Problema(), celdas, Avisador());
+    if (!resultado) return;
     ui_->SG->PonerTextos(celdas);
     HabilitarSolucion(true);
+    PonerUltimoCalculo(std::move(resultado));
 }
 
-std::function<void(const QString&)> TFormMain::Avisador() {
+void TFormMain::PonerUltimoCalculo(std::optional<ResultadoCalculo> resultado) {
+    UltimoCalculo_ = std::move(resultado);
+    emit CalculoCambiado();
+}
+
+Avisar TFormMain::Avisador() {
     return [this](const QString& aviso) { plataforma_.Aviso(this, aviso); };
 }
 

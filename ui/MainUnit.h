@@ -4,15 +4,17 @@
 #pragma once
 
 #include "AccionesMain.h"
+#include "AvisosProblema.h"
 #include "Plataforma.h"
+#include "ResultadoCalculo.h"
 #include "TextosProblema.h"
 
 #include <QMainWindow>
 #include <QPrinter>
 #include <QString>
 
-#include <functional>
 #include <memory>
+#include <optional>
 
 class QButtonGroup;
 class QDialog;
@@ -32,6 +34,9 @@ public:
     const QString& FicheroProblema() const { return FicheroProblema_; }
     const QString& FicheroSolucion() const { return FicheroSolucion_; }
     QPrinter& Impresora() { return Printer_; }
+    // The records of the last calculation whose result the grid shows; nothing before the first
+    // one and after "Nuevo". Views and reports read their numbers here.
+    const std::optional<ResultadoCalculo>& UltimoCalculo() const { return UltimoCalculo_; }
 
     // The commands. They may throw: the window runs every one of them through Protegido.
     void Nuevo1Click();
@@ -53,20 +58,26 @@ public:
     void CheckBoxCostesClick();
     void SGKeyDown(int tecla);
 
+signals:
+    // UltimoCalculo changed: a calculation ended, or "Nuevo" emptied the grid.
+    void CalculoCambiado();
+
 protected:
     // The program ends with its main window, even while the experiments window is open.
     void closeEvent(QCloseEvent* evento) override;
 
 private:
     void CrearOrdenes();
+    void CrearRadioGroupLotificacion();
     void Ejecutar(ManejadorMain orden);
 
     void FormCreate();
     void Inicializar();
     void NumerarPeriodos();
     void HabilitarSolucion(bool habilitar);
-    // The calculations' warnings, shown as the window's.
-    std::function<void(const QString&)> Avisador();
+    void PonerUltimoCalculo(std::optional<ResultadoCalculo> resultado);
+    // The warnings of the problem's checks, shown as the window's.
+    Avisar Avisador();
 
     // The problem as the fields and the radio group hold it, and back.
     TextosProblema Problema() const;
@@ -86,6 +97,7 @@ private:
     QWidget* FormExp_ = nullptr;
     QDialog* AboutBox_ = nullptr;
 
+    std::optional<ResultadoCalculo> UltimoCalculo_;
     QString FicheroProblema_;
     QString FicheroSolucion_;
     DialogoFichero SaveDialogProb_;

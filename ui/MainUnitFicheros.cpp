@@ -3,17 +3,13 @@
 // the whole file has been read.
 #include "MainUnit.h"
 
-#include "CalculoProblema.h"
 #include "FicheroProblema.h"
 #include "FicheroSolucion.h"
 #include "Ficheros.h"
+#include "ImpresionRejilla.h"
 #include "Numeros.h"
 #include "RejillaTexto.h"
 #include "ui_MainUnit.h"
-
-#include <QPainter>
-
-#include <stdexcept>
 
 namespace {
 
@@ -47,10 +43,7 @@ void TFormMain::Abrir1Click() {
 // A horizon that Abrir would refuse is never written either: besides, an absurd N would make
 // the file grow without bound.
 bool TFormMain::HorizonteAdmitido() {
-    const std::int32_t n = StrToInt(ui_->EditNPeriodos->text());
-    if (n >= 0 && n <= MaxPeriodos) return true;
-    plataforma_.Aviso(this, AvisoPeriodos);
-    return false;
+    return AdmitirPeriodosDeRejilla(StrToInt(ui_->EditNPeriodos->text()), Avisador());
 }
 
 bool TFormMain::EscribirProblema() {
@@ -60,14 +53,9 @@ bool TFormMain::EscribirProblema() {
 }
 
 bool TFormMain::LeerProblema(const QString& ruta) {
-    const ProblemaLeido leido = LeerTextoProblema(LeerLineas(ruta, NumeroLineasProblema));
-    if (leido.N < 0 || leido.N > MaxPeriodos) {
-        plataforma_.Aviso(this, AvisoPeriodos);
-        return false;
-    }
     TextosProblema problema = Problema();
     TextosCelda celdas = ui_->SG->Textos();
-    AplicarProblema(leido, problema, celdas);
+    if (!AbrirProblema(ruta, problema, celdas, Avisador())) return false;
     // The cells first: the new N then only reshapes the grid and numbers its header.
     ui_->SG->PonerTextos(celdas);
     PonerCampos(problema);
@@ -102,11 +90,7 @@ void TFormMain::Configurarimpresora1Click() {
     plataforma_.ConfigurarImpresora(this, Printer_);
 }
 
-// One page: the grid as it shows on screen, at its on-screen size on paper.
 void TFormMain::Imprimir1Click() {
     if (!plataforma_.DialogoImprimir(this, Printer_)) return;
-    QPainter pintor;
-    if (!pintor.begin(&Printer_)) throw std::runtime_error("Printing could not start");
-    ui_->SG->Pintar(pintor, QPointF(10, 10));
-    if (!pintor.end()) throw std::runtime_error("Printing could not end");
+    ImprimirRejilla(*ui_->SG, Printer_);
 }

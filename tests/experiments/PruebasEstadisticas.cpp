@@ -1,5 +1,6 @@
 // One method's cost on a scratch copy, and the statistics of a run folded in experiment by
 // experiment.
+#include "CosteMetodo.h"
 #include "Estadisticas.h"
 #include "ProblemaAleatorio.h"
 

@@ -1,6 +1,6 @@
 // The window's defaults and the fields refused before a run.
 #include "AyudasPruebas.h"
-#include "ProblemaAleatorio.h"
+#include "ComprobarParametros.h"
 
 #include <gtest/gtest.h>
 

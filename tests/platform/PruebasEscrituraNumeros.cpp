@@ -231,9 +231,8 @@ TEST(FormatoGeneral, CoincideConLaReferenciaEnCualquierPrecision) {
         const double valor = double(azar() % 100000000000) / double(1 + azar() % 100000);
         for (int precision : {8, 10, 12}) {
             char texto[64];
-            char* fin = std::to_chars(texto, texto + 64, valor, std::chars_format::general,
-                                      precision)
-                            .ptr;
+            char* fin =
+                std::to_chars(texto, texto + 64, valor, std::chars_format::general, precision).ptr;
             QString referencia = QString::fromLatin1(texto, int(fin - texto));
             referencia.replace('.', ',');
             if (referencia.contains('e')) continue;

@@ -78,6 +78,8 @@ TEST_P(PintarRejilla, ConservaElTamanoFisicoDePantallaYSoloLoVisible) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rejilla, PintarRejilla, testing::Values(96, 300, 600),
-                         [](const auto& instancia) { return std::to_string(instancia.param) + "ppp"; });
+                         [](const auto& instancia) {
+                             return std::to_string(instancia.param) + "ppp";
+                         });
 
 } // namespace

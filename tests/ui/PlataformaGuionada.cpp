@@ -30,14 +30,18 @@ bool PlataformaGuionada::DialogoImprimir(QWidget*, QPrinter&) {
     return respuesta;
 }
 
-void PlataformaGuionada::ConfigurarImpresora(QWidget*, QPrinter&) { ++configuracionesImpresora; }
+void PlataformaGuionada::ConfigurarImpresora(QWidget*, QPrinter&) {
+    ++configuracionesImpresora;
+}
 
 int PlataformaGuionada::EjecutarModal(QDialog& dialogo) {
     modalesEjecutados << dialogo.objectName();
     return resultadoModal;
 }
 
-void PlataformaGuionada::AbrirUrl(const QUrl& direccion) { urlsAbiertas << direccion; }
+void PlataformaGuionada::AbrirUrl(const QUrl& direccion) {
+    urlsAbiertas << direccion;
+}
 
 bool PlataformaGuionada::EnviarCorreo(const QString& cuerpo) {
     correos << cuerpo;

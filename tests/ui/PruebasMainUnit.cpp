@@ -411,6 +411,34 @@ TEST_F(PruebaMain, NuevoVaciaTodoElProblemaPeroRespetaCasillasYTitulo) {
     EXPECT_EQ(SG().Celda(0, FilaCTotal), "CTotal");
 }
 
+// The window keeps the records of the calculation the grid shows, for its views and reports.
+TEST_F(PruebaMain, GuardaElUltimoCalculoHastaNuevo) {
+    int avisosDeCambio = 0;
+    QObject::connect(&ventana, &TFormMain::CalculoCambiado, [&] { ++avisosDeCambio; });
+    TeclearEjemplo();
+    ElegirMetodo(LotificacionMejor);
+    Boton("ToolButtonCalcular");
+    ASSERT_TRUE(ventana.UltimoCalculo());
+    EXPECT_EQ(ventana.UltimoCalculo()->Metodo, LotificacionPOQ);
+    EXPECT_EQ(ventana.UltimoCalculo()->CosteTotal(), 635);
+
+    // A refused calculation leaves the last one in place.
+    Teclear("EditNPeriodos", "100");
+    Boton("ToolButtonCalculoManual");
+    EXPECT_EQ(plataforma.avisos, QStringList{AvisoPeriodos});
+    EXPECT_EQ(ventana.UltimoCalculo()->Metodo, LotificacionPOQ);
+
+    Teclear("EditNPeriodos", "8");
+    Boton("ToolButtonCalculoManual");
+    ASSERT_TRUE(ventana.UltimoCalculo());
+    EXPECT_EQ(ventana.UltimoCalculo()->Metodo, -1);
+    EXPECT_EQ(ventana.UltimoCalculo()->CosteTotal(), 635);
+
+    Boton("ToolButtonNuevo");
+    EXPECT_FALSE(ventana.UltimoCalculo());
+    EXPECT_EQ(avisosDeCambio, 3);
+}
+
 TEST_F(PruebaMain, ElMenuAbreLasOtrasVentanas) {
     QWidget experimentos;
     QDialog acercaDe;

@@ -2,6 +2,7 @@
 // lines and the grid rows NB, D and RP of periods 1 to N.
 #pragma once
 
+#include "AvisosProblema.h"
 #include "TextosCelda.h"
 #include "TextosProblema.h"
 
@@ -21,11 +22,11 @@ inline constexpr int NumeroLineasProblema = 9;
 // A problem file read and converted in full, before anything of the window changes.
 struct ProblemaLeido {
     QString NPeriodos, TS, SS, CE, CP; // the values of lines 1 to 5, unchanged
-    std::int32_t Metodo = 0;           // line 6, kept within -1 to 6
+    std::int32_t Metodo = 0;           // line 6, kept within -1 and the last radio item
     std::int32_t N = 0;                // the number of periods of line 1
     // Row r (0 NB, 1 D, 2 RP): the texts to store in columns 1, 2, ... max(N, 1), where "0"
-    // has already become empty. All three are empty when N is above MaxPeriodos, a horizon the
-    // window refuses.
+    // has already become empty. All three are empty for a horizon the grid cannot show, which
+    // AbrirProblema refuses.
     std::array<QStringList, 3> filas;
 };
 
@@ -36,3 +37,9 @@ ProblemaLeido LeerTextoProblema(const QByteArray& bytes);
 // Stores the problem into the fields and cells: lines 1 to 6 into the problem, the rows into
 // grid rows 1 to 3. Leaves everything else as it was.
 void AplicarProblema(const ProblemaLeido& leido, TextosProblema& problema, TextosCelda& celdas);
+
+// "Abrir", for the window and the command-line tool alike: the whole file read and converted, a
+// horizon the grid cannot show refused with its warning (false), then the problem and the cells
+// set. Throws EInOutError and EConvertError before anything has changed.
+bool AbrirProblema(const QString& ruta, TextosProblema& problema, TextosCelda& celdas,
+                   const Avisar& avisar);

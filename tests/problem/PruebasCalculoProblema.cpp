@@ -1,8 +1,8 @@
 // The calculation commands seen through texts: the grid after a calculation, the warnings and
 // their order, and the grid left untouched by every failure.
 #include "AyudasPruebas.h"
-#include "EjemploRejilla.h"
 #include "CalculoProblema.h"
+#include "EjemploRejilla.h"
 
 #include <gtest/gtest.h>
 
@@ -219,7 +219,7 @@ TEST(CalculoSeleccionado, AvisosYSuOrden) {
         const TextosCelda celdasAntes = celdas;
 
         Avisos avisos;
-        const bool calculado = ComandoCalcular(problema, celdas, avisos.funcion());
+        const bool calculado = ComandoCalcular(problema, celdas, avisos.funcion()).has_value();
         EXPECT_EQ(avisos.textos, caso.avisos);
         EXPECT_EQ(calculado, caso.avisos.empty());
         if (!calculado) {
@@ -389,4 +389,34 @@ TEST(CeldasIniciales, EtiquetasYNumerosDePeriodo) {
     for (int columna = 0; columna <= 9; ++columna) numeros.append(celdas.Celda(columna, 0));
     EXPECT_EQ(numeros, (QStringList{"", "1", "2", "3", "4", "5", "6", "7", "8", ""}));
     for (int fila = 1; fila <= 9; ++fila) EXPECT_EQ(Fila(celdas, fila, 9), Vacia);
+}
+
+// What outlives a calculation: the problem as numbers, the plan, its costs and the method used.
+TEST(ResultadoCalculo, GuardaLosRegistrosDelPlanMostrado) {
+    TextosProblema problema = ProblemaEjemplo(LotificacionMejor);
+    TextosCelda celdas = CeldasEjemplo();
+    Avisos avisos;
+    const std::optional<ResultadoCalculo> mejor =
+        ComandoCalcular(problema, celdas, avisos.funcion());
+    ASSERT_TRUE(mejor);
+    EXPECT_EQ(mejor->Metodo, LotificacionPOQ);
+    EXPECT_EQ(mejor->Problema.Metodo, LotificacionMejor);
+    EXPECT_EQ(mejor->Problema.N, 8);
+    EXPECT_EQ(mejor->Problema.TS, 1);
+    EXPECT_EQ(mejor->Problema.CE, 100);
+    EXPECT_EQ(mejor->Problema.Entrada.D[1], 60);
+    EXPECT_EQ(mejor->Problema.Entrada.PPL, TFilaMRP{});
+    EXPECT_EQ(mejor->CosteTotal(), 635);
+    EXPECT_EQ(mejor->Tabla.PPL[3], 155);
+
+    TextosCelda manuales = CeldasEjemplo();
+    PonerFila(manuales, FilaPPL, {"120", "", "155", "", "135", "", "55"});
+    const std::optional<ResultadoCalculo> manual =
+        ComandoCalculoManual(problema, manuales, avisos.funcion());
+    ASSERT_TRUE(manual);
+    EXPECT_EQ(manual->Metodo, -1);
+    EXPECT_EQ(manual->Problema.Tipo, TipoCalculo::Manual);
+    EXPECT_EQ(manual->Tabla, mejor->Tabla);
+    EXPECT_EQ(manual->Costes, mejor->Costes);
+    EXPECT_TRUE(avisos.textos.empty());
 }

@@ -109,8 +109,7 @@ TEST(TextoSolucion, SinPeriodosLaCabeceraQuedaVacia) {
 }
 
 TEST(TextoSolucion, NumeroDePeriodosNoEnteroFalla) {
-    EXPECT_EQ(MensajeDe([] { TextoSolucion("", true, {}); }),
-              "'''' is not a valid integer value");
+    EXPECT_EQ(MensajeDe([] { TextoSolucion("", true, {}); }), "'''' is not a valid integer value");
     EXPECT_EQ(MensajeDe([] { TextoSolucion("3.", true, {}); }),
               "''3.'' is not a valid integer value");
 }

@@ -1,19 +1,13 @@
-// The planning grid's texts and the engine's records: reading the inputs, showing the results,
-// and the grid of a new problem. Declared in CalculoProblema.h.
-#include "CalculoProblema.h"
+// The planning grid's texts and the engine's records, in both directions.
+#include "TablaRejilla.h"
 
 #include "Numeros.h"
+#include "TextosProblema.h"
 
 #include <algorithm>
 #include <array>
 
 namespace {
-
-// The grid's columns stop at the records' last entry, so no cell beyond it can hold text that
-// matters; bounding the loops keeps an absurd N from running through billions of columns.
-std::int32_t ColumnasLeidas(std::int32_t n) {
-    return std::min(n, EntradasFila);
-}
 
 // Empty cells stand for 0.
 double Numero(const QString& texto) {
@@ -21,8 +15,7 @@ double Numero(const QString& texto) {
 }
 
 void MostrarFila(const TFilaMRP& fila, int filaRejilla, std::int32_t n, TextosCelda& celdas) {
-    const std::int32_t ultima = std::min(n, MaxPeriodos) + 1;
-    for (std::int32_t columna = 1; columna <= ultima; ++columna) {
+    for (std::int32_t columna = 1; columna <= n + 1; ++columna) {
         const double valor = fila[columna];
         celdas.PonerCelda(columna, filaRejilla, valor == 0.0 ? QString() : FloatToStr(valor));
     }
@@ -30,30 +23,36 @@ void MostrarFila(const TFilaMRP& fila, int filaRejilla, std::int32_t n, TextosCe
 
 } // namespace
 
-bool HayNecesidadBruta(const TextosProblema& problema, const TextosCelda& celdas) {
-    const std::int32_t n = ColumnasLeidas(StrToInt(problema.NPeriodos));
+NecesidadesBrutas LeerNecesidadesBrutas(const QString& textoNPeriodos, const TextosCelda& celdas) {
+    NecesidadesBrutas leidas;
+    leidas.N = StrToInt(textoNPeriodos);
+    // The grid shows no column beyond the records' last entry, so no text beyond it matters;
+    // bounding the loop keeps an absurd N from running through billions of columns.
+    const std::int32_t columnas = std::min(leidas.N, EntradasFila);
     double suma = 0.0;
-    for (std::int32_t columna = 1; columna <= n; ++columna)
-        suma += Numero(celdas.Celda(columna, FilaNB));
-    return suma != 0.0;
+    for (std::int32_t columna = 1; columna <= columnas; ++columna) {
+        leidas.NB[columna] = Numero(celdas.Celda(columna, FilaNB));
+        suma += leidas.NB[columna];
+    }
+    leidas.HayNecesidadBruta = suma != 0.0;
+    return leidas;
 }
 
-void LeerTabla(const TextosProblema& problema, const TextosCelda& celdas, bool Manual,
-               TTablaMRP& Tabla, TCostesMRP& Costes) {
+void LeerTabla(const TextosCelda& celdas, const NecesidadesBrutas& necesidades, bool Manual,
+               TTablaMRP& Tabla) {
     Tabla = TTablaMRP{};
-    Costes = TCostesMRP{};
     Tabla.D[1] = Numero(celdas.Celda(1, FilaD));
-    const std::int32_t n = std::min(StrToInt(problema.NPeriodos), MaxPeriodos);
+    const std::int32_t n = std::min(necesidades.N, MaxPeriodos);
     for (std::int32_t columna = 1; columna <= n; ++columna) {
-        Tabla.NB[columna] = Numero(celdas.Celda(columna, FilaNB));
+        Tabla.NB[columna] = necesidades.NB[columna];
         Tabla.RP[columna] = Numero(celdas.Celda(columna, FilaRP));
         if (Manual) Tabla.PPL[columna] = Numero(celdas.Celda(columna, FilaPPL));
     }
 }
 
-void MostrarTabla(const TextosProblema& problema, const TTablaMRP& Tabla, const TCostesMRP& Costes,
+void MostrarTabla(std::int32_t NPeriodos, const TTablaMRP& Tabla, const TCostesMRP& Costes,
                   TextosCelda& celdas) {
-    const std::int32_t n = StrToInt(problema.NPeriodos);
+    const std::int32_t n = std::min(NPeriodos, MaxPeriodos);
     const std::array<const TFilaMRP*, 9> filas = {&Tabla.NB,  &Tabla.D,    &Tabla.RP,
                                                   &Tabla.NN,  &Tabla.RPPL, &Tabla.PPL,
                                                   &Costes.Ce, &Costes.Cp,  &Costes.CTotal};

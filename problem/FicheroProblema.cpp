@@ -2,6 +2,7 @@
 #include "FicheroProblema.h"
 
 #include "Ansi.h"
+#include "Ficheros.h"
 #include "LotificaUnit.h"
 #include "Numeros.h"
 
@@ -94,10 +95,11 @@ ProblemaLeido LeerTextoProblema(const QByteArray& bytes) {
     leido.SS = ValorCabecera(lineas[2]);
     leido.CE = ValorCabecera(lineas[3]);
     leido.CP = ValorCabecera(lineas[4]);
-    leido.Metodo = std::clamp(StrToInt(ValorCabecera(lineas[5])), -1, LotificacionMejor);
+    leido.Metodo = std::clamp(StrToInt(ValorCabecera(lineas[5])), -1, UltimoItemRadio);
     leido.N = StrToInt(leido.NPeriodos);
 
-    // A longer horizon is refused by the window; splitting it would only waste memory.
+    // A longer horizon is refused when the problem is opened; splitting it would only waste
+    // memory. A negative one still fills column 1, as a line without N would.
     if (leido.N > MaxPeriodos) return leido;
     for (std::size_t fila = 0; fila < leido.filas.size(); ++fila)
         leido.filas[fila] = CamposFila(lineas[LineasCabecera + fila], leido.N);
@@ -116,4 +118,12 @@ void AplicarProblema(const ProblemaLeido& leido, TextosProblema& problema, Texto
         for (qsizetype columna = 0; columna < campos.size(); ++columna)
             celdas.PonerCelda(int(columna) + 1, FilaNB + int(fila), campos[columna]);
     }
+}
+
+bool AbrirProblema(const QString& ruta, TextosProblema& problema, TextosCelda& celdas,
+                   const Avisar& avisar) {
+    const ProblemaLeido leido = LeerTextoProblema(LeerLineas(ruta, NumeroLineasProblema));
+    if (!AdmitirPeriodosDeRejilla(leido.N, avisar)) return false;
+    AplicarProblema(leido, problema, celdas);
+    return true;
 }

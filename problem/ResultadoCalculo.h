@@ -1,0 +1,18 @@
+// What a calculation leaves besides the grid's texts: the problem it solved as numbers, the plan,
+// its costs and the method whose plan it is. The main window keeps the last one, and every view
+// and report reads its numbers from here, never from the grid.
+#pragma once
+
+#include "LotificaUnit.h"
+#include "ProblemaNumerico.h"
+
+struct ResultadoCalculo {
+    ProblemaNumerico Problema;
+    TTablaMRP Tabla;   // the plan: the inputs with NN, RPPL, PPL and D computed
+    TCostesMRP Costes; // priced; CTotal[N + 1] is the total cost
+    // The method whose plan this is: after "Mejor de las anteriores" the winner; the selected
+    // item otherwise (-1 when none, and then nothing was planned); -1 after a manual calculation.
+    TipoLotificacion Metodo = -1;
+
+    double CosteTotal() const { return Costes.CTotal[Problema.N + 1]; }
+};

@@ -1,0 +1,8 @@
+// The methods' texts from the method table, as the windows and the command-line tool show them.
+#include "TextosLotificacion.h"
+
+QString TextoLotificacion(TipoLotificacion metodo) {
+    const MetodoLotificacion* encontrado = BuscarMetodo(metodo);
+    if (!encontrado) return {};
+    return QString::fromUtf8(encontrado->Texto.data(), qsizetype(encontrado->Texto.size()));
+}
