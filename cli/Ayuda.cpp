@@ -87,25 +87,6 @@ DatosAyuda Construir() {
     return ayuda;
 }
 
-// The words of a synopsis, an optional part in brackets kept whole.
-QStringList Piezas(const QString& sinopsis) {
-    QStringList piezas;
-    QString pieza;
-    int corchetes = 0;
-    for (const QChar c : sinopsis) {
-        if (c == u'[') ++corchetes;
-        if (c == u']') --corchetes;
-        if (c == u' ' && corchetes == 0) {
-            piezas << pieza;
-            pieza.clear();
-        } else {
-            pieza += c;
-        }
-    }
-    piezas << pieza;
-    return piezas;
-}
-
 // The words filled into lines of at most Ancho characters: the first after primera, the rest
 // after as many blanks as sangria.
 QString Llenar(const QStringList& palabras, const QString& primera, qsizetype sangria) {
@@ -150,12 +131,30 @@ const DatosAyuda& Ayuda() {
     return ayuda;
 }
 
+QStringList PiezasDeSinopsis(const QString& sinopsis) {
+    QStringList piezas;
+    QString pieza;
+    int corchetes = 0;
+    for (const QChar c : sinopsis) {
+        if (c == u'[') ++corchetes;
+        if (c == u']') --corchetes;
+        if (c == u' ' && corchetes == 0) {
+            piezas << pieza;
+            pieza.clear();
+        } else {
+            pieza += c;
+        }
+    }
+    piezas << pieza;
+    return piezas;
+}
+
 QString TextoUso() {
     const DatosAyuda& ayuda = Ayuda();
     QString texto;
     for (const QString& forma : ayuda.sinopsis) {
         const QString entrada = texto.isEmpty() ? QStringLiteral("Uso: ") : QString(5, u' ');
-        texto += Llenar(Piezas(forma), entrada + ayuda.programa,
+        texto += Llenar(PiezasDeSinopsis(forma), entrada + ayuda.programa,
                         entrada.size() + ayuda.programa.size() + 1);
     }
     return texto;

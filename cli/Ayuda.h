@@ -33,6 +33,9 @@ struct DatosAyuda {
 
 const DatosAyuda& Ayuda();
 
+// The words of a synopsis, an optional part in brackets kept whole, so that no line breaks it.
+QStringList PiezasDeSinopsis(const QString& sinopsis);
+
 // The short usage text shown after a usage error, and the whole help.
 QString TextoUso();
 QString TextoAyuda();

@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
         return 64;
     }
     QFile fichero(QString::fromLocal8Bit(argv[1]));
-    const QByteArray pagina = PaginaManual().toLatin1();
+    const QByteArray pagina = PaginaManual().toUtf8();
     if (!fichero.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         fichero.write(pagina) != pagina.size() || !fichero.flush()) {
         std::fprintf(stderr, "generar-manual: %s\n", qPrintable(fichero.errorString()));

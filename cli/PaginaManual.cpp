@@ -13,26 +13,28 @@ namespace {
 // A text as roff reads it literally. Minus signs are written as such, so that options and
 // commands copied from the page work.
 QString Roff(const QString& texto, bool literal = false) {
-    QString roff;
-    for (const char32_t c : texto.toUcs4()) {
-        if (c == U'\\')
-            roff += QStringLiteral("\\e");
-        else if (c == U'-' && literal)
-            roff += QStringLiteral("\\-");
-        else if (c < 0x80)
-            roff += QChar(static_cast<char16_t>(c));
-        else
-            roff += QStringLiteral("\\[u") +
-                    QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, u'0') +
-                    u']';
-    }
+    QString roff = texto;
+    roff.replace(u'\\', QStringLiteral("\\e"));
+    if (literal) roff.replace(u'-', QStringLiteral("\\-"));
     // A line that starts with a period or an apostrophe would be taken for a request.
     if (roff.startsWith(u'.') || roff.startsWith(u'\'')) roff.prepend(QStringLiteral("\\&"));
     return roff + u'\n';
 }
 
+// Words that stay on one line: their blanks become roff's unbreakable ones.
+QString Junto(const QString& texto) {
+    return Roff(texto, true).trimmed().replace(u' ', QStringLiteral("\\ "));
+}
+
+// A list of options breaks after its commas only.
+QString Termino(const QString& termino) {
+    QStringList piezas = termino.split(QStringLiteral(", "));
+    for (QString& pieza : piezas) pieza = Junto(pieza);
+    return piezas.join(QStringLiteral(", ")) + u'\n';
+}
+
 QString Entrada(const EntradaAyuda& entrada) {
-    return QStringLiteral(".TP\n.B ") + Roff(entrada.termino, true) + Roff(entrada.explicacion);
+    return QStringLiteral(".TP\n.B ") + Termino(entrada.termino) + Roff(entrada.explicacion);
 }
 
 } // namespace
@@ -42,13 +44,20 @@ QString PaginaManual() {
     QString pagina = QStringLiteral(".TH ") + Roff(ayuda.programa.toUpper(), true).trimmed() +
                      QStringLiteral(" 1 \"\" \"Quelmar " QUELMAR_VERSION "\" \"") +
                      Roff(QStringLiteral("Órdenes de usuario")).trimmed() + QStringLiteral("\"\n");
+    // Spanish words, and the formatter hyphenates with English patterns; ragged lines rather
+    // than the wide gaps that long options leave in justified ones.
+    pagina += QStringLiteral(".nh\n.ad l\n");
 
     pagina += QStringLiteral(".SH NOMBRE\n") + Roff(ayuda.programa, true).trimmed() +
               QStringLiteral(" \\- ") + Roff(ayuda.resumen);
 
     pagina += QStringLiteral(".SH SINOPSIS\n");
-    for (const QString& forma : ayuda.sinopsis)
-        pagina += QStringLiteral(".PP\n.B ") + Roff(ayuda.programa, true) + Roff(forma, true);
+    for (const QString& forma : ayuda.sinopsis) {
+        QStringList piezas = PiezasDeSinopsis(forma);
+        for (QString& pieza : piezas) pieza = Junto(pieza);
+        pagina +=
+            QStringLiteral(".PP\n.B ") + Roff(ayuda.programa, true) + piezas.join(u' ') + u'\n';
+    }
 
     pagina += QStringLiteral(".SH ") + Roff(QStringLiteral("DESCRIPCIÓN"));
     for (const QString& parrafo : ayuda.descripcion)

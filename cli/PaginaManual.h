@@ -3,6 +3,5 @@
 
 #include <QString>
 
-// The page's source, in ASCII: every other character is written as a roff escape, so the page
-// reads the same in any locale.
+// The page's source, to be written in UTF-8, which man reads in any locale.
 QString PaginaManual();
