@@ -1,7 +1,6 @@
-// The help and the manual page: what they name is what the tool accepts, and both read well.
+// The help: what it names is what the tool accepts, and it fits a terminal.
 #include "Argumentos.h"
 #include "Ayuda.h"
-#include "PaginaManual.h"
 
 #include <gtest/gtest.h>
 
@@ -38,16 +37,4 @@ TEST(AyudaCli, TextoEnLineasDeTerminal) {
     EXPECT_TRUE(ayuda.startsWith(uso));
     for (const QString& linea : ayuda.split(u'\n'))
         EXPECT_LE(linea.size(), 79) << linea.toStdString();
-}
-
-// The page's requests and escapes: sections named as Spanish manuals name them, minus signs in
-// options and no hyphenation of Spanish words with English patterns.
-TEST(AyudaCli, PaginaDeManualEnRoff) {
-    const QString pagina = PaginaManual();
-    EXPECT_TRUE(pagina.startsWith(QStringLiteral(".TH QUELMAR\\-CLI 1 ")));
-    for (const char* texto :
-         {"\n.nh\n", "\n.SH NOMBRE\nquelmar\\-cli \\- resuelve", "\n.SH SINOPSIS\n",
-          "\n.SH DESCRIPCIÓN\n", "\n.SH OPCIONES\n", "\n.SH \"ESTADO DE SALIDA\"\n",
-          "\n.SH EJEMPLOS\n", "\n.B \\-\\-sin\\-costes\n", "[\\-\\-NPMin\\ T]"})
-        EXPECT_TRUE(pagina.contains(QString::fromUtf8(texto))) << texto;
 }

@@ -119,14 +119,6 @@ TEST_F(Instalacion, EntradaDeEscritorioValida) {
     EXPECT_FALSE(validar.salida.contains(QStringLiteral("error:"))) << validar.salida.toStdString();
     EXPECT_FALSE(validar.salida.contains(QStringLiteral("warning:")))
         << validar.salida.toStdString();
-
-    QFile fichero(entrada);
-    ASSERT_TRUE(fichero.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QStringList lineas = QString::fromUtf8(fichero.readAll()).split(u'\n');
-    for (const char* linea : {"Name=Quelmar", "Exec=quelmar", "Icon=quelmar",
-                              "Categories=Education;Science;", "Type=Application"})
-        EXPECT_TRUE(lineas.contains(QString::fromUtf8(linea))) << linea;
-    EXPECT_TRUE(lineas.filter(QRegularExpression(QStringLiteral("^Comment=.*ó"))).size() == 1);
 }
 
 TEST_F(Instalacion, MetadatosAppStreamValidos) {
