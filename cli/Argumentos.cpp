@@ -196,38 +196,8 @@ TextosExperimento TextosConCampos(const std::vector<CampoExperimento>& campos) {
     return textos;
 }
 
-QString TextoUso() {
-    return QStringLiteral(
-        "Uso: quelmar-cli resolver PROBLEMA.lot [-o SOLUCION.sol] [--sin-costes] [--sin-redondeo]\n"
-        "     quelmar-cli experimentos --traza TRAZA.txt [--semilla S] [--NPMin T] [--NPMax T]\n"
-        "                 [--NBMin T] [--NBMax T] [--EProbNB T] [--TsMin T] [--TsMax T]\n"
-        "                 [--CEMin T] [--CeMax T] [--CECpMin T] [--CeCpMax T] [--NExp T]\n"
-        "     quelmar-cli --help | --version\n");
-}
-
-QString TextoAyuda() {
-    return TextoUso() +
-           QStringLiteral(
-               "\n"
-               "Resuelve problemas de lotificación y repite experimentos sin ventanas.\n"
-               "\n"
-               "resolver        Abre PROBLEMA.lot, lo calcula con la lotificación que indica y "
-               "escribe\n"
-               "                la solución en SOLUCION.sol, o en la salida estándar sin -o. "
-               "Anuncia en\n"
-               "                la salida de errores la lotificación empleada.\n"
-               "  -o FICHERO      fichero de la solución\n"
-               "  --sin-costes    sin las filas Ce, Cp y CTotal\n"
-               "  --sin-redondeo  sin redondear la cantidad económica de pedido\n"
-               "experimentos    Resuelve problemas aleatorios con los seis métodos, escribe la "
-               "traza\n"
-               "                y muestra el informe en la salida estándar.\n"
-               "  --traza FICHERO fichero de seguimiento, que se reescribe\n"
-               "  --semilla S     estado inicial del generador, de 0 a 4294967295; sin ella, el "
-               "reloj\n"
-               "  --NPMin T ...   los campos de la ventana de experimentos, escritos como en ella\n"
-               "\n"
-               "Los números siguen la configuración regional del entorno (LC_ALL, LC_NUMERIC, "
-               "LANG).\n"
-               "Estado de salida: 0 hecho, 1 aviso, 2 error, 64 uso incorrecto.\n");
+QStringList OpcionesDeCampo() {
+    QStringList nombres;
+    for (const OpcionCampo& opcion : OpcionesCampo) nombres << opcion.nombre;
+    return nombres;
 }

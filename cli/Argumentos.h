@@ -46,6 +46,5 @@ Orden LeerArgumentos(const QStringList& argumentos);
 // The experiment fields with the texts given replacing the window's defaults.
 TextosExperimento TextosConCampos(const std::vector<CampoExperimento>& campos);
 
-// The short usage text shown after a usage error, and the whole help.
-QString TextoUso();
-QString TextoAyuda();
+// The options that give the experiment fields, in the window's order.
+QStringList OpcionesDeCampo();

@@ -3,6 +3,7 @@
 #include "Programa.h"
 
 #include "Argumentos.h"
+#include "Ayuda.h"
 #include "OrdenExperimentos.h"
 #include "OrdenResolver.h"
 

@@ -471,7 +471,7 @@ TEST_F(PruebaFicheros, UnaImpresoraQueNoEmpiezaSeInforma) {
     impresora.setOutputFormat(QPrinter::PdfFormat);
     impresora.setOutputFileName(Ruta("no/existe/rejilla.pdf"));
     Boton("ToolButtonImprimir");
-    EXPECT_EQ(plataforma.errores, QStringList{"Printing could not start"});
+    EXPECT_EQ(plataforma.errores, QStringList{"No se pudo empezar a imprimir."});
 
     Menu("Configurarimpresora1");
     EXPECT_EQ(plataforma.configuracionesImpresora, 1);
