@@ -1,5 +1,7 @@
-// Copy, paste and delete over a grid's texts: the blocks spreadsheets exchange, read and written.
+// Copy, paste and delete over a grid's texts, and the tab stops that line up TAB-separated
+// columns: the blocks spreadsheets exchange, read and written.
 #include "PortapapelesRejilla.h"
+#include "TabuladoresColumnas.h"
 
 #include <gtest/gtest.h>
 
@@ -59,6 +61,15 @@ TEST(Portapapeles, NuncaPegaEnLaFilaNiEnLaColumnaFijas) {
         EXPECT_EQ(pegado.celdas, 0);
         EXPECT_EQ(textos, TextosCelda());
     }
+}
+
+// One unit of width per character, gap 2.
+TEST(Tabuladores, SiguenAlTextoMasAnchoDeCadaColumna) {
+    const auto ancho = [](const QString& texto) { return qreal(texto.size()); };
+    const QStringList lineas = {"Nº de experimentos: 1000 sin columnas", "Técnica\tCoste\tDesv.",
+                                "EOQ\t66.642.720 €\t5%", "POQ\t1 €\t100%"};
+    EXPECT_EQ(PosicionesTabulacion(lineas, ancho, 2), (QList<qreal>{9, 23}));
+    EXPECT_TRUE(PosicionesTabulacion({"sin tabuladores"}, ancho, 2).isEmpty());
 }
 
 } // namespace
