@@ -65,6 +65,7 @@ TFormMain::TFormMain(Plataforma& plataforma, QWidget* padre)
 
     CrearRadioGroupLotificacion();
     CrearOrdenes();
+    CrearBarraEstado();
 
     connect(ui_->EditNPeriodos, &QLineEdit::textChanged, this, [this](const QString& texto) {
         Protegido(plataforma_, this, [&] { EditNPeriodosChange(texto); });

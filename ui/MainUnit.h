@@ -18,6 +18,7 @@
 
 class QButtonGroup;
 class QDialog;
+class QLabel;
 namespace Ui {
 class TFormMain;
 }
@@ -69,7 +70,10 @@ protected:
 private:
     void CrearOrdenes();
     void CrearRadioGroupLotificacion();
+    void CrearBarraEstado();
     void Ejecutar(ManejadorMain orden);
+    // Says in the status bar what a command did.
+    void Informar(const QString& mensaje);
 
     void FormCreate();
     void Inicializar();
@@ -96,6 +100,7 @@ private:
     QButtonGroup* RadioGroupLotificacion_;
     QWidget* FormExp_ = nullptr;
     QDialog* AboutBox_ = nullptr;
+    QLabel* MensajeEstado_ = nullptr;
 
     std::optional<ResultadoCalculo> UltimoCalculo_;
     QString FicheroProblema_;
