@@ -65,6 +65,7 @@ TFormMain::TFormMain(Plataforma& plataforma, QWidget* padre)
 
     CrearRadioGroupLotificacion();
     CrearOrdenes();
+    CrearEdicion();
     CrearBarraEstado();
 
     connect(ui_->EditNPeriodos, &QLineEdit::textChanged, this, [this](const QString& texto) {
@@ -82,6 +83,8 @@ TFormMain::TFormMain(Plataforma& plataforma, QWidget* padre)
 TFormMain::~TFormMain() = default;
 
 void TFormMain::PonerVentanas(QWidget& FormExp, QDialog& AboutBox) {
+    // Owned, it stays above this window while both are open, yet keeps a window of its own.
+    if (FormExp.parentWidget() != this) FormExp.setParent(this, FormExp.windowFlags() | Qt::Window);
     FormExp_ = &FormExp;
     AboutBox_ = &AboutBox;
 }
@@ -179,6 +182,7 @@ void TFormMain::Inicializar() {
     ui_->SG->PonerFilas(ui_->CheckBoxCostes->isChecked() ? FilasConCostes : FilasSinCostes);
     ui_->SG->PonerColumnas(n + 2);
     NumerarPeriodos();
+    AjustarRejilla();
     FicheroProblema_.clear();
     FicheroSolucion_.clear();
 }
@@ -196,10 +200,20 @@ void TFormMain::EditNPeriodosChange(const QString& texto) {
     if (!PeriodosDeRejilla(n)) return;
     ui_->SG->PonerColumnas(n + 2);
     NumerarPeriodos();
+    AjustarRejilla();
 }
 
+// The columns follow the rows shown; a click on "Redondear" changes no row and nothing visible.
 void TFormMain::CheckBoxCostesClick() {
-    ui_->SG->PonerFilas(ui_->CheckBoxCostes->isChecked() ? FilasConCostes : FilasSinCostes);
+    const int filas = ui_->CheckBoxCostes->isChecked() ? FilasConCostes : FilasSinCostes;
+    if (filas == ui_->SG->Filas()) return;
+    ui_->SG->PonerFilas(filas);
+    AjustarRejilla();
+}
+
+void TFormMain::AjustarRejilla() {
+    ui_->SG->PonerColumnaNegrita(ui_->SG->Columnas() - 1);
+    ui_->SG->AjustarColumnas();
 }
 
 void TFormMain::SGKeyDown(int tecla) {
@@ -241,6 +255,7 @@ void TFormMain::LotificacinSeleccionada1Click() {
     std::optional<ResultadoCalculo> resultado = ComandoCalcular(problema, celdas, Avisador());
     if (!resultado) return;
     ui_->SG->PonerTextos(celdas);
+    AjustarRejilla();
     SeleccionarMetodo(problema.Metodo);
     HabilitarSolucion(true);
     PonerUltimoCalculo(std::move(resultado));
@@ -252,6 +267,7 @@ void TFormMain::CalculoManual1Click() {
         ComandoCalculoManual(Problema(), celdas, Avisador());
     if (!resultado) return;
     ui_->SG->PonerTextos(celdas);
+    AjustarRejilla();
     HabilitarSolucion(true);
     PonerUltimoCalculo(std::move(resultado));
 }

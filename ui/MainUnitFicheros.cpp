@@ -62,6 +62,7 @@ bool TFormMain::LeerProblema(const QString& ruta) {
     // The cells first: the new N then only reshapes the grid and numbers its header.
     ui_->SG->PonerTextos(celdas);
     PonerCampos(problema);
+    AjustarRejilla();
     return true;
 }
 
