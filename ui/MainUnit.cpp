@@ -4,6 +4,7 @@
 
 #include "CalculoProblema.h"
 #include "InformeErrores.h"
+#include "MarcaCampo.h"
 #include "Numeros.h"
 #include "RejillaTexto.h"
 #include "TextosLotificacion.h"
@@ -193,8 +194,9 @@ void TFormMain::NumerarPeriodos() {
 }
 
 // The grid follows N only within the horizon the records can hold; the calculations refuse
-// any other N with a warning.
+// any other N with a warning. Meanwhile the field is marked, so the user sees why the grid stays.
 void TFormMain::EditNPeriodosChange(const QString& texto) {
+    MarcarCampo(*ui_->EditNPeriodos, PeriodosFueraDeRejilla(texto), PistaPeriodosDeRejilla);
     if (texto.isEmpty()) return;
     const std::int32_t n = StrToInt(texto);
     if (!PeriodosDeRejilla(n)) return;

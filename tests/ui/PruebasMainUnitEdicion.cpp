@@ -1,5 +1,6 @@
 // The main window as a student uses it with a spreadsheet: copy and paste through "E&ditar" and
-// the grid's menu, columns that show every number, and the status bar.
+// the grid's menu, columns that show every number, the status bar, and the N field's mark.
+#include "AvisosProblema.h"
 #include "AyudasMainUnit.h"
 
 #include <QClipboard>
@@ -88,6 +89,27 @@ TEST_F(PruebaMain, ConNoventaYNuevePeriodosNingunNumeroQuedaCortado) {
     EXPECT_TRUE(recortados.isEmpty()) << recortados.mid(0, 5).join(" | ").toStdString();
     EXPECT_TRUE(SG().model()->index(FilaCTotal - 1, 99).data(Qt::FontRole).value<QFont>().bold());
     EXPECT_FALSE(SG().model()->index(FilaCTotal - 1, 98).data(Qt::FontRole).isValid());
+}
+
+TEST_F(PruebaMain, UnNFueraDeLaRejillaMarcaElCampoHastaQueVuelve) {
+    QLineEdit* campo = Campo("EditNPeriodos");
+    const auto marcado = [&] {
+        const QColor borde = campo->grab().toImage().pixelColor(0, campo->height() / 2);
+        return borde.red() > 150 && borde.green() < 80 && borde.blue() < 80;
+    };
+    EXPECT_FALSE(marcado());
+    const QSize tamano = campo->size();
+
+    Teclear("EditNPeriodos", "150");
+    EXPECT_TRUE(marcado());
+    EXPECT_EQ(campo->toolTip(), PistaPeriodosDeRejilla);
+    EXPECT_EQ(campo->size(), tamano) << "the mark moves nothing";
+    EXPECT_EQ(SG().Columnas(), 17) << "the grid stays at 15 periods";
+
+    Teclear("EditNPeriodos", "99");
+    EXPECT_FALSE(marcado());
+    EXPECT_EQ(campo->toolTip(), "");
+    EXPECT_EQ(SG().Columnas(), 101);
 }
 
 } // namespace
