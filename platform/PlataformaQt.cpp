@@ -2,25 +2,22 @@
 // filter, default extension and preselected name behave alike on every system.
 #include "PlataformaQt.h"
 
+#include "CajaMensaje.h"
+
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
-namespace {
-const QString Titulo = QStringLiteral("Quelmar");
-} // namespace
-
 void PlataformaQt::Aviso(QWidget* padre, const QString& texto) {
-    QMessageBox::warning(padre, Titulo, texto, QMessageBox::Ok);
+    CajaMensaje(padre, QMessageBox::Warning, texto)->exec();
 }
 
 void PlataformaQt::InformeError(QWidget* padre, const QString& mensaje) {
-    QMessageBox::critical(padre, Titulo, mensaje, QMessageBox::Ok);
+    CajaMensaje(padre, QMessageBox::Critical, mensaje)->exec();
 }
 
 std::optional<QString> PlataformaQt::ElegirFichero(QWidget* padre, DialogoFichero& dialogo) {

@@ -11,6 +11,7 @@ using enum LugarOrden;
 
 constexpr std::array Menus{
     MenuMain{Archivo, "Archivo1", "&Archivo"},
+    MenuMain{Editar, "Editar1", "E&ditar"},
     MenuMain{Calcular, "Calcular1", "&Calcular"},
     MenuMain{Experimentos, "Experimentos1", "&Experimentos"},
     MenuMain{Ayuda, "Ayuda1", "Ayuda"},
@@ -49,6 +50,12 @@ const std::array Ordenes{
               true},
     Separador(Archivo),
     OrdenMain{Archivo, "Salir1", "&Salir", Salir, &TFormMain::Salir1Click, nullptr, true},
+
+    // The grid's own keys, shown beside the items; the items themselves have no shortcut.
+    OrdenMain{Editar, "Copiar1", "&Copiar\tCtrl+C", nullptr, &TFormMain::Copiar1Click, nullptr,
+              true},
+    OrdenMain{Editar, "Pegar1", "&Pegar\tCtrl+V", nullptr, &TFormMain::Pegar1Click, nullptr, true},
+    OrdenMain{Editar, "Borrar1", "&Borrar\tSupr", nullptr, &TFormMain::Borrar1Click, nullptr, true},
 
     OrdenMain{Calcular, "CalculoManual1", "Cálculo &manual", CalculoManual,
               &TFormMain::CalculoManual1Click, nullptr, true},

@@ -3,12 +3,15 @@
 
 #include "ComprobarParametros.h"
 #include "InformeErrores.h"
+#include "TabuladoresColumnas.h"
 #include "ui_ExperimentosUnit.h"
 
 #include <QApplication>
 #include <QFontDatabase>
 #include <QScreen>
 #include <QStyle>
+#include <QTextDocument>
+#include <QTextOption>
 
 #include <algorithm>
 #include <utility>
@@ -30,6 +33,22 @@ QRect Centrado(const QSize& tamano, const QRect& pantalla) {
     area.moveTopLeft(
         QPoint(std::max(area.left(), pantalla.left()), std::max(area.top(), pantalla.top())));
     return area;
+}
+
+// Tab stops two characters past the widest text of each column of the memo's lines.
+void AlinearColumnas(QPlainTextEdit& memo) {
+    const QFontMetricsF medida(memo.font());
+    const QList<qreal> posiciones = PosicionesTabulacion(
+        memo.toPlainText().split(QLatin1Char('\n')),
+        [&](const QString& texto) { return medida.horizontalAdvance(texto); },
+        2 * medida.horizontalAdvance(QLatin1Char(' ')));
+    QList<QTextOption::Tab> tabuladores;
+    for (const qreal posicion : posiciones)
+        tabuladores.append(QTextOption::Tab(posicion, QTextOption::LeftTab));
+    QTextOption opcion = memo.document()->defaultTextOption();
+    if (opcion.tabs() == tabuladores) return;
+    opcion.setTabs(tabuladores);
+    memo.document()->setDefaultTextOption(opcion);
 }
 
 // Each parameter field and the text it holds.
@@ -57,16 +76,17 @@ TFormExp::TFormExp(Plataforma& plataforma, QWidget* padre)
     setAttribute(Qt::WA_QuitOnClose, false);
     setGeometry(Centrado(size(), screen()->availableGeometry()));
 
-    // The report's columns are tab-separated and padded: a fixed font with tabs every twelve
-    // characters keeps them under their headings.
-    const QFont fijo = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    ui_->Memo1->setFont(fijo);
-    ui_->Memo1->setTabStopDistance(12 * QFontMetricsF(fijo).horizontalAdvance(QLatin1Char(' ')));
+    // The report's columns are tab-separated: their tab stops follow the widest text of each
+    // column, so amounts of any size stay under their headings.
+    ui_->Memo1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     ui_->Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    connect(ui_->Memo1, &QPlainTextEdit::textChanged, this,
+            [this] { AlinearColumnas(*ui_->Memo1); });
     ui_->ProgressBar1->hide();
 
     OpenDialog1.tipo = DialogoFichero::Tipo::Abrir;
     OpenDialog1.filtro = QStringLiteral("Ficheros de experimentos (*.txt)");
+    OpenDialog1.extensionDefecto = QStringLiteral("txt");
     OpenDialog1.admiteInexistente = true;
 
     PonerTextos(TextosExperimento::PorDefecto());

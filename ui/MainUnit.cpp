@@ -4,6 +4,7 @@
 
 #include "CalculoProblema.h"
 #include "InformeErrores.h"
+#include "MarcaCampo.h"
 #include "Numeros.h"
 #include "RejillaTexto.h"
 #include "TextosLotificacion.h"
@@ -65,6 +66,8 @@ TFormMain::TFormMain(Plataforma& plataforma, QWidget* padre)
 
     CrearRadioGroupLotificacion();
     CrearOrdenes();
+    CrearEdicion();
+    CrearBarraEstado();
 
     connect(ui_->EditNPeriodos, &QLineEdit::textChanged, this, [this](const QString& texto) {
         Protegido(plataforma_, this, [&] { EditNPeriodosChange(texto); });
@@ -81,6 +84,8 @@ TFormMain::TFormMain(Plataforma& plataforma, QWidget* padre)
 TFormMain::~TFormMain() = default;
 
 void TFormMain::PonerVentanas(QWidget& FormExp, QDialog& AboutBox) {
+    // Owned, it stays above this window while both are open, yet keeps a window of its own.
+    if (FormExp.parentWidget() != this) FormExp.setParent(this, FormExp.windowFlags() | Qt::Window);
     FormExp_ = &FormExp;
     AboutBox_ = &AboutBox;
 }
@@ -178,6 +183,7 @@ void TFormMain::Inicializar() {
     ui_->SG->PonerFilas(ui_->CheckBoxCostes->isChecked() ? FilasConCostes : FilasSinCostes);
     ui_->SG->PonerColumnas(n + 2);
     NumerarPeriodos();
+    AjustarRejilla();
     FicheroProblema_.clear();
     FicheroSolucion_.clear();
 }
@@ -188,17 +194,28 @@ void TFormMain::NumerarPeriodos() {
 }
 
 // The grid follows N only within the horizon the records can hold; the calculations refuse
-// any other N with a warning.
+// any other N with a warning. Meanwhile the field is marked, so the user sees why the grid stays.
 void TFormMain::EditNPeriodosChange(const QString& texto) {
+    MarcarCampo(*ui_->EditNPeriodos, PeriodosFueraDeRejilla(texto), PistaPeriodosDeRejilla);
     if (texto.isEmpty()) return;
     const std::int32_t n = StrToInt(texto);
     if (!PeriodosDeRejilla(n)) return;
     ui_->SG->PonerColumnas(n + 2);
     NumerarPeriodos();
+    AjustarRejilla();
 }
 
+// The columns follow the rows shown; a click on "Redondear" changes no row and nothing visible.
 void TFormMain::CheckBoxCostesClick() {
-    ui_->SG->PonerFilas(ui_->CheckBoxCostes->isChecked() ? FilasConCostes : FilasSinCostes);
+    const int filas = ui_->CheckBoxCostes->isChecked() ? FilasConCostes : FilasSinCostes;
+    if (filas == ui_->SG->Filas()) return;
+    ui_->SG->PonerFilas(filas);
+    AjustarRejilla();
+}
+
+void TFormMain::AjustarRejilla() {
+    ui_->SG->PonerColumnaNegrita(ui_->SG->Columnas() - 1);
+    ui_->SG->AjustarColumnas();
 }
 
 void TFormMain::SGKeyDown(int tecla) {
@@ -240,6 +257,7 @@ void TFormMain::LotificacinSeleccionada1Click() {
     std::optional<ResultadoCalculo> resultado = ComandoCalcular(problema, celdas, Avisador());
     if (!resultado) return;
     ui_->SG->PonerTextos(celdas);
+    AjustarRejilla();
     SeleccionarMetodo(problema.Metodo);
     HabilitarSolucion(true);
     PonerUltimoCalculo(std::move(resultado));
@@ -251,6 +269,7 @@ void TFormMain::CalculoManual1Click() {
         ComandoCalculoManual(Problema(), celdas, Avisador());
     if (!resultado) return;
     ui_->SG->PonerTextos(celdas);
+    AjustarRejilla();
     HabilitarSolucion(true);
     PonerUltimoCalculo(std::move(resultado));
 }

@@ -18,6 +18,7 @@
 
 class QButtonGroup;
 class QDialog;
+class QLabel;
 namespace Ui {
 class TFormMain;
 }
@@ -29,6 +30,7 @@ public:
     ~TFormMain() override;
 
     // The experiments window (shown modeless) and the About dialog (modal) that the menu opens.
+    // The experiments window becomes this window's own, so it stays above it.
     void PonerVentanas(QWidget& FormExp, QDialog& AboutBox);
 
     const QString& FicheroProblema() const { return FicheroProblema_; }
@@ -52,6 +54,10 @@ public:
     void LotificacinSeleccionada1Click();
     void Modulodeexperimentos1Click();
     void Acercade1Click();
+    // "E&ditar", on the grid's selection as its keys do.
+    void Copiar1Click();
+    void Pegar1Click();
+    void Borrar1Click();
 
     // Reactions of the fields and the grid.
     void EditNPeriodosChange(const QString& texto);
@@ -69,7 +75,14 @@ protected:
 private:
     void CrearOrdenes();
     void CrearRadioGroupLotificacion();
+    void CrearEdicion();
+    void CrearBarraEstado();
     void Ejecutar(ManejadorMain orden);
+    // Says in the status bar what a command did.
+    void Informar(const QString& mensaje);
+    // The grid's look after its texts or its horizon changed: the column after the last period
+    // in bold, every column as wide as its texts.
+    void AjustarRejilla();
 
     void FormCreate();
     void Inicializar();
@@ -96,6 +109,7 @@ private:
     QButtonGroup* RadioGroupLotificacion_;
     QWidget* FormExp_ = nullptr;
     QDialog* AboutBox_ = nullptr;
+    QLabel* MensajeEstado_ = nullptr;
 
     std::optional<ResultadoCalculo> UltimoCalculo_;
     QString FicheroProblema_;

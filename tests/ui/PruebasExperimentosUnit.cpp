@@ -1,5 +1,6 @@
 // The experiments window driven as a user drives it: fields, trace file, runs, report, closing.
 #include "ExperimentosUnit.h"
+#include "Informe.h"
 #include "PlataformaGuionada.h"
 
 #include <QDir>
@@ -12,6 +13,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -119,6 +122,7 @@ TEST_F(VentanaExperimentos, ElegirFicheroCambiaElTituloYActivaLaEjecucionYCancel
     const DialogoFichero& dialogo = plataforma.dialogosMostrados.front();
     EXPECT_EQ(dialogo.tipo, DialogoFichero::Tipo::Abrir);
     EXPECT_EQ(dialogo.filtro, "Ficheros de experimentos (*.txt)");
+    EXPECT_EQ(dialogo.extensionDefecto, "txt");
     EXPECT_TRUE(dialogo.admiteInexistente);
 
     ElegirFichero(traza);
@@ -132,6 +136,37 @@ TEST_F(VentanaExperimentos, ElegirFicheroCambiaElTituloYActivaLaEjecucionYCancel
     EXPECT_TRUE(Boton("SBEjecutar")->isEnabled());
     EXPECT_EQ(plataforma.dialogosMostrados.back().nombre, traza) << "the dialog remembers it";
     EXPECT_TRUE(plataforma.mensajes.isEmpty());
+}
+
+// Each column of the report starts at the same place on every line, whatever the width of the
+// amounts; the lines keep their characters.
+TEST_F(VentanaExperimentos, LasColumnasDelInformeSeAlineanConUnCosteGrande) {
+    TEstadisticas estadisticas{};
+    estadisticas[1].CosteAc = 66642720;
+    estadisticas[4].CosteAc = 3;
+    const QStringList lineas = LineasInforme("1000", 2.5, estadisticas);
+    Memo()->appendPlainText(lineas.join('\n'));
+    Memo()->appendPlainText(LineasInforme("5", 0.01, TEstadisticas{}).join('\n'));
+    ASSERT_EQ(LineasMemo().mid(0, 8), lineas);
+
+    // Where every tab-separated field of a line starts, in pixels.
+    const auto inicios = [&](int linea) {
+        const QTextBlock bloque = Memo()->document()->findBlockByNumber(linea);
+        const QTextLine renglon = bloque.layout()->lineAt(0);
+        QList<int> posiciones;
+        for (qsizetype i = 0; i < bloque.text().size(); ++i)
+            if (bloque.text()[i] == u'\t') posiciones << qRound(renglon.cursorToX(int(i) + 1));
+        return posiciones;
+    };
+    const QList<int> columnas = inicios(1);
+    ASSERT_EQ(columnas.size(), 5);
+    for (int linea = 2; linea < 16; ++linea) {
+        if (linea == 8) continue; // the first line of a report has no columns
+        EXPECT_EQ(inicios(linea), columnas) << LineasMemo()[linea].toStdString();
+    }
+    // The widest amount ends before the next column begins.
+    const QFontMetricsF medida(Memo()->font());
+    EXPECT_LT(columnas[2] + medida.horizontalAdvance(lineas[3].split('\t')[3]), columnas[3]);
 }
 
 TEST_F(VentanaExperimentos, UnaEjecucionEscribeLaTrazaYAnadeElInformeAlMemo) {

@@ -101,6 +101,24 @@ TEST_F(PruebaFicheros, GuardarComoEscribeLosBytesDelProblemaYPoneElTitulo) {
     EXPECT_TRUE(plataforma.mensajes.isEmpty());
 }
 
+TEST_F(PruebaFicheros, CadaOrdenDeFicherosDiceEnLaBarraDeEstadoLoQueHizo) {
+    TeclearProblema();
+    GuardarComo(Ruta("p1.lot"));
+    EXPECT_EQ(BarraEstado(), "Problema guardado en " + Ruta("p1.lot"));
+    Boton("ToolButtonGuardarSolucion"); // beside the problem, without a dialog
+    EXPECT_EQ(BarraEstado(), "Solución guardada en " + Ruta("p1.sol"));
+    plataforma.respuestasFichero.push_back(std::nullopt);
+    Boton("ToolButtonAbrir");
+    EXPECT_EQ(BarraEstado(), "Solución guardada en " + Ruta("p1.sol")) << "a cancelled dialog";
+    Abrir(Ruta("p1.lot"));
+    EXPECT_EQ(BarraEstado(), "Problema abierto: " + Ruta("p1.lot"));
+    ventana.Impresora().setOutputFormat(QPrinter::PdfFormat);
+    ventana.Impresora().setOutputFileName(Ruta("rejilla.pdf"));
+    Boton("ToolButtonImprimir");
+    EXPECT_EQ(BarraEstado(), "Rejilla enviada a la impresora");
+    EXPECT_TRUE(plataforma.mensajes.isEmpty());
+}
+
 TEST_F(PruebaFicheros, UnProblemaGuardadoVuelveIgualSalvoElCeroQueVuelveVacio) {
     TeclearProblema();
     Boton("ToolButtonGuardar"); // no name yet: behaves as "save as"
