@@ -62,7 +62,7 @@ void Plan(benchmark::State& estado) {
 }
 
 BENCHMARK(Plan)
-    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6}, {10, 16, 99}})
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6, 7}, {10, 16, 99}})
     ->ArgNames({"metodo", "N"})
     ->Unit(benchmark::kNanosecond);
 
