@@ -8,8 +8,8 @@ class TFormMain;
 
 using ManejadorMain = void (TFormMain::*)();
 
-// Where an entry goes: one of the four menus, or the tool bar.
-enum class LugarOrden { Archivo, Calcular, Experimentos, Ayuda, BarraHerramientas };
+// Where an entry goes: one of the menus, or the tool bar.
+enum class LugarOrden { Archivo, Calcular, Analisis, Experimentos, Ayuda, BarraHerramientas };
 
 struct MenuMain {
     LugarOrden lugar;

@@ -13,9 +13,11 @@
 #include <QPrinter>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
+class PanelComparacion;
 class QButtonGroup;
 class QDialog;
 namespace Ui {
@@ -50,6 +52,8 @@ public:
     void Salir1Click();
     void CalculoManual1Click();
     void LotificacinSeleccionada1Click();
+    void PlanOptimo1Click();
+    void CompararMetodos1Click();
     void Modulodeexperimentos1Click();
     void Acercade1Click();
 
@@ -69,12 +73,18 @@ protected:
 private:
     void CrearOrdenes();
     void CrearRadioGroupLotificacion();
+    void CrearPaneles();
     void Ejecutar(ManejadorMain orden);
+    void Ejecutar(const std::function<void()>& orden);
 
     void FormCreate();
     void Inicializar();
     void NumerarPeriodos();
     void HabilitarSolucion(bool habilitar);
+    // "Calcular" with the given method; the radio group then shows it if it is one of its items.
+    void CalcularCon(TipoLotificacion metodo);
+    // The plan of a row of the comparison, calculated as its command would.
+    void MostrarPlan(TipoLotificacion metodo);
     void PonerUltimoCalculo(std::optional<ResultadoCalculo> resultado);
     // The warnings of the problem's checks, shown as the window's.
     Avisar Avisador();
@@ -96,6 +106,7 @@ private:
     QButtonGroup* RadioGroupLotificacion_;
     QWidget* FormExp_ = nullptr;
     QDialog* AboutBox_ = nullptr;
+    PanelComparacion* PanelComparacion_;
 
     std::optional<ResultadoCalculo> UltimoCalculo_;
     QString FicheroProblema_;
