@@ -3,6 +3,8 @@
 // error with its own message.
 #include "Argumentos.h"
 
+#include "TextosLotificacion.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -107,6 +109,18 @@ std::uint32_t Semilla(const QString& texto) {
     return static_cast<std::uint32_t>(valor);
 }
 
+// A method code of the method table, written as a decimal integer.
+TipoLotificacion Metodo(const QString& texto) {
+    static const QRegularExpression digitos(QStringLiteral("^[0-9]{1,9}$"));
+    if (digitos.match(texto).hasMatch()) {
+        const auto codigo = static_cast<TipoLotificacion>(texto.toInt());
+        if (BuscarMetodo(codigo)) return codigo;
+    }
+    throw ErrorUso(QStringLiteral("el método ha de ser un código de 0 a %1, no %2")
+                       .arg(MetodosLotificacion.size() - 1)
+                       .arg(Citado(texto)));
+}
+
 Orden LeerResolver(Lector& lector) {
     OrdenResolver orden;
     std::optional<QString> problema, salida;
@@ -126,6 +140,8 @@ Orden LeerResolver(Lector& lector) {
         } else if (argumento.texto == QStringLiteral("--sin-redondeo")) {
             SinValor(argumento);
             orden.redondear = false;
+        } else if (argumento.texto == QStringLiteral("--metodo")) {
+            PonerUnaVez(orden.metodo, Metodo(lector.Valor(argumento)), argumento.texto);
         } else if (argumento.texto == Ayuda) {
             return OrdenAyuda{};
         } else {
@@ -135,6 +151,31 @@ Orden LeerResolver(Lector& lector) {
     if (!problema) throw ErrorUso(QStringLiteral("falta el fichero del problema"));
     orden.problema = *problema;
     orden.salida = salida;
+    return orden;
+}
+
+Orden LeerComparar(Lector& lector) {
+    OrdenComparar orden;
+    std::optional<QString> problema;
+    while (lector.Quedan()) {
+        const std::optional<Argumento> siguiente = lector.Siguiente();
+        if (!siguiente) break;
+        const Argumento& argumento = *siguiente;
+        if (!argumento.esOpcion) {
+            if (problema)
+                throw ErrorUso(QStringLiteral("sobra el argumento ") + Citado(argumento.texto));
+            problema = argumento.texto;
+        } else if (argumento.texto == QStringLiteral("--sin-redondeo")) {
+            SinValor(argumento);
+            orden.redondear = false;
+        } else if (argumento.texto == Ayuda) {
+            return OrdenAyuda{};
+        } else {
+            OpcionDesconocida(argumento);
+        }
+    }
+    if (!problema) throw ErrorUso(QStringLiteral("falta el fichero del problema"));
+    orden.problema = *problema;
     return orden;
 }
 
@@ -148,6 +189,11 @@ Orden LeerExperimentos(Lector& lector) {
         if (!argumento.esOpcion)
             throw ErrorUso(QStringLiteral("sobra el argumento ") + Citado(argumento.texto));
         if (argumento.texto == Ayuda) return OrdenAyuda{};
+        if (argumento.texto == QStringLiteral("--optimo")) {
+            SinValor(argumento);
+            orden.optimo = true;
+            continue;
+        }
         if (argumento.texto == QStringLiteral("--traza")) {
             PonerUnaVez(traza, lector.Valor(argumento), argumento.texto);
             continue;
@@ -186,6 +232,7 @@ Orden LeerArgumentos(const QStringList& argumentos) {
     }
     Lector lector(resto);
     if (orden == QStringLiteral("resolver")) return LeerResolver(lector);
+    if (orden == QStringLiteral("comparar")) return LeerComparar(lector);
     if (orden == QStringLiteral("experimentos")) return LeerExperimentos(lector);
     throw ErrorUso(QStringLiteral("orden desconocida ") + Citado(orden));
 }
@@ -196,11 +243,28 @@ TextosExperimento TextosConCampos(const std::vector<CampoExperimento>& campos) {
     return textos;
 }
 
+namespace {
+
+// One line per method of the table: its code and its text.
+QString CodigosMetodos() {
+    QString lineas;
+    for (const MetodoLotificacion& metodo : MetodosLotificacion)
+        lineas += QStringLiteral("                  %1 %2\n")
+                      .arg(metodo.Codigo)
+                      .arg(TextoLotificacion(metodo.Codigo));
+    return lineas;
+}
+
+} // namespace
+
 QString TextoUso() {
     return QStringLiteral(
         "Uso: quelmar-cli resolver PROBLEMA.lot [-o SOLUCION.sol] [--sin-costes] [--sin-redondeo]\n"
-        "     quelmar-cli experimentos --traza TRAZA.txt [--semilla S] [--NPMin T] [--NPMax T]\n"
-        "                 [--NBMin T] [--NBMax T] [--EProbNB T] [--TsMin T] [--TsMax T]\n"
+        "                 [--metodo M]\n"
+        "     quelmar-cli comparar PROBLEMA.lot [--sin-redondeo]\n"
+        "     quelmar-cli experimentos --traza TRAZA.txt [--optimo] [--semilla S] [--NPMin T]\n"
+        "                 [--NPMax T] [--NBMin T] [--NBMax T] [--EProbNB T] [--TsMin T] [--TsMax "
+        "T]\n"
         "                 [--CEMin T] [--CeMax T] [--CECpMin T] [--CeCpMax T] [--NExp T]\n"
         "     quelmar-cli --help | --version\n");
 }
@@ -219,10 +283,18 @@ QString TextoAyuda() {
                "  -o FICHERO      fichero de la solución\n"
                "  --sin-costes    sin las filas Ce, Cp y CTotal\n"
                "  --sin-redondeo  sin redondear la cantidad económica de pedido\n"
+               "  --metodo M      calcula con el método de código M en lugar del que indica el "
+               "fichero:\n") +
+           CodigosMetodos() +
+           QStringLiteral(
+               "comparar        Abre PROBLEMA.lot y escribe en la salida estándar, separados por\n"
+               "                tabuladores, los costes de los seis métodos y del plan óptimo.\n"
+               "  --sin-redondeo  sin redondear la cantidad económica de pedido\n"
                "experimentos    Resuelve problemas aleatorios con los seis métodos, escribe la "
                "traza\n"
                "                y muestra el informe en la salida estándar.\n"
                "  --traza FICHERO fichero de seguimiento, que se reescribe\n"
+               "  --optimo        resuelve también el plan óptimo y compara con él cada método\n"
                "  --semilla S     estado inicial del generador, de 0 a 4294967295; sin ella, el "
                "reloj\n"
                "  --NPMin T ...   los campos de la ventana de experimentos, escritos como en ella\n"

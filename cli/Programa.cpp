@@ -3,6 +3,7 @@
 #include "Programa.h"
 
 #include "Argumentos.h"
+#include "OrdenComparar.h"
 #include "OrdenExperimentos.h"
 #include "OrdenResolver.h"
 
@@ -29,6 +30,7 @@ struct Despacho {
         return SalidaHecho;
     }
     EstadoSalida operator()(const OrdenResolver& orden) const { return Resolver(orden, consola); }
+    EstadoSalida operator()(const OrdenComparar& orden) const { return Comparar(orden, consola); }
     EstadoSalida operator()(const OrdenExperimentos& orden) const {
         return Experimentar(orden, consola);
     }
