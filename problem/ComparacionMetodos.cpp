@@ -94,9 +94,16 @@ ComparacionMetodos CompararMetodos(const ProblemaNumerico& problema,
     if (planManual) comparacion.Filas.push_back(std::move(*planManual));
 
     MarcarMasBaratos(comparacion.Filas);
-    if (optimo.Fallo.empty())
-        for (FilaComparacion& fila : comparacion.Filas)
-            if (fila.Fallo.empty())
-                fila.SobreOptimo = PorcentajeSobre(fila.CosteTotal, optimo.CosteTotal);
+    if (!optimo.Fallo.empty()) return comparacion;
+    std::vector<FilaComparacion>& filas = comparacion.Filas;
+    for (std::size_t f = 0; f < filas.size(); ++f) {
+        if (!filas[f].Fallo.empty()) continue;
+        // Equal totals get the very same percentage: that of the first of them.
+        std::size_t igual = 0;
+        while (!filas[igual].Fallo.empty() ||
+               !TotalesIguales(filas[igual].CosteTotal, filas[f].CosteTotal))
+            ++igual;
+        filas[f].SobreOptimo = PorcentajeSobre(filas[igual].CosteTotal, optimo.CosteTotal);
+    }
     return comparacion;
 }

