@@ -1,4 +1,5 @@
-// A whole run of a million experiments with the window's default fields, trace file included.
+// A whole run of a million experiments with the window's default fields, trace file included,
+// without and with the comparison with the optimum.
 #include "Ejecucion.h"
 
 #include <QTemporaryDir>
@@ -12,6 +13,7 @@ void EjecucionDeUnMillon(benchmark::State& estado) {
     const QString traza = carpeta.filePath(QStringLiteral("traza.txt"));
     auto textos = TextosExperimento::PorDefecto();
     textos.NExp = QStringLiteral("1000000");
+    textos.CompararOptimo = estado.range(0) != 0;
     Generador generador(20240601);
     DatosExperimentos datos;
     for (auto _ : estado) {
@@ -23,4 +25,10 @@ void EjecucionDeUnMillon(benchmark::State& estado) {
 
 } // namespace
 
-BENCHMARK(EjecucionDeUnMillon)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+BENCHMARK(EjecucionDeUnMillon)
+    ->ArgName("optimo")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();

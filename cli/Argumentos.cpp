@@ -3,6 +3,8 @@
 // error with its own message.
 #include "Argumentos.h"
 
+#include "TextosLotificacion.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -107,6 +109,18 @@ std::uint32_t Semilla(const QString& texto) {
     return static_cast<std::uint32_t>(valor);
 }
 
+// A method code of the method table, written as a decimal integer.
+TipoLotificacion Metodo(const QString& texto) {
+    static const QRegularExpression digitos(QStringLiteral("^[0-9]{1,9}$"));
+    if (digitos.match(texto).hasMatch()) {
+        const auto codigo = static_cast<TipoLotificacion>(texto.toInt());
+        if (BuscarMetodo(codigo)) return codigo;
+    }
+    throw ErrorUso(QStringLiteral("el método ha de ser un código de 0 a %1, no %2")
+                       .arg(MetodosLotificacion.size() - 1)
+                       .arg(Citado(texto)));
+}
+
 Orden LeerResolver(Lector& lector) {
     OrdenResolver orden;
     std::optional<QString> problema, salida;
@@ -126,6 +140,8 @@ Orden LeerResolver(Lector& lector) {
         } else if (argumento.texto == QStringLiteral("--sin-redondeo")) {
             SinValor(argumento);
             orden.redondear = false;
+        } else if (argumento.texto == QStringLiteral("--metodo")) {
+            PonerUnaVez(orden.metodo, Metodo(lector.Valor(argumento)), argumento.texto);
         } else if (argumento.texto == Ayuda) {
             return OrdenAyuda{};
         } else {
@@ -135,6 +151,31 @@ Orden LeerResolver(Lector& lector) {
     if (!problema) throw ErrorUso(QStringLiteral("falta el fichero del problema"));
     orden.problema = *problema;
     orden.salida = salida;
+    return orden;
+}
+
+Orden LeerComparar(Lector& lector) {
+    OrdenComparar orden;
+    std::optional<QString> problema;
+    while (lector.Quedan()) {
+        const std::optional<Argumento> siguiente = lector.Siguiente();
+        if (!siguiente) break;
+        const Argumento& argumento = *siguiente;
+        if (!argumento.esOpcion) {
+            if (problema)
+                throw ErrorUso(QStringLiteral("sobra el argumento ") + Citado(argumento.texto));
+            problema = argumento.texto;
+        } else if (argumento.texto == QStringLiteral("--sin-redondeo")) {
+            SinValor(argumento);
+            orden.redondear = false;
+        } else if (argumento.texto == Ayuda) {
+            return OrdenAyuda{};
+        } else {
+            OpcionDesconocida(argumento);
+        }
+    }
+    if (!problema) throw ErrorUso(QStringLiteral("falta el fichero del problema"));
+    orden.problema = *problema;
     return orden;
 }
 
@@ -148,6 +189,11 @@ Orden LeerExperimentos(Lector& lector) {
         if (!argumento.esOpcion)
             throw ErrorUso(QStringLiteral("sobra el argumento ") + Citado(argumento.texto));
         if (argumento.texto == Ayuda) return OrdenAyuda{};
+        if (argumento.texto == QStringLiteral("--optimo")) {
+            SinValor(argumento);
+            orden.optimo = true;
+            continue;
+        }
         if (argumento.texto == QStringLiteral("--traza")) {
             PonerUnaVez(traza, lector.Valor(argumento), argumento.texto);
             continue;
@@ -186,6 +232,7 @@ Orden LeerArgumentos(const QStringList& argumentos) {
     }
     Lector lector(resto);
     if (orden == QStringLiteral("resolver")) return LeerResolver(lector);
+    if (orden == QStringLiteral("comparar")) return LeerComparar(lector);
     if (orden == QStringLiteral("experimentos")) return LeerExperimentos(lector);
     throw ErrorUso(QStringLiteral("orden desconocida ") + Citado(orden));
 }

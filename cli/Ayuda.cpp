@@ -3,6 +3,7 @@
 
 #include "Argumentos.h"
 #include "Consola.h"
+#include "TextosLotificacion.h"
 
 #include <cstdint>
 #include <limits>
@@ -11,20 +12,31 @@ namespace {
 
 constexpr qsizetype Ancho = 79;
 
+// The codes of the method table and their texts: "0 Lote a lote, 1 EOQ, ...".
+QString CodigosMetodos() {
+    QStringList codigos;
+    for (const MetodoLotificacion& metodo : MetodosLotificacion)
+        codigos << QStringLiteral("%1 %2").arg(metodo.Codigo).arg(TextoLotificacion(metodo.Codigo));
+    return codigos.join(QStringLiteral(", "));
+}
+
 DatosAyuda Construir() {
     DatosAyuda ayuda;
     ayuda.programa = QStringLiteral("quelmar-cli");
     ayuda.resumen = QStringLiteral("resuelve problemas de lotificación y repite experimentos sin "
                                    "ventanas");
 
-    QString experimentos = QStringLiteral("experimentos --traza TRAZA.txt [--semilla S]");
+    QString experimentos =
+        QStringLiteral("experimentos --traza TRAZA.txt [--optimo] [--semilla S]");
     QStringList campos;
     for (const QString& opcion : OpcionesDeCampo()) {
         experimentos += QStringLiteral(" [%1 T]").arg(opcion);
         campos << QStringLiteral("%1 T").arg(opcion);
     }
     ayuda.sinopsis = {
-        QStringLiteral("resolver PROBLEMA.lot [-o SOLUCION.sol] [--sin-costes] [--sin-redondeo]"),
+        QStringLiteral("resolver PROBLEMA.lot [-o SOLUCION.sol] [--sin-costes] [--sin-redondeo] "
+                       "[--metodo M]"),
+        QStringLiteral("comparar PROBLEMA.lot [--sin-redondeo]"),
         experimentos,
         QStringLiteral("--help | --version"),
     };
@@ -47,6 +59,17 @@ DatosAyuda Construir() {
              {QStringLiteral("--sin-costes"), QStringLiteral("sin las filas Ce, Cp y CTotal")},
              {QStringLiteral("--sin-redondeo"),
               QStringLiteral("sin redondear la cantidad económica de pedido")},
+             {QStringLiteral("--metodo M"),
+              QStringLiteral("calcula con el método de código M en lugar del que indica el "
+                             "fichero: ") +
+                  CodigosMetodos()},
+         }},
+        {QStringLiteral("comparar"),
+         QStringLiteral("Abre PROBLEMA.lot y escribe en la salida estándar, separados por "
+                        "tabuladores, los costes de los seis métodos y del plan óptimo."),
+         {
+             {QStringLiteral("--sin-redondeo"),
+              QStringLiteral("sin redondear la cantidad económica de pedido")},
          }},
         {QStringLiteral("experimentos"),
          QStringLiteral("Resuelve problemas aleatorios con los seis métodos, escribe la traza y "
@@ -54,6 +77,8 @@ DatosAyuda Construir() {
          {
              {QStringLiteral("--traza FICHERO"),
               QStringLiteral("fichero de seguimiento, que se reescribe")},
+             {QStringLiteral("--optimo"),
+              QStringLiteral("resuelve también el plan óptimo y compara con él cada método")},
              {QStringLiteral("--semilla S"),
               QStringLiteral("estado inicial del generador, de 0 a %1; sin ella, el reloj")
                   .arg(std::numeric_limits<std::uint32_t>::max())},
@@ -81,6 +106,8 @@ DatosAyuda Construir() {
         {QStringLiteral(
              "for f in *.lot; do quelmar-cli resolver \"$f\" -o \"${f%.lot}.sol\"; done"),
          QStringLiteral("Todos los problemas de una carpeta:")},
+        {QStringLiteral("quelmar-cli comparar ejercicio1.lot"),
+         QStringLiteral("Los costes de todos los métodos y del plan óptimo de un problema:")},
         {QStringLiteral("quelmar-cli experimentos --traza traza.txt --semilla 42 --NExp 1000"),
          QStringLiteral("Mil experimentos repetibles:")},
     };

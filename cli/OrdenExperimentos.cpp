@@ -22,7 +22,8 @@ ProgresoEjecucion Progreso(const Consola& consola) {
 } // namespace
 
 EstadoSalida Experimentar(const OrdenExperimentos& orden, const Consola& consola) {
-    const TextosExperimento textos = TextosConCampos(orden.campos);
+    TextosExperimento textos = TextosConCampos(orden.campos);
+    textos.CompararOptimo = orden.optimo;
     if (const std::optional<QString> aviso = ComprobarParametros(textos)) {
         EscribirLinea(consola.errores, *aviso);
         return SalidaAviso;

@@ -4,6 +4,7 @@
 
 #include "Argumentos.h"
 #include "Ayuda.h"
+#include "OrdenComparar.h"
 #include "OrdenExperimentos.h"
 #include "OrdenResolver.h"
 
@@ -30,6 +31,7 @@ struct Despacho {
         return SalidaHecho;
     }
     EstadoSalida operator()(const OrdenResolver& orden) const { return Resolver(orden, consola); }
+    EstadoSalida operator()(const OrdenComparar& orden) const { return Comparar(orden, consola); }
     EstadoSalida operator()(const OrdenExperimentos& orden) const {
         return Experimentar(orden, consola);
     }

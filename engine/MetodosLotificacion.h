@@ -6,6 +6,7 @@
 #include "LotesDemandaMedia.h"
 #include "LotesPorCoste.h"
 #include "MejorMetodo.h"
+#include "PlanOptimo.h"
 #include "RegistroMRP.h"
 
 #include <algorithm>
@@ -24,6 +25,7 @@ inline constexpr TipoLotificacion LotificacionMinimoCosteTotal = 3;
 inline constexpr TipoLotificacion LotificacionMinimoCosteUnitario = 4;
 inline constexpr TipoLotificacion LotificacionSilverMeal = 5;
 inline constexpr TipoLotificacion LotificacionMejor = 6;
+inline constexpr TipoLotificacion LotificacionOptimo = 7;
 
 // Every routine as Lotificar calls it, with the whole parameter set.
 using RutinaLotificacion = void (*)(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE,
@@ -61,7 +63,7 @@ void ConParametrosDeLotificar(std::int32_t NPeriodos, std::int32_t TS, double SS
 } // namespace metodos
 
 // In code order: the code of every method is its position.
-inline constexpr std::array<MetodoLotificacion, 7> MetodosLotificacion{{
+inline constexpr std::array<MetodoLotificacion, 8> MetodosLotificacion{{
     {LotificacionLoteALote, "LoteALote", "Lote a lote", "Lote a lote    ",
      &metodos::ConParametrosDeLotificar<&LoteALote>, true, true},
     {LotificacionEOQ, "EOQ", "EOQ", "EOQ            ", &metodos::ConParametrosDeLotificar<&LoteEOQ>,
@@ -76,6 +78,8 @@ inline constexpr std::array<MetodoLotificacion, 7> MetodosLotificacion{{
      &metodos::ConParametrosDeLotificar<&SilverMeal>, true, true},
     {LotificacionMejor, "Mejor", "Mejor de las anteriores", "",
      &metodos::ConParametrosDeLotificar<&MejorMetodo>, true, false},
+    {LotificacionOptimo, "PlanOptimo", "Plan óptimo (Wagner-Whitin)", "Plan óptimo    ",
+     &metodos::ConParametrosDeLotificar<&PlanOptimo>, false, false},
 }};
 
 // The method of a code; nullptr for a code that names none.

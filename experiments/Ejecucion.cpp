@@ -29,6 +29,7 @@ QStringList EjecutarExperimentos(const TextosExperimento& textos, const QString&
                                  FuenteSorteos& sorteos, DatosExperimentos& datos,
                                  const ProgresoEjecucion& progreso) {
     InicializarEstadisticas(datos.Estadisticas);
+    datos.EstadisticasOptimo.fill({});
     // The trace closes itself as soon as the run leaves, also on a failure: what was written
     // stays on disk and the next run can rewrite the file.
     Traza traza;
@@ -60,7 +61,17 @@ QStringList EjecutarExperimentos(const TextosExperimento& textos, const QString&
             traza.Linea(experimento, problema.N, problema.Ts, problema.Ce, problema.Cp, m, c);
             datos.CostesExperimento[i] = c;
         }
+        std::optional<double> optimo;
+        if (textos.CompararOptimo) {
+            optimo = CosteMetodo(LotificacionOptimo, problema.N, problema.Ts, 0, problema.Ce,
+                                 problema.Cp, problema.Tabla);
+            traza.Linea(experimento, problema.N, problema.Ts, problema.Ce, problema.Cp,
+                        LotificacionOptimo, *optimo);
+        }
         ActualizarEstadisticas(experimento, datos.CostesExperimento, datos.Estadisticas);
+        if (optimo)
+            ActualizarEstadisticasOptimo(experimento, datos.CostesExperimento, *optimo,
+                                         datos.EstadisticasOptimo);
         const int nueva = PosicionProgreso(k, nExp);
         if (nueva != posicion) {
             posicion = nueva;
@@ -73,5 +84,7 @@ QStringList EjecutarExperimentos(const TextosExperimento& textos, const QString&
         std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
     Llamar(progreso.Ocultar);
     traza.Cerrar();
-    return LineasInforme(textos.NExp, datos.Segundos, datos.Estadisticas);
+    QStringList informe = LineasInforme(textos.NExp, datos.Segundos, datos.Estadisticas);
+    if (textos.CompararOptimo) informe += LineasInformeOptimo(datos.EstadisticasOptimo);
+    return informe;
 }

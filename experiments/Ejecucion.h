@@ -1,5 +1,6 @@
 // A whole run of experiments, as the run button performs it: statistics zeroed, trace file
-// rewritten, random problems solved by the six methods, progress, timing and report.
+// rewritten, random problems solved by the six methods (and the optimum when asked), progress,
+// timing and report.
 #pragma once
 
 #include "Estadisticas.h"
@@ -16,6 +17,7 @@
 // What a run leaves behind; it lives as long as the window that owns it.
 struct DatosExperimentos {
     TEstadisticas Estadisticas{};
+    TEstadisticasOptimo EstadisticasOptimo{}; // only when the run compares with the optimum
     TCostesExperimento CostesExperimento{};
     QTime HoraInicio;
     QTime HoraFin;

@@ -13,6 +13,7 @@ constexpr std::array Menus{
     MenuMain{Archivo, "Archivo1", "&Archivo"},
     MenuMain{Editar, "Editar1", "E&ditar"},
     MenuMain{Calcular, "Calcular1", "&Calcular"},
+    MenuMain{Analisis, "Analisis1", "A&nálisis"},
     MenuMain{Experimentos, "Experimentos1", "&Experimentos"},
     MenuMain{Ayuda, "Ayuda1", "Ayuda"},
 };
@@ -61,6 +62,11 @@ const std::array Ordenes{
               &TFormMain::CalculoManual1Click, nullptr, true},
     OrdenMain{Calcular, "LotificacinSeleccionada1", "Lotificación &seleccionada", Calculo,
               &TFormMain::LotificacinSeleccionada1Click, nullptr, true},
+    OrdenMain{Calcular, "PlanOptimo1", "Plan ó&ptimo (Wagner-Whitin)", nullptr,
+              &TFormMain::PlanOptimo1Click, nullptr, true},
+
+    OrdenMain{Analisis, "CompararMetodos1", "&Comparar métodos", nullptr,
+              &TFormMain::CompararMetodos1Click, nullptr, true},
 
     OrdenMain{Experimentos, "Modulodeexperimentos1", "Módulo de experimentos ...", nullptr,
               &TFormMain::Modulodeexperimentos1Click, nullptr, true},

@@ -9,7 +9,15 @@ class TFormMain;
 using ManejadorMain = void (TFormMain::*)();
 
 // Where an entry goes: one of the menus, or the tool bar.
-enum class LugarOrden { Archivo, Editar, Calcular, Experimentos, Ayuda, BarraHerramientas };
+enum class LugarOrden {
+    Archivo,
+    Editar,
+    Calcular,
+    Analisis,
+    Experimentos,
+    Ayuda,
+    BarraHerramientas
+};
 
 struct MenuMain {
     LugarOrden lugar;

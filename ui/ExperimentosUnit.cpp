@@ -101,11 +101,13 @@ TFormExp::~TFormExp() = default;
 TextosExperimento TFormExp::Textos() const {
     TextosExperimento textos;
     for (const auto& [campo, texto] : Campos) textos.*texto = (*ui_.*campo)->text();
+    textos.CompararOptimo = ui_->CheckBoxOptimo->isChecked();
     return textos;
 }
 
 void TFormExp::PonerTextos(const TextosExperimento& textos) {
     for (const auto& [campo, texto] : Campos) (*ui_.*campo)->setText(textos.*texto);
+    ui_->CheckBoxOptimo->setChecked(textos.CompararOptimo);
 }
 
 void TFormExp::SBFicheroClick() {

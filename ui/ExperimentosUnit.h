@@ -26,7 +26,7 @@ public:
     const QString& FicheroExperimentos() const { return FicheroExperimentos_; }
     // What the last run left: statistics, costs and times.
     const DatosExperimentos& Datos() const { return datos_; }
-    // The twelve parameter texts as the fields hold them now.
+    // The twelve parameter texts and the check box as the fields hold them now.
     TextosExperimento Textos() const;
 
     // The draws of the next runs; by default a generator seeded from the clock at every run.

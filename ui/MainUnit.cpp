@@ -6,6 +6,7 @@
 #include "InformeErrores.h"
 #include "MarcaCampo.h"
 #include "Numeros.h"
+#include "PanelComparacion.h"
 #include "RejillaTexto.h"
 #include "TextosLotificacion.h"
 #include "ui_MainUnit.h"
@@ -68,6 +69,7 @@ TFormMain::TFormMain(Plataforma& plataforma, QWidget* padre)
     CrearOrdenes();
     CrearEdicion();
     CrearBarraEstado();
+    CrearPaneles();
 
     connect(ui_->EditNPeriodos, &QLineEdit::textChanged, this, [this](const QString& texto) {
         Protegido(plataforma_, this, [&] { EditNPeriodosChange(texto); });
@@ -162,11 +164,25 @@ void TFormMain::CrearOrdenes() {
     }
 }
 
-// Every command of the menu and the tool bar sees the grid as the user sees it, with a cell
-// still being typed into included.
+// The views that follow the calculations, each a dock hidden until "Análisis" opens it.
+void TFormMain::CrearPaneles() {
+    PanelComparacion_ = new PanelComparacion(this);
+    addDockWidget(Qt::BottomDockWidgetArea, PanelComparacion_);
+    PanelComparacion_->hide();
+    connect(this, &TFormMain::CalculoCambiado, PanelComparacion_,
+            [this] { PanelComparacion_->Mostrar(UltimoCalculo_); });
+    connect(PanelComparacion_, &PanelComparacion::PlanElegido, this,
+            [this](TipoLotificacion metodo) { Ejecutar([this, metodo] { MostrarPlan(metodo); }); });
+}
+
 void TFormMain::Ejecutar(ManejadorMain orden) {
+    Ejecutar([this, orden] { (this->*orden)(); });
+}
+
+// Every command sees the grid as the user sees it, with a cell still being typed into included.
+void TFormMain::Ejecutar(const std::function<void()>& orden) {
     ui_->SG->ConfirmarEdicion();
-    Protegido(plataforma_, this, [this, orden] { (this->*orden)(); });
+    Protegido(plataforma_, this, orden);
 }
 
 void TFormMain::FormCreate() {
@@ -252,15 +268,40 @@ void TFormMain::Acercade1Click() {
 }
 
 void TFormMain::LotificacinSeleccionada1Click() {
+    CalcularCon(RadioGroupLotificacion_->checkedId());
+}
+
+// The radio group keeps its selection: the optimum is none of its items.
+void TFormMain::PlanOptimo1Click() {
+    CalcularCon(LotificacionOptimo);
+}
+
+void TFormMain::CompararMetodos1Click() {
+    PanelComparacion_->show();
+    PanelComparacion_->raise();
+}
+
+void TFormMain::CalcularCon(TipoLotificacion metodo) {
     TextosProblema problema = Problema();
+    problema.Metodo = metodo;
     TextosCelda celdas = ui_->SG->Textos();
     std::optional<ResultadoCalculo> resultado = ComandoCalcular(problema, celdas, Avisador());
     if (!resultado) return;
     ui_->SG->PonerTextos(celdas);
     AjustarRejilla();
-    SeleccionarMetodo(problema.Metodo);
+    // After "Mejor de las anteriores" the winner; with no item selected, still none.
+    if (EsItemRadio(problema.Metodo)) SeleccionarMetodo(problema.Metodo);
     HabilitarSolucion(true);
     PonerUltimoCalculo(std::move(resultado));
+}
+
+// A method's row is that method's calculation, selecting it as the user would before "Calcular";
+// the optimum's row is "Plan óptimo"; the user's plan is the manual calculation again.
+void TFormMain::MostrarPlan(TipoLotificacion metodo) {
+    if (metodo == CodigoPlanManual)
+        CalculoManual1Click();
+    else
+        CalcularCon(metodo);
 }
 
 void TFormMain::CalculoManual1Click() {

@@ -13,9 +13,11 @@
 #include <QPrinter>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
+class PanelComparacion;
 class QButtonGroup;
 class QDialog;
 class QLabel;
@@ -52,6 +54,8 @@ public:
     void Salir1Click();
     void CalculoManual1Click();
     void LotificacinSeleccionada1Click();
+    void PlanOptimo1Click();
+    void CompararMetodos1Click();
     void Modulodeexperimentos1Click();
     void Acercade1Click();
     // "E&ditar", on the grid's selection as its keys do.
@@ -83,11 +87,17 @@ private:
     // The grid's look after its texts or its horizon changed: the column after the last period
     // in bold, every column as wide as its texts.
     void AjustarRejilla();
+    void CrearPaneles();
+    void Ejecutar(const std::function<void()>& orden);
 
     void FormCreate();
     void Inicializar();
     void NumerarPeriodos();
     void HabilitarSolucion(bool habilitar);
+    // "Calcular" with the given method; the radio group then shows it if it is one of its items.
+    void CalcularCon(TipoLotificacion metodo);
+    // The plan of a row of the comparison, calculated as its command would.
+    void MostrarPlan(TipoLotificacion metodo);
     void PonerUltimoCalculo(std::optional<ResultadoCalculo> resultado);
     // The warnings of the problem's checks, shown as the window's.
     Avisar Avisador();
@@ -110,6 +120,7 @@ private:
     QWidget* FormExp_ = nullptr;
     QDialog* AboutBox_ = nullptr;
     QLabel* MensajeEstado_ = nullptr;
+    PanelComparacion* PanelComparacion_;
 
     std::optional<ResultadoCalculo> UltimoCalculo_;
     QString FicheroProblema_;

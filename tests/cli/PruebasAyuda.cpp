@@ -11,7 +11,8 @@ TEST(AyudaCli, CadaOpcionDeLaAyudaSeAcepta) {
             for (const QString& forma : opcion.termino.split(QStringLiteral(", "))) {
                 SCOPED_TRACE(forma.toStdString());
                 QStringList argumentos = {orden.nombre};
-                if (orden.nombre == QStringLiteral("resolver"))
+                if (orden.nombre == QStringLiteral("resolver") ||
+                    orden.nombre == QStringLiteral("comparar"))
                     argumentos << QStringLiteral("p.lot");
                 if (orden.nombre == QStringLiteral("experimentos") &&
                     !forma.startsWith(QStringLiteral("--traza ")))

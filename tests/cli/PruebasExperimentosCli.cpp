@@ -49,6 +49,15 @@ TEST_F(ExperimentosCli, InformeEnLaSalidaEstandar) {
     EXPECT_EQ(lineas.back(), "") << "the report ends with a line end";
 }
 
+// --optimo ticks "Comparar con el óptimo": a seventh trace line per experiment, and the report's
+// comparison with the optimum after its eight lines.
+TEST_F(ExperimentosCli, ConElOptimo) {
+    const Resultado r = Ejecutar("t.txt", {"--semilla", "1", "--NExp", "10", "--optimo"});
+    EXPECT_EQ(r.estado, SalidaHecho);
+    EXPECT_EQ(Traza("t.txt").count("\r\n"), 1 + 7 * 10);
+    EXPECT_EQ(QString::fromUtf8(r.salida).split('\n').size(), 8 + 7 + 1);
+}
+
 // The fields given replace the window's defaults, converted in the locale as the window does.
 TEST_F(ExperimentosCli, CamposDados) {
     const Resultado r = Ejecutar(

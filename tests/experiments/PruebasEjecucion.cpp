@@ -153,3 +153,48 @@ TEST_F(Ejecucion, UnFalloCierraLaTrazaYDejaLoHecho) {
     Ejecutar("0", sorteos);
     EXPECT_EQ(LineasFichero(traza), QStringList{Cabecera});
 }
+
+// With the optimum every experiment gets a seventh trace line, code 7, never above the six; the
+// report gets a heading and one line per method after its eight. Without it the run is the same
+// run, trace and report, with nothing of the optimum.
+TEST_F(Ejecucion, ConYSinElOptimo) {
+    TextosExperimento textos = TextosExperimento::PorDefecto();
+    textos.CompararOptimo = true;
+    Generador con(11), sin(11);
+    const QStringList informeCon = Ejecutar("40", con, textos);
+    const QStringList lineasCon = LineasFichero(traza);
+    const TEstadisticas estadisticasCon = datos.Estadisticas;
+    ASSERT_EQ(lineasCon.size(), 1 + 7 * 40);
+    QStringList sinOptimo{Cabecera};
+    for (int k = 0; k < 40; ++k) {
+        const QStringList optimo = lineasCon[7 * k + 7].split('\t');
+        EXPECT_EQ(optimo[0], QString::number(k + 1));
+        EXPECT_EQ(optimo[4], "7");
+        for (int m = 0; m < 6; ++m) {
+            const QString linea = lineasCon[7 * k + 1 + m];
+            sinOptimo << linea;
+            const double coste = StrToFloat(linea.split('\t')[5]);
+            EXPECT_TRUE(StrToFloat(optimo[5]) <= coste ||
+                        TotalesIguales(StrToFloat(optimo[5]), coste));
+        }
+    }
+    ASSERT_EQ(informeCon.size(), 15);
+    EXPECT_EQ(informeCon[8], "Plan óptimo    \tNº Óptimo\tDesv. med\tMax desv.");
+    for (int m = 0; m < 6; ++m) {
+        const QStringList campos = informeCon[9 + m].split('\t');
+        ASSERT_EQ(campos.size(), 4);
+        EXPECT_EQ(campos[0], informeCon[2 + m].split('\t')[0]);
+        EXPECT_EQ(campos[1], QString::number(datos.EstadisticasOptimo[std::size_t(m)].NOptimo));
+        EXPECT_LE(datos.EstadisticasOptimo[std::size_t(m)].NOptimo, 40);
+        EXPECT_TRUE(campos[3].endsWith('%'));
+    }
+    // Silver-Meal reaches the optimum in some of these experiments, EOQ falls short in some.
+    EXPECT_GT(datos.EstadisticasOptimo[5].NOptimo, 0);
+    EXPECT_GT(datos.EstadisticasOptimo[1].MaxDesv, 0);
+
+    const QStringList informeSin = Ejecutar("40", sin);
+    EXPECT_EQ(LineasFichero(traza), sinOptimo);
+    EXPECT_EQ(informeSin.mid(1), informeCon.mid(1, 7));
+    EXPECT_EQ(datos.Estadisticas, estadisticasCon);
+    EXPECT_EQ(datos.EstadisticasOptimo, TEstadisticasOptimo{});
+}

@@ -3,6 +3,7 @@
 #include "Informe.h"
 #include "PlataformaGuionada.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -48,6 +49,7 @@ protected:
     QLineEdit* Campo(const char* nombre) { return ventana.findChild<QLineEdit*>(nombre); }
     QToolButton* Boton(const char* nombre) { return ventana.findChild<QToolButton*>(nombre); }
     QProgressBar* Barra() { return ventana.findChild<QProgressBar*>("ProgressBar1"); }
+    QCheckBox* CasillaOptimo() { return ventana.findChild<QCheckBox*>("CheckBoxOptimo"); }
     QPlainTextEdit* Memo() { return ventana.findChild<QPlainTextEdit*>("Memo1"); }
     QStringList LineasMemo() { return Memo()->toPlainText().split('\n'); }
 
@@ -112,6 +114,22 @@ TEST_F(VentanaExperimentos, EmpiezaConLosValoresPorDefectoYSinFichero) {
     EXPECT_TRUE(Memo()->toPlainText().isEmpty());
     EXPECT_TRUE(ventana.FicheroExperimentos().isEmpty());
     EXPECT_EQ(ventana.Datos().Estadisticas, TEstadisticas{});
+    EXPECT_EQ(CasillaOptimo()->text(), "Comparar con el óptimo");
+    EXPECT_FALSE(CasillaOptimo()->isChecked());
+    EXPECT_EQ(ventana.Textos(), TextosExperimento::PorDefecto());
+}
+
+TEST_F(VentanaExperimentos, LaCasillaDelOptimoAnadeSuLineaYSuInforme) {
+    ElegirFichero(traza);
+    Escribir("NExp", "2");
+    QTest::mouseClick(CasillaOptimo(), Qt::LeftButton);
+    EXPECT_TRUE(ventana.Textos().CompararOptimo);
+    Ejecutar();
+    ASSERT_TRUE(plataforma.mensajes.isEmpty()) << plataforma.mensajes.join('\n').toStdString();
+    const QList<QByteArray> lineas = LineasTraza(traza);
+    ASSERT_EQ(lineas.size(), 15);
+    EXPECT_EQ(lineas[7].split('\t')[4], "7");
+    EXPECT_EQ(LineasMemo().size(), 15);
 }
 
 TEST_F(VentanaExperimentos, ElegirFicheroCambiaElTituloYActivaLaEjecucionYCancelarNoCambiaNada) {

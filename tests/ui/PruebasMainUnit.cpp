@@ -59,7 +59,8 @@ QStringList EntradasMenu(QMenu* menu) {
 TEST_F(PruebaMain, LosMenusTienenSusEntradasEnOrden) {
     QStringList menus;
     for (QAction* menu : Hijo<QMenuBar>("MainMenu1")->actions()) menus << menu->text();
-    EXPECT_EQ(menus, QStringList({"&Archivo", "E&ditar", "&Calcular", "&Experimentos", "Ayuda"}));
+    EXPECT_EQ(menus, QStringList({"&Archivo", "E&ditar", "&Calcular", "A&nálisis", "&Experimentos",
+                                  "Ayuda"}));
 
     EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Archivo1")),
               QStringList({"Nuevo1:&Nuevo*", "Abrir1:&Abrir*", "GuardarProblema:&Guardar problema*",
@@ -74,7 +75,10 @@ TEST_F(PruebaMain, LosMenusTienenSusEntradasEnOrden) {
         QStringList({"Copiar1:&Copiar\tCtrl+C", "Pegar1:&Pegar\tCtrl+V", "Borrar1:&Borrar\tSupr"}));
     EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Calcular1")),
               QStringList({"CalculoManual1:Cálculo &manual*",
-                           "LotificacinSeleccionada1:Lotificación &seleccionada*"}));
+                           "LotificacinSeleccionada1:Lotificación &seleccionada*",
+                           "PlanOptimo1:Plan ó&ptimo (Wagner-Whitin)"}));
+    EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Analisis1")),
+              QStringList({"CompararMetodos1:&Comparar métodos"}));
     EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Experimentos1")),
               QStringList({"Modulodeexperimentos1:Módulo de experimentos ..."}));
     EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Ayuda1")), QStringList({"Acercade1:Acerca de...*"}));
