@@ -4,6 +4,15 @@
 #include "Numeros.h"
 #include "TextosLotificacion.h"
 
+namespace {
+
+// A percentage to one decimal: enough to rank the methods, short enough to read at a glance.
+QString Porcentaje(double valor) {
+    return FormatoFijo(valor, 15, 1);
+}
+
+} // namespace
+
 QStringList CabeceraComparacion() {
     return {QStringLiteral("Método"),           QStringLiteral("Coste total"),
             QStringLiteral("Coste de emisión"), QStringLiteral("Coste de posesión"),
@@ -21,7 +30,7 @@ std::vector<TextosFilaComparacion> TextosComparacion(const ComparacionMetodos& c
         if (fila.Fallo.empty()) {
             textos.Celdas << FloatToStr(fila.CosteTotal) << FloatToStr(fila.CosteEmision)
                           << FloatToStr(fila.CostePosesion) << QString::number(fila.Pedidos)
-                          << (fila.SobreOptimo ? FloatToStr(*fila.SobreOptimo) : QString());
+                          << (fila.SobreOptimo ? Porcentaje(*fila.SobreOptimo) : QString());
         } else {
             textos.Celdas << QString::fromStdString(fila.Fallo) << QString() << QString()
                           << QString() << QString();

@@ -138,8 +138,8 @@ TEST_F(ResolverCli, CompararLosMetodos) {
     ASSERT_EQ(lineas.size(), 1 + 7 + 1);
     EXPECT_EQ(lineas[0], "Método\tCoste total\tCoste de emisión\tCoste de posesión\tPedidos\t"
                          "% sobre el óptimo");
-    EXPECT_EQ(lineas[1], "Lote a lote\t710\t700\t10\t7\t18,3333333333333");
-    EXPECT_EQ(lineas[7], "Plan óptimo (Wagner-Whitin)\t600\t400\t200\t4\t0");
+    EXPECT_EQ(lineas[1], "Lote a lote\t710\t700\t10\t7\t18,3");
+    EXPECT_EQ(lineas[7], "Plan óptimo (Wagner-Whitin)\t600\t400\t200\t4\t0,0");
 
     DatosProblema costeCero = Ejemplo("0");
     costeCero.CP = "0";

@@ -50,13 +50,13 @@ TEST(Comparacion, EjemploConElPlanOptimo) {
               QStringList({"Método", "Coste total", "Coste de emisión", "Coste de posesión",
                            "Pedidos", "% sobre el óptimo"}));
     const std::vector<QStringList> esperadas = {
-        {"Lote a lote", "710", "700", "10", "7", "18,3333333333333"},
-        {"EOQ", "1075", "500", "575", "5", "79,1666666666667"},
-        {"POQ", "635", "400", "235", "4", "5,83333333333333"},
-        {"Mínimo coste total", "635", "400", "235", "4", "5,83333333333333"},
-        {"Mínimo coste unitario", "635", "400", "235", "4", "5,83333333333333"},
-        {"Método Silver-Meal", "635", "400", "235", "4", "5,83333333333333"},
-        {"Plan óptimo (Wagner-Whitin)", "600", "400", "200", "4", "0"},
+        {"Lote a lote", "710", "700", "10", "7", "18,3"},
+        {"EOQ", "1075", "500", "575", "5", "79,2"},
+        {"POQ", "635", "400", "235", "4", "5,8"},
+        {"Mínimo coste total", "635", "400", "235", "4", "5,8"},
+        {"Mínimo coste unitario", "635", "400", "235", "4", "5,8"},
+        {"Método Silver-Meal", "635", "400", "235", "4", "5,8"},
+        {"Plan óptimo (Wagner-Whitin)", "600", "400", "200", "4", "0,0"},
     };
     EXPECT_EQ(Celdas(*r), esperadas);
     // The four methods of equal least total are all marked; the optimum is not one of them.
@@ -75,8 +75,8 @@ TEST(Comparacion, PlanManualYOptimoNulo) {
     ASSERT_TRUE(r);
     const std::vector<QStringList> filas = Celdas(*r);
     ASSERT_EQ(filas.size(), 8u);
-    EXPECT_EQ(filas[6], QStringList({"Plan óptimo (Wagner-Whitin)", "0", "5", "-5", "2", "0"}));
-    EXPECT_EQ(filas[0].last(), "0");
+    EXPECT_EQ(filas[6], QStringList({"Plan óptimo (Wagner-Whitin)", "0", "5", "-5", "2", "0,0"}));
+    EXPECT_EQ(filas[0].last(), "0,0");
     EXPECT_EQ(filas[7], QStringList({"Plan manual", "7,5", "2,5", "5", "1", ""}));
     EXPECT_EQ(r->Comparacion.Filas[7].Metodo, CodigoPlanManual);
 }
@@ -92,7 +92,8 @@ TEST(Comparacion, UnMetodoQueFallaNoImpideElCalculo) {
     EXPECT_EQ(filas[1], QStringList({"EOQ", "Floating point division by zero", "", "", "", ""}));
     EXPECT_EQ(filas[2][1], "Floating point division by zero");
     // Holding costs nothing: one lot for the whole horizon.
-    EXPECT_EQ(filas[6], QStringList({"Plan óptimo (Wagner-Whitin)", "100", "100", "0", "1", "0"}));
-    EXPECT_EQ(filas[0], QStringList({"Lote a lote", "700", "700", "0", "7", "600"}));
+    EXPECT_EQ(filas[6],
+              QStringList({"Plan óptimo (Wagner-Whitin)", "100", "100", "0", "1", "0,0"}));
+    EXPECT_EQ(filas[0], QStringList({"Lote a lote", "700", "700", "0", "7", "600,0"}));
     EXPECT_EQ(celdas.Celda(9, FilaCTotal), "700");
 }
