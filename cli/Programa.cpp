@@ -3,6 +3,7 @@
 #include "Programa.h"
 
 #include "Argumentos.h"
+#include "Errores.h"
 #include "OrdenExperimentos.h"
 #include "OrdenResolver.h"
 
@@ -57,7 +58,7 @@ int EjecutarPrograma(const QStringList& argumentos, const Consola& consola) {
     try {
         return std::visit(Despacho{consola}, orden);
     } catch (const std::exception& error) {
-        Informar(consola.errores, QString::fromUtf8(error.what()));
+        Informar(consola.errores, MensajeError(error));
     } catch (...) {
         Informar(consola.errores, QStringLiteral("Unexpected error"));
     }
