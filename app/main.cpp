@@ -2,6 +2,7 @@
 // window and the About dialog, in that order; the program ends when the main window closes.
 #include "AboutU.h"
 #include "ExperimentosUnit.h"
+#include "Ficheros.h"
 #include "MainUnit.h"
 #include "PlataformaQt.h"
 
@@ -24,6 +25,7 @@ void CargarTraduccionesDeQt(QApplication& aplicacion, QTranslator& traductor) {
 
 int main(int argc, char** argv) {
     QApplication aplicacion(argc, argv);
+    BorrarTemporalesAlTerminar();
     QApplication::setApplicationName(QStringLiteral("Quelmar"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quelmar.svg")));
     QTranslator traductor;
