@@ -2,6 +2,7 @@
 #include "OrdenExperimentos.h"
 
 #include "Ejecucion.h"
+#include "EspacioTraza.h"
 #include "Generador.h"
 
 namespace {
@@ -22,7 +23,9 @@ ProgresoEjecucion Progreso(const Consola& consola) {
 
 EstadoSalida Experimentar(const OrdenExperimentos& orden, const Consola& consola) {
     const TextosExperimento textos = TextosConCampos(orden.campos);
-    if (const std::optional<QString> aviso = ComprobarParametros(textos)) {
+    std::optional<QString> aviso = ComprobarParametros(textos);
+    if (!aviso) aviso = ComprobarEspacioTraza(textos, orden.traza);
+    if (aviso) {
         EscribirLinea(consola.errores, *aviso);
         return SalidaAviso;
     }

@@ -20,6 +20,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 #include <utility>
 
@@ -328,6 +329,21 @@ void EscribirFicheroSeguro(const QString& ruta, const QByteArray& bytes) {
     BorrarRestos(destino);
     if (!EscribirPorTemporal(destino, existe ? &datos : nullptr, bytes))
         EscribirEnSuSitio(destino, bytes);
+}
+
+std::optional<std::uint64_t> EspacioDisponible(const QString& ruta) {
+    const QByteArray nativa = RutaNativa(ruta);
+    struct stat datos {};
+    const bool existe = ::stat(nativa.constData(), &datos) == 0;
+    if (existe && !S_ISREG(datos.st_mode)) return std::nullopt;
+    const qsizetype barra = nativa.lastIndexOf('/');
+    const QByteArray donde = existe ? nativa : barra < 0 ? QByteArray(".") : nativa.left(barra + 1);
+    struct statvfs disco {};
+    if (::statvfs(donde.constData(), &disco) != 0) return std::nullopt;
+    const std::uint64_t libre = std::uint64_t(disco.f_bavail) * std::uint64_t(disco.f_frsize);
+    // Rewriting a file frees its blocks, unless another name keeps them.
+    const bool liberable = existe && datos.st_nlink == 1;
+    return libre + (liberable ? std::uint64_t(datos.st_blocks) * 512 : 0);
 }
 
 SalidaFichero::~SalidaFichero() {

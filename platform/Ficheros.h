@@ -8,6 +8,8 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 // Reads the whole file. Only a regular file: anything else is "File access denied".
@@ -30,6 +32,11 @@ void EscribirFicheroSeguro(const QString& ruta, const QByteArray& bytes);
 // ends as those signals end it. A save killed outright leaves its temporary file, which the next
 // save of the same file removes.
 void BorrarTemporalesAlTerminar();
+
+// The bytes that a file written at `ruta` can take: the free space of its disk for the user, plus
+// what the file that it would replace takes now. Nothing when writing there takes no disk space
+// (a device, a pipe) or when the disk cannot be asked, which the write itself then reports.
+std::optional<std::uint64_t> EspacioDisponible(const QString& ruta);
 
 // An output file written through a buffer; Abrir empties an existing file or creates it, and
 // refuses what EscribirFicheroSeguro refuses.

@@ -475,6 +475,18 @@ TEST_F(Ficheros, LaSiguienteEscrituraBorraLosRestosDeUnaInterrumpida) {
                                        ".problema.lot.cafecafe~", "problema.lot"}));
 }
 
+// The space a trace can take is asked of the disk that would hold it; writing to a device or a
+// pipe takes none, and a folder that does not exist has no answer.
+TEST_F(Ficheros, EspacioDisponibleDelDiscoDelFichero) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Ruta("tuberia")).constData(), 0600), 0);
+    Crear("existente.txt", Patron(100000));
+    EXPECT_TRUE(EspacioDisponible(Ruta("nuevo.txt")));
+    EXPECT_GE(EspacioDisponible(Ruta("existente.txt")).value_or(0), 100000u);
+    for (const QString& ruta :
+         {QStringLiteral("/dev/null"), Ruta("tuberia"), Ruta("no/existe.txt")})
+        EXPECT_FALSE(EspacioDisponible(ruta)) << ruta.toStdString();
+}
+
 // Writes nothing and raises the signal of GetParam(), as a user ending the program mid-save.
 int senalDuranteEscritura = 0;
 ssize_t EscribirYRecibirSenal(int, const void*, std::size_t) {
