@@ -13,14 +13,35 @@
 
 namespace {
 const QString Titulo = QStringLiteral("Quelmar");
+
+void MostrarCaja(QWidget* padre, QMessageBox::Icon icono, const QString& texto) {
+    QMessageBox caja(icono, Titulo, PlataformaQt::TextoEnCaja(texto), QMessageBox::Ok, padre);
+    caja.setTextFormat(Qt::PlainText); // a field that holds "<b>" is shown as typed
+    caja.exec();
+}
 } // namespace
 
+QString PlataformaQt::TextoEnCaja(const QString& texto) {
+    constexpr int tramo = 40;
+    QString caja;
+    int seguidos = 0;
+    for (const QChar c : texto) {
+        seguidos = c.isSpace() ? 0 : seguidos + 1;
+        if (seguidos > tramo && !c.isLowSurrogate()) {
+            caja += QChar(0x200B);
+            seguidos = 1;
+        }
+        caja += c;
+    }
+    return caja;
+}
+
 void PlataformaQt::Aviso(QWidget* padre, const QString& texto) {
-    QMessageBox::warning(padre, Titulo, texto, QMessageBox::Ok);
+    MostrarCaja(padre, QMessageBox::Warning, texto);
 }
 
 void PlataformaQt::InformeError(QWidget* padre, const QString& mensaje) {
-    QMessageBox::critical(padre, Titulo, mensaje, QMessageBox::Ok);
+    MostrarCaja(padre, QMessageBox::Critical, mensaje);
 }
 
 std::optional<QString> PlataformaQt::ElegirFichero(QWidget* padre, DialogoFichero& dialogo) {
