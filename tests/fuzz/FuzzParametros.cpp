@@ -58,7 +58,8 @@ void Resolver(const TextosExperimento& textos, std::uint32_t semilla) {
         try {
             if (experimento > 0) GenerarProblema(textos, deTextos, problema);
             GenerarProblema(parametros, deCampos, igual);
-            Comprobar(Iguales(problema, igual), "textos y campos convertidos dan el mismo problema");
+            Comprobar(Iguales(problema, igual),
+                      "textos y campos convertidos dan el mismo problema");
             Comprobar(problema.N >= 1 && problema.N <= MaxPeriodos, "N dentro del horizonte");
             Comprobar(problema.Ts >= 0 && problema.Ts < problema.N, "Ts entre 0 y N - 1");
             for (TipoLotificacion m = 0; m < NumeroMetodos; ++m)
