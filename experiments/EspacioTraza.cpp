@@ -38,10 +38,11 @@ std::uint64_t EstimacionTraza(std::int32_t nExp) {
 std::optional<QString> AvisoEspacioTraza(std::int32_t nExp, std::uint64_t libre) {
     const std::uint64_t estimacion = EstimacionTraza(nExp);
     if (estimacion <= libre) return std::nullopt;
-    return QStringLiteral("Una ejecución de %1 experimentos escribiría una traza de unos %2, y en "
-                          "el disco del fichero de seguimiento solo quedan %3 libres.")
-        .arg(nExp)
-        .arg(Tamano(estimacion), Tamano(libre));
+    const QString experimentos =
+        nExp == 1 ? QStringLiteral("1 experimento") : QStringLiteral("%1 experimentos").arg(nExp);
+    return QStringLiteral("Una ejecución de %1 escribiría una traza de unos %2, y en el disco del "
+                          "fichero de seguimiento solo quedan %3 libres.")
+        .arg(experimentos, Tamano(estimacion), Tamano(libre));
 }
 
 std::optional<QString> ComprobarEspacioTraza(const TextosExperimento& textos,

@@ -15,7 +15,7 @@ TEST(EspacioTraza, AvisaSoloCuandoLaTrazaNoCabe) {
     } casos[] = {
         {"cabe_justa", 1, 350, nullptr},
         {"falta_un_byte", 1, 349,
-         "Una ejecución de 1 experimentos escribiría una traza de unos 350 bytes, y en el disco "
+         "Una ejecución de 1 experimento escribiría una traza de unos 350 bytes, y en el disco "
          "del fichero de seguimiento solo quedan 349 bytes libres."},
         {"sin_experimentos_solo_la_cabecera", 0, 50, nullptr},
         {"el_mayor_numero_de_experimentos", 2147483647, 10'700'000'000,
