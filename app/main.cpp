@@ -2,6 +2,7 @@
 // window and the About dialog, in that order; the program ends when the main window closes.
 #include "AboutU.h"
 #include "ExperimentosUnit.h"
+#include "Ficheros.h"
 #include "MainUnit.h"
 #include "PlataformaQt.h"
 #include "TraduccionesDialogos.h"
@@ -11,6 +12,7 @@
 
 int main(int argc, char** argv) {
     QApplication aplicacion(argc, argv);
+    BorrarTemporalesAlTerminar();
     QApplication::setApplicationName(QStringLiteral("Quelmar"));
     // The desktop entry's name, by which a desktop shows the running program with its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("quelmar"));

@@ -3,6 +3,7 @@
 
 #include "ComprobarParametros.h"
 #include "Ejecucion.h"
+#include "EspacioTraza.h"
 #include "Generador.h"
 
 namespace {
@@ -24,7 +25,9 @@ ProgresoEjecucion Progreso(const Consola& consola) {
 EstadoSalida Experimentar(const OrdenExperimentos& orden, const Consola& consola) {
     TextosExperimento textos = TextosConCampos(orden.campos);
     textos.CompararOptimo = orden.optimo;
-    if (const std::optional<QString> aviso = ComprobarParametros(textos)) {
+    std::optional<QString> aviso = ComprobarParametros(textos);
+    if (!aviso) aviso = ComprobarEspacioTraza(textos, orden.traza);
+    if (aviso) {
         EscribirLinea(consola.errores, *aviso);
         return SalidaAviso;
     }

@@ -4,6 +4,7 @@
 
 #include "Argumentos.h"
 #include "Ayuda.h"
+#include "Errores.h"
 #include "OrdenComparar.h"
 #include "OrdenExperimentos.h"
 #include "OrdenResolver.h"
@@ -60,7 +61,7 @@ int EjecutarPrograma(const QStringList& argumentos, const Consola& consola) {
     try {
         return std::visit(Despacho{consola}, orden);
     } catch (const std::exception& error) {
-        Informar(consola.errores, QString::fromUtf8(error.what()));
+        Informar(consola.errores, MensajeError(error));
     } catch (...) {
         Informar(consola.errores, QStringLiteral("Unexpected error"));
     }

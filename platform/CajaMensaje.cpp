@@ -14,6 +14,7 @@ const QString Titulo = QStringLiteral("Quelmar");
 std::unique_ptr<QMessageBox> CajaMensaje(QWidget* padre, QMessageBox::Icon icono,
                                          const QString& texto) {
     auto caja = std::make_unique<QMessageBox>(icono, Titulo, texto, QMessageBox::Ok, padre);
+    caja->setTextFormat(Qt::PlainText); // a field that holds "<b>" is shown as typed
     // Title bars use a font of their own, at most a little larger than the application's.
     QFont fuenteTitulo = QApplication::font();
     fuenteTitulo.setBold(true);

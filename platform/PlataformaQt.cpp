@@ -12,12 +12,27 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+QString PlataformaQt::TextoEnCaja(const QString& texto) {
+    constexpr int tramo = 40;
+    QString caja;
+    int seguidos = 0;
+    for (const QChar c : texto) {
+        seguidos = c.isSpace() ? 0 : seguidos + 1;
+        if (seguidos > tramo && !c.isLowSurrogate()) {
+            caja += QChar(0x200B);
+            seguidos = 1;
+        }
+        caja += c;
+    }
+    return caja;
+}
+
 void PlataformaQt::Aviso(QWidget* padre, const QString& texto) {
-    CajaMensaje(padre, QMessageBox::Warning, texto)->exec();
+    CajaMensaje(padre, QMessageBox::Warning, TextoEnCaja(texto))->exec();
 }
 
 void PlataformaQt::InformeError(QWidget* padre, const QString& mensaje) {
-    CajaMensaje(padre, QMessageBox::Critical, mensaje)->exec();
+    CajaMensaje(padre, QMessageBox::Critical, TextoEnCaja(mensaje))->exec();
 }
 
 std::optional<QString> PlataformaQt::ElegirFichero(QWidget* padre, DialogoFichero& dialogo) {

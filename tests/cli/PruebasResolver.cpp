@@ -198,6 +198,8 @@ TEST_F(ResolverCli, AvisosYErrores) {
     DatosProblema metodoMalo = Ejemplo("POQ");
     DatosProblema divisionPorCero = Ejemplo("1");
     divisionPorCero.CP = "0,0"; // passes the text check, then fails in the engine
+    DatosProblema celdaConNul = Ejemplo("0");
+    celdaConNul.NB = QByteArray("5\0x\t0\t0\t0\t0\t0\t0\t0", 17);
 
     const QByteArray necesidad = "Especifique algún valor de necesidad bruta para resolver.\n";
     const QByteArray costes =
@@ -222,6 +224,8 @@ TEST_F(ResolverCli, AvisosYErrores) {
          "''POQ'' is not a valid integer value\n"},
         {"coste_de_posesion_nulo_en_eoq", divisionPorCero, SalidaError,
          "Floating point division by zero\n"},
+        {"celda_con_nul_entera_en_el_mensaje", celdaConNul, SalidaError,
+         QByteArray("'5\0x' is not a valid floating point value\n", 42)},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.nombre);

@@ -2,7 +2,9 @@
 // files, the dialogs, failures that must leave files and window as they were, and a printout.
 #include "AyudasMainUnit.h"
 #include "CalculoProblema.h"
+#include "FicheroProblema.h"
 #include "Ficheros.h"
+#include "LongitudCampo.h"
 
 #include <QDir>
 #include <QFile>
@@ -164,6 +166,19 @@ TEST_F(PruebaFicheros, AbrirDejaResultadosColumnaFinalCasillasYMenusComoEstaban)
     // No method selected is saved as -1.
     Boton("ToolButtonGuardar");
     EXPECT_TRUE(Leer(Ruta("otro.lot")).contains("Tipo de lotificaci\xF3n = -1\r\n"));
+}
+
+// The window's fields cut a long text where the shared reading of a file cuts it, so the window
+// and the command-line tool read the same problem.
+TEST_F(PruebaFicheros, LosCamposCortanDondeCortaLaLectura) {
+    for (const char* campo : {"EditNPeriodos", "EditTS", "Editss", "EditCE", "EditCP"})
+        EXPECT_EQ(Campo(campo)->maxLength(), LongitudMaximaCampo) << campo;
+    const QByteArray bytes = "N = " + QByteArray(40000, '0') +
+                             "3\r\nT = 1\r\nS = 0\r\nE = 1\r\n"
+                             "P = 1\r\nM = 0\r\n";
+    Escribir(Ruta("largo.lot"), bytes);
+    Abrir(Ruta("largo.lot"));
+    EXPECT_EQ(Campo("EditNPeriodos")->text(), LeerTextoProblema(bytes).NPeriodos);
 }
 
 class PruebaSolucion : public PruebaFicheros {
