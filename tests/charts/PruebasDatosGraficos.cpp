@@ -1,0 +1,120 @@
+// What each chart shows: the plan, the comparison and the experiments turned into chart data.
+#include "CalculoProblema.h"
+#include "GraficosCalculo.h"
+#include "GraficosExperimentos.h"
+#include "Numeros.h"
+#include "ProblemaEjemplo.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Valores = std::vector<double>;
+
+QStringList Nombres(const std::vector<SerieGrafico>& series) {
+    QStringList nombres;
+    for (const SerieGrafico& serie : series) nombres << serie.Nombre;
+    return nombres;
+}
+
+} // namespace
+
+TEST(DatosGraficos, PlanDelEjemplo) {
+    const DatosGrafico plan = GraficoPlan(CalcularSeleccionada(ProblemaEjemplo()));
+    EXPECT_EQ(plan.Titulo, "Lote a lote — coste total 710");
+    EXPECT_EQ(plan.Categorias, QStringList({"1", "2", "3", "4", "5", "6", "7", "8"}));
+    EXPECT_EQ(plan.TituloCategorias, "Período");
+    EXPECT_EQ(plan.TituloValores, "Unidades");
+    ASSERT_EQ(Nombres(plan.Barras),
+              QStringList({"Necesidades brutas", "Recepciones planificadas"}));
+    EXPECT_EQ(plan.Barras[0].Valores, Valores({50, 60, 70, 60, 95, 75, 60, 55}));
+    EXPECT_EQ(plan.Barras[1].Valores, Valores({0, 50, 70, 60, 95, 75, 60, 55}));
+    // The stock each period leaves, D[2] to D[9].
+    ASSERT_EQ(Nombres(plan.Lineas), QStringList({"Stock final del período"}));
+    EXPECT_EQ(plan.Lineas[0].Valores, Valores({10, 0, 0, 0, 0, 0, 0, 0}));
+    ASSERT_EQ(Nombres(plan.Referencias), QStringList({"Stock de seguridad"}));
+    EXPECT_EQ(plan.Referencias[0].Valores, Valores(8, 0.0));
+}
+
+// A requirement within the lead time leaves the stock below zero; scheduled receipts get their
+// own bars; the title says how the plan was made.
+TEST(DatosGraficos, PlanConStockNegativoRecepcionesYCalculoManual) {
+    ProblemaNumerico p;
+    p.N = 3;
+    p.TS = 1;
+    p.SS = 5;
+    p.CE = 10;
+    p.CP = 0.5;
+    p.Entrada.NB[1] = 20;
+    p.Entrada.NB[2] = 30;
+    p.Entrada.RP[3] = 15;
+    const DatosGrafico plan = GraficoPlan(CalcularSeleccionada(p));
+    EXPECT_EQ(plan.Lineas[0].Valores, Valores({-20, 5, 20}));
+    EXPECT_EQ(Nombres(plan.Barras).last(), "Recepciones programadas");
+    EXPECT_EQ(plan.Barras[2].Valores, Valores({0, 0, 15}));
+    EXPECT_EQ(plan.Referencias[0].Valores, Valores(3, 5.0));
+
+    p.Tipo = TipoCalculo::Manual;
+    p.Entrada.PPL[1] = 55;
+    const ResultadoCalculo manual = CalcularManual(p);
+    EXPECT_EQ(GraficoPlan(manual).Titulo,
+              "Cálculo manual — coste total " + FloatToStr(manual.CosteTotal()));
+}
+
+TEST(DatosGraficos, ComparacionConElMasBaratoYUnFallo) {
+    ComparacionMetodos comparacion = CompararMetodos(ProblemaEjemplo());
+    DatosGrafico grafico = GraficoComparacion(comparacion);
+    EXPECT_EQ(grafico.Categorias,
+              QStringList({"Lote a lote: 710", "EOQ: 1075", "POQ: 635 (el más barato)",
+                           "Mínimo coste total: 635 (el más barato)",
+                           "Mínimo coste unitario: 635 (el más barato)",
+                           "Método Silver-Meal: 635 (el más barato)",
+                           "Plan óptimo (Wagner-Whitin): 600"}));
+    EXPECT_EQ(grafico.Forma, FormaBarras::Apiladas);
+    EXPECT_TRUE(grafico.Horizontal);
+    ASSERT_EQ(Nombres(grafico.Barras), QStringList({"Coste de emisión", "Coste de posesión"}));
+    EXPECT_EQ(grafico.Barras[0].Valores, Valores({700, 500, 400, 400, 400, 400, 400}));
+    EXPECT_EQ(grafico.Barras[1].Valores, Valores({10, 575, 235, 235, 235, 235, 200}));
+
+    comparacion.Filas[1].Fallo = "Floating point division by zero";
+    grafico = GraficoComparacion(comparacion);
+    EXPECT_EQ(grafico.Categorias[1], "EOQ: sin plan");
+    EXPECT_EQ(grafico.Barras[0].Valores[1], 0);
+    EXPECT_EQ(grafico.Barras[1].Valores[1], 0);
+}
+
+TEST(DatosGraficos, ExperimentosConYSinElOptimo) {
+    DatosExperimentos datos;
+    for (int m = 0; m < NumeroMetodos; ++m) {
+        datos.Estadisticas[std::size_t(m)] = {m, 6 - m, 1000.0 + m, 0.5 + m, 0.125 * m};
+        datos.EstadisticasOptimo[std::size_t(m)] = {2 * m, 0.75, 0.25};
+    }
+    const QStringList metodos = {
+        "Lote a lote",       "EOQ", "POQ", "Mínimo coste total", "Mínimo coste unitario",
+        "Método Silver-Meal"};
+    for (const bool conOptimo : {false, true}) {
+        SCOPED_TRACE(conOptimo);
+        const DatosGrafico veces = GraficoVecesMasBarato(datos, conOptimo, "1000");
+        const DatosGrafico desviaciones = GraficoDesviaciones(datos, conOptimo);
+        EXPECT_EQ(veces.Titulo, "Veces que cada método fue el más barato en 1000 experimentos");
+        EXPECT_EQ(veces.Categorias, metodos);
+        EXPECT_EQ(desviaciones.Categorias, metodos);
+        EXPECT_EQ(veces.Barras[0].Valores, Valores({0, 1, 2, 3, 4, 5}));
+        EXPECT_EQ(desviaciones.Barras[0].Valores, Valores({0, 12.5, 25, 37.5, 50, 62.5}));
+        EXPECT_EQ(desviaciones.Barras[1].Valores, Valores({50, 150, 250, 350, 450, 550}));
+        if (!conOptimo) {
+            EXPECT_EQ(Nombres(veces.Barras), QStringList({"Veces el más barato"}));
+            EXPECT_EQ(Nombres(desviaciones.Barras),
+                      QStringList({"Media sobre el más barato", "Máxima sobre el más barato"}));
+            continue;
+        }
+        ASSERT_EQ(Nombres(veces.Barras),
+                  QStringList({"Veces el más barato", "Veces en el óptimo"}));
+        EXPECT_EQ(veces.Barras[1].Valores, Valores({0, 2, 4, 6, 8, 10}));
+        ASSERT_EQ(Nombres(desviaciones.Barras),
+                  QStringList({"Media sobre el más barato", "Máxima sobre el más barato",
+                               "Media sobre el óptimo", "Máxima sobre el óptimo"}));
+        EXPECT_EQ(desviaciones.Barras[2].Valores, Valores(6, 25.0));
+        EXPECT_EQ(desviaciones.Barras[3].Valores, Valores(6, 75.0));
+    }
+}
