@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -51,6 +52,20 @@ int PasoEtiquetas(qsizetype categorias) {
     return 50;
 }
 
+// A long name of several words in two centred lines, broken at the blank nearest its middle, so
+// that it keeps whole under its bars.
+QString EtiquetaCategoria(const QString& texto, bool horizontal) {
+    if (horizontal || texto.size() <= 12) return texto;
+    qsizetype corte = -1;
+    for (qsizetype i = 0; i < texto.size(); ++i)
+        if (texto[i] == u' ' &&
+            (corte < 0 || std::abs(i - texto.size() / 2) < std::abs(corte - texto.size() / 2)))
+            corte = i;
+    if (corte < 0) return texto;
+    return QStringLiteral("<p align=\"center\">%1<br>%2</p>")
+        .arg(texto.left(corte).toHtmlEscaped(), texto.mid(corte + 1).toHtmlEscaped());
+}
+
 // The categories at 0, 1, 2... with their labels centred on them.
 QCategoryAxis* EjeCategorias(const DatosGrafico& datos) {
     auto* eje = new QCategoryAxis;
@@ -60,7 +75,8 @@ QCategoryAxis* EjeCategorias(const DatosGrafico& datos) {
     eje->setRange(-0.5, qreal(n) - 0.5);
     const int paso = PasoEtiquetas(n);
     for (qsizetype i = 0; i < n; ++i)
-        if ((i + 1) % paso == 0 || paso == 1) eje->append(datos.Categorias[i], qreal(i));
+        if ((i + 1) % paso == 0 || paso == 1)
+            eje->append(EtiquetaCategoria(datos.Categorias[i], datos.Horizontal), qreal(i));
     eje->setGridLineVisible(false);
     eje->setTitleText(datos.TituloCategorias);
     // The first category at the top, as a table reads.
@@ -134,7 +150,7 @@ QAbstractBarSeries* SerieBarras(const DatosGrafico& datos) {
     if (datos.ValoresEnBarras) {
         serie->setLabelsVisible(true);
         serie->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-        serie->setLabelsPrecision(4);
+        serie->setLabelsPrecision(3);
     }
     return serie;
 }

@@ -2,12 +2,14 @@
 #include "GraficosCalculo.h"
 
 #include "Numeros.h"
-#include "TextosComparacion.h"
 #include "TextosLotificacion.h"
 
 #include <algorithm>
 
 namespace {
+
+// Marks the cheapest in words and shapes, not in colour.
+const QString MarcaMasBarato = QStringLiteral("★");
 
 // Entries 1 to N of a row, in period order.
 std::vector<double> Periodos(const TFilaMRP& fila, int N, int desde = 1) {
@@ -43,24 +45,21 @@ DatosGrafico GraficoPlan(const ResultadoCalculo& calculo) {
 
 DatosGrafico GraficoComparacion(const ComparacionMetodos& comparacion) {
     DatosGrafico grafico;
-    grafico.Titulo = QStringLiteral("Coste total de cada plan");
-    grafico.TituloCategorias = QStringLiteral("Plan");
+    grafico.Titulo = QStringLiteral("Coste de cada plan (%1 el más barato)").arg(MarcaMasBarato);
     grafico.TituloValores = QStringLiteral("Coste");
     grafico.Forma = FormaBarras::Apiladas;
     grafico.Horizontal = true;
     SerieGrafico emision{QStringLiteral("Coste de emisión"), {}};
     SerieGrafico posesion{QStringLiteral("Coste de posesión"), {}};
-    const std::vector<TextosFilaComparacion> textos = TextosComparacion(comparacion);
-    for (std::size_t f = 0; f < comparacion.Filas.size(); ++f) {
-        const FilaComparacion& fila = comparacion.Filas[f];
-        const QString& nombre = textos[f].Celdas[0];
-        if (!fila.Fallo.empty()) {
-            grafico.Categorias << nombre + QStringLiteral(": sin plan");
-        } else {
-            grafico.Categorias << nombre + QStringLiteral(": ") + textos[f].Celdas[1] +
-                                      (fila.MasBarato ? QStringLiteral(" (el más barato)")
-                                                      : QString());
-        }
+    for (const FilaComparacion& fila : comparacion.Filas) {
+        const QString nombre = fila.Metodo == CodigoPlanManual ? QStringLiteral("Plan manual")
+                                                               : EtiquetaLotificacion(fila.Metodo);
+        if (!fila.Fallo.empty())
+            grafico.Categorias << nombre + QStringLiteral(" (sin plan)");
+        else if (fila.MasBarato)
+            grafico.Categorias << MarcaMasBarato + u' ' + nombre;
+        else
+            grafico.Categorias << nombre;
         emision.Valores.push_back(fila.Fallo.empty() ? fila.CosteEmision : 0);
         posesion.Valores.push_back(fila.Fallo.empty() ? fila.CostePosesion : 0);
     }

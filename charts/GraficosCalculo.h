@@ -11,7 +11,7 @@
 // was made and its total cost.
 DatosGrafico GraficoPlan(const ResultadoCalculo& calculo);
 
-// Every plan of the comparison as its ordering and holding cost stacked into its total; each
-// category names its plan and total as the comparison table writes them, the cheapest marked in
-// words. A plan that failed has no bar and says so.
+// Every plan of the comparison as its ordering and holding cost stacked into its total, under the
+// short names of the methods; the cheapest marked with a star that the title explains. A plan that
+// failed has no bar and says so.
 DatosGrafico GraficoComparacion(const ComparacionMetodos& comparacion);

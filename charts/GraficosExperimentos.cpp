@@ -7,7 +7,7 @@ namespace {
 
 QStringList Metodos() {
     QStringList nombres;
-    for (const TipoLotificacion metodo : MetodosComparados) nombres << TextoLotificacion(metodo);
+    for (const TipoLotificacion metodo : MetodosComparados) nombres << EtiquetaLotificacion(metodo);
     return nombres;
 }
 
@@ -23,11 +23,8 @@ SerieGrafico Serie(const char* nombre, const std::array<Estadistica, NumeroMetod
 DatosGrafico PorMetodo(const QString& titulo, const QString& valores) {
     DatosGrafico grafico;
     grafico.Titulo = titulo;
-    grafico.TituloCategorias = QStringLiteral("Método");
     grafico.TituloValores = valores;
     grafico.Categorias = Metodos();
-    grafico.Horizontal = true;
-    grafico.ValoresEnBarras = true;
     return grafico;
 }
 
@@ -43,12 +40,13 @@ DatosGrafico GraficoVecesMasBarato(const DatosExperimentos& datos, bool conOptim
     if (conOptimo)
         grafico.Barras.push_back(
             Serie("Veces en el óptimo", datos.EstadisticasOptimo, &TEstadisticaOptimo::NOptimo));
+    grafico.ValoresEnBarras = true;
     return grafico;
 }
 
 DatosGrafico GraficoDesviaciones(const DatosExperimentos& datos, bool conOptimo) {
     DatosGrafico grafico =
-        PorMetodo(QStringLiteral("Desviación de cada método"), QStringLiteral("Desviación (%)"));
+        PorMetodo(QStringLiteral("Desviación de cada método (%)"), QStringLiteral("%"));
     grafico.Barras.push_back(
         Serie("Media sobre el más barato", datos.Estadisticas, &TEstadisticaMetodo::DesvMed, 100));
     grafico.Barras.push_back(
@@ -59,5 +57,7 @@ DatosGrafico GraficoDesviaciones(const DatosExperimentos& datos, bool conOptimo)
         grafico.Barras.push_back(Serie("Máxima sobre el óptimo", datos.EstadisticasOptimo,
                                        &TEstadisticaOptimo::MaxDesv, 100));
     }
+    // Four bars to a method leave no room for their figures; the axis reads them.
+    grafico.ValoresEnBarras = !conOptimo;
     return grafico;
 }

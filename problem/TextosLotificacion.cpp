@@ -9,6 +9,13 @@ QString TextoLotificacion(TipoLotificacion metodo) {
     return QString::fromUtf8(encontrado->Texto.data(), qsizetype(encontrado->Texto.size()));
 }
 
+QString EtiquetaLotificacion(TipoLotificacion metodo) {
+    const MetodoLotificacion* encontrado = BuscarMetodo(metodo);
+    if (!encontrado) return {};
+    return QString::fromUtf8(encontrado->Etiqueta.data(), qsizetype(encontrado->Etiqueta.size()))
+        .trimmed();
+}
+
 QString TextoPlanCalculado(const ResultadoCalculo& calculo) {
     if (calculo.Problema.Tipo == TipoCalculo::Manual) return QStringLiteral("Cálculo manual");
     return TextoLotificacion(calculo.Metodo);

@@ -64,12 +64,10 @@ TEST(DatosGraficos, PlanConStockNegativoRecepcionesYCalculoManual) {
 TEST(DatosGraficos, ComparacionConElMasBaratoYUnFallo) {
     ComparacionMetodos comparacion = CompararMetodos(ProblemaEjemplo());
     DatosGrafico grafico = GraficoComparacion(comparacion);
+    EXPECT_EQ(grafico.Titulo, "Coste de cada plan (★ el más barato)");
     EXPECT_EQ(grafico.Categorias,
-              QStringList({"Lote a lote: 710", "EOQ: 1075", "POQ: 635 (el más barato)",
-                           "Mínimo coste total: 635 (el más barato)",
-                           "Mínimo coste unitario: 635 (el más barato)",
-                           "Método Silver-Meal: 635 (el más barato)",
-                           "Plan óptimo (Wagner-Whitin): 600"}));
+              QStringList({"Lote a lote", "EOQ", "★ POQ", "★ Min coste total", "★ Min coste unit",
+                           "★ Silver-Meal", "Plan óptimo"}));
     EXPECT_EQ(grafico.Forma, FormaBarras::Apiladas);
     EXPECT_TRUE(grafico.Horizontal);
     ASSERT_EQ(Nombres(grafico.Barras), QStringList({"Coste de emisión", "Coste de posesión"}));
@@ -78,7 +76,7 @@ TEST(DatosGraficos, ComparacionConElMasBaratoYUnFallo) {
 
     comparacion.Filas[1].Fallo = "Floating point division by zero";
     grafico = GraficoComparacion(comparacion);
-    EXPECT_EQ(grafico.Categorias[1], "EOQ: sin plan");
+    EXPECT_EQ(grafico.Categorias[1], "EOQ (sin plan)");
     EXPECT_EQ(grafico.Barras[0].Valores[1], 0);
     EXPECT_EQ(grafico.Barras[1].Valores[1], 0);
 }
@@ -89,9 +87,8 @@ TEST(DatosGraficos, ExperimentosConYSinElOptimo) {
         datos.Estadisticas[std::size_t(m)] = {m, 6 - m, 1000.0 + m, 0.5 + m, 0.125 * m};
         datos.EstadisticasOptimo[std::size_t(m)] = {2 * m, 0.75, 0.25};
     }
-    const QStringList metodos = {
-        "Lote a lote",       "EOQ", "POQ", "Mínimo coste total", "Mínimo coste unitario",
-        "Método Silver-Meal"};
+    const QStringList metodos = {"Lote a lote",    "EOQ",        "POQ", "Min coste total",
+                                 "Min coste unit", "Silver-Meal"};
     for (const bool conOptimo : {false, true}) {
         SCOPED_TRACE(conOptimo);
         const DatosGrafico veces = GraficoVecesMasBarato(datos, conOptimo, "1000");
