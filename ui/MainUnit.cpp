@@ -179,8 +179,9 @@ void TFormMain::CrearPaneles() {
     connect(PanelComparacion_, &PanelComparacion::PlanElegido, this,
             [this](TipoLotificacion metodo) { Ejecutar([this, metodo] { MostrarPlan(metodo); }); });
 
+    // Beside the grid, so that it keeps its height when the comparison opens below.
     PanelGraficoPlan_ = new PanelGraficoPlan(this);
-    addDockWidget(Qt::BottomDockWidgetArea, PanelGraficoPlan_);
+    addDockWidget(Qt::RightDockWidgetArea, PanelGraficoPlan_);
     PanelGraficoPlan_->hide();
     connect(this, &TFormMain::CalculoCambiado, PanelGraficoPlan_,
             [this] { PanelGraficoPlan_->Mostrar(UltimoCalculo_); });
@@ -292,9 +293,13 @@ void TFormMain::CompararMetodos1Click() {
     PanelComparacion_->raise();
 }
 
+// The first time it opens docked, it takes half the window's width.
 void TFormMain::GraficoPlan1Click() {
     PanelGraficoPlan_->show();
     PanelGraficoPlan_->raise();
+    if (!GraficoPlanAbierto_ && !PanelGraficoPlan_->isFloating())
+        resizeDocks({PanelGraficoPlan_}, {width() / 2}, Qt::Horizontal);
+    GraficoPlanAbierto_ = true;
 }
 
 void TFormMain::CalcularCon(TipoLotificacion metodo) {

@@ -130,6 +130,7 @@ private:
     QLabel* MensajeEstado_ = nullptr;
     PanelComparacion* PanelComparacion_;
     PanelGraficoPlan* PanelGraficoPlan_;
+    bool GraficoPlanAbierto_ = false; // opened once already, at a width of its own
 
     std::optional<ResultadoCalculo> UltimoCalculo_;
     QString FicheroProblema_;

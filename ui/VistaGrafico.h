@@ -19,8 +19,13 @@ public:
     // What it draws; nothing while it is empty.
     const std::optional<DatosGrafico>& Datos() const { return datos_; }
 
+protected:
+    void resizeEvent(QResizeEvent* evento) override;
+
 private:
     void Poner(QChart* grafico);
+    // The legend below the chart while its texts fit there whole, beside it otherwise.
+    void ColocarLeyenda();
 
     std::optional<DatosGrafico> datos_;
 };

@@ -54,6 +54,8 @@ protected:
     QProgressBar* Barra() { return ventana.findChild<QProgressBar*>("ProgressBar1"); }
     QCheckBox* CasillaOptimo() { return ventana.findChild<QCheckBox*>("CheckBoxOptimo"); }
     QPlainTextEdit* Memo() { return ventana.findChild<QPlainTextEdit*>("Memo1"); }
+    // Where the memo stands in the window: its tab, beside the chart's.
+    QWidget* Resultados() { return ventana.findChild<QTabWidget*>("PestanasResultados"); }
     QStringList LineasMemo() { return Memo()->toPlainText().split('\n'); }
 
     void Escribir(const char* campo, const QString& texto) {
@@ -295,7 +297,7 @@ TEST_F(VentanaExperimentos, LaBarraSeVeYSePintaEnCadaPasoSinVolverAlBucleDeEvent
         posiciones << posicion;
         visibleYColocada = visibleYColocada && Barra()->isVisible() && Barra()->height() > 0 &&
                            Barra()->y() + Barra()->height() <= ventana.height() &&
-                           Memo()->geometry().bottom() < Barra()->y();
+                           Resultados()->geometry().bottom() < Barra()->y();
         cursorDeEspera = cursorDeEspera && QGuiApplication::overrideCursor() &&
                          QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
     });
@@ -306,7 +308,8 @@ TEST_F(VentanaExperimentos, LaBarraSeVeYSePintaEnCadaPasoSinVolverAlBucleDeEvent
     EXPECT_GE(pintadasAlMostrarse, 1) << "the bar is painted as soon as it shows";
     EXPECT_GE(contador.pintadas, 8);
     EXPECT_TRUE(Barra()->isHidden());
-    EXPECT_EQ(Memo()->geometry().bottom(), ventana.height() - 1) << "the memo has the room back";
+    EXPECT_EQ(Resultados()->geometry().bottom(), ventana.height() - 1)
+        << "the memo has the room back";
 
     posiciones.clear();
     Ejecutar();

@@ -1,6 +1,5 @@
-// The report and the plan's chart in the main window: their menu items after the specified ones,
-// the PDF exported through the platform's save dialog, the print preview's pages, and the chart's
-// panel following every calculation.
+// The report and the plan's chart in the main window: the PDF exported through the platform's save
+// dialog, the print preview's pages, and the chart's panel following every calculation.
 #include "AyudasMainUnit.h"
 #include "GraficosCalculo.h"
 #include "PanelComparacion.h"
@@ -9,7 +8,6 @@
 #include "VistaGrafico.h"
 
 #include <QFile>
-#include <QMenu>
 #include <QTemporaryDir>
 
 namespace {
@@ -17,24 +15,9 @@ namespace {
 class PruebaInforme : public PruebaMain {
 protected:
     QTemporaryDir carpeta;
-
-    QStringList TextosMenu(const char* menu) {
-        QStringList textos;
-        for (const QAction* accion : Hijo<QMenu>(menu)->actions())
-            textos << (accion->isSeparator() ? QStringLiteral("-") : accion->text());
-        return textos;
-    }
 };
 
 } // namespace
-
-TEST_F(PruebaInforme, OrdenesTrasLasDeCadaMenu) {
-    const QStringList archivo = TextosMenu("Archivo1");
-    EXPECT_EQ(
-        archivo.mid(archivo.indexOf("&Salir")),
-        QStringList({"&Salir", "-", "Vista pre&via del informe...", "Exportar informe a P&DF..."}));
-    EXPECT_EQ(TextosMenu("Analisis1").last(), "&Gráfico del plan");
-}
 
 TEST_F(PruebaInforme, ExportarElEjemploCalculadoAPdf) {
     TeclearEjemplo();
