@@ -54,7 +54,7 @@ public:
     void Configurarimpresora1Click();
     void Imprimir1Click();
     void Salir1Click();
-    // The report of the problem and its last calculation, after the specified items.
+    // The report of the problem and its last calculation, after the menu's own items.
     void VistaPreviaInforme1Click();
     void ExportarInformePdf1Click();
     void CalculoManual1Click();
