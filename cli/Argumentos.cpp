@@ -154,6 +154,16 @@ Orden LeerResolver(Lector& lector) {
     return orden;
 }
 
+// The options of "resolver", its output a PDF that must be named.
+Orden LeerInforme(Lector& lector) {
+    Orden leida = LeerResolver(lector);
+    const auto* resolver = std::get_if<OrdenResolver>(&leida);
+    if (!resolver) return leida;
+    if (!resolver->salida) throw ErrorUso(QStringLiteral("falta la opción «-o»"));
+    return OrdenInforme{resolver->problema, *resolver->salida, resolver->verCostes,
+                        resolver->redondear, resolver->metodo};
+}
+
 Orden LeerComparar(Lector& lector) {
     OrdenComparar orden;
     std::optional<QString> problema;
@@ -233,6 +243,7 @@ Orden LeerArgumentos(const QStringList& argumentos) {
     Lector lector(resto);
     if (orden == QStringLiteral("resolver")) return LeerResolver(lector);
     if (orden == QStringLiteral("comparar")) return LeerComparar(lector);
+    if (orden == QStringLiteral("informe")) return LeerInforme(lector);
     if (orden == QStringLiteral("experimentos")) return LeerExperimentos(lector);
     throw ErrorUso(QStringLiteral("orden desconocida ") + Citado(orden));
 }

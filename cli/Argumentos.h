@@ -1,5 +1,6 @@
 // The command line of quelmar-cli read into one order: solve a problem file, compare the methods
-// on one, run experiments, or show the help or the version. Anything else is a usage error.
+// on one, write its report, run experiments, or show the help or the version. Anything else is a
+// usage error.
 #pragma once
 
 #include "ProblemaAleatorio.h"
@@ -25,6 +26,15 @@ struct OrdenResolver {
     std::optional<TipoLotificacion> metodo; // the file's method without it
 };
 
+// "resolver"'s calculation written as the report, to a PDF file.
+struct OrdenInforme {
+    QString problema; // the .lot file
+    QString salida;   // the PDF
+    bool verCostes = true;
+    bool redondear = true;
+    std::optional<TipoLotificacion> metodo; // the file's method without it
+};
+
 struct OrdenComparar {
     QString problema; // the .lot file
     bool redondear = true;
@@ -40,8 +50,8 @@ struct OrdenExperimentos {
     bool optimo = false;                  // "Comparar con el óptimo"
 };
 
-using Orden =
-    std::variant<OrdenAyuda, OrdenVersion, OrdenResolver, OrdenComparar, OrdenExperimentos>;
+using Orden = std::variant<OrdenAyuda, OrdenVersion, OrdenResolver, OrdenComparar, OrdenInforme,
+                           OrdenExperimentos>;
 
 // A command line that names no valid order; the message says what is wrong with it.
 struct ErrorUso : std::runtime_error {

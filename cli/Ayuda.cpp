@@ -37,14 +37,17 @@ DatosAyuda Construir() {
         QStringLiteral("resolver PROBLEMA.lot [-o SOLUCION.sol] [--sin-costes] [--sin-redondeo] "
                        "[--metodo M]"),
         QStringLiteral("comparar PROBLEMA.lot [--sin-redondeo]"),
+        QStringLiteral("informe PROBLEMA.lot -o INFORME.pdf [--metodo M] [--sin-costes] "
+                       "[--sin-redondeo]"),
         experimentos,
         QStringLiteral("--help | --version"),
     };
 
     ayuda.descripcion = {
         QStringLiteral("Hace lo mismo que las ventanas de Quelmar, sin ellas: resuelve un problema "
-                       ".lot y escribe su solución .sol byte a byte como «Guardar solución», y "
-                       "repite una ejecución de la ventana de experimentos con una semilla fija."),
+                       ".lot y escribe su solución .sol byte a byte como «Guardar solución» o su "
+                       "informe en PDF como «Exportar informe a PDF», y repite una ejecución de la "
+                       "ventana de experimentos con una semilla fija."),
         QStringLiteral("Los números siguen la configuración regional del entorno (LC_ALL, "
                        "LC_NUMERIC, LANG): en español, con coma decimal."),
     };
@@ -68,6 +71,21 @@ DatosAyuda Construir() {
          QStringLiteral("Abre PROBLEMA.lot y escribe en la salida estándar, separados por "
                         "tabuladores, los costes de los seis métodos y del plan óptimo."),
          {
+             {QStringLiteral("--sin-redondeo"),
+              QStringLiteral("sin redondear la cantidad económica de pedido")},
+         }},
+        {QStringLiteral("informe"),
+         QStringLiteral("Abre PROBLEMA.lot, lo calcula como «resolver» y escribe su informe en "
+                        "INFORME.pdf, en A4: los datos, el registro MRP, el coste total y el "
+                        "gráfico del plan. Anuncia en la salida de errores la lotificación "
+                        "empleada."),
+         {
+             {QStringLiteral("-o FICHERO"),
+              QStringLiteral("fichero PDF del informe (obligatorio)")},
+             {QStringLiteral("--metodo M"),
+              QStringLiteral("calcula con el método de código M, como en «resolver»")},
+             {QStringLiteral("--sin-costes"),
+              QStringLiteral("el registro MRP sin las filas Ce, Cp y CTotal")},
              {QStringLiteral("--sin-redondeo"),
               QStringLiteral("sin redondear la cantidad económica de pedido")},
          }},
@@ -106,6 +124,8 @@ DatosAyuda Construir() {
         {QStringLiteral(
              "for f in *.lot; do quelmar-cli resolver \"$f\" -o \"${f%.lot}.sol\"; done"),
          QStringLiteral("Todos los problemas de una carpeta:")},
+        {QStringLiteral("for f in *.lot; do quelmar-cli informe \"$f\" -o \"${f%.lot}.pdf\"; done"),
+         QStringLiteral("El informe en PDF de cada problema de una carpeta:")},
         {QStringLiteral("quelmar-cli comparar ejercicio1.lot"),
          QStringLiteral("Los costes de todos los métodos y del plan óptimo de un problema:")},
         {QStringLiteral("quelmar-cli experimentos --traza traza.txt --semilla 42 --NExp 1000"),

@@ -37,9 +37,13 @@ EstadoSalida Resolver(const OrdenResolver& orden, const Consola& consola) {
         Vaciar(consola.salida);
     }
 
-    // No item is selected when the file's method was below 0; then nothing was planned.
+    AnunciarMetodo(problema, consola);
+    return SalidaHecho;
+}
+
+// No item is selected when the file's method was below 0; then nothing was planned.
+void AnunciarMetodo(const TextosProblema& problema, const Consola& consola) {
     const QString metodo = TextoLotificacion(problema.Metodo);
     if (!metodo.isEmpty())
         EscribirLinea(consola.errores, QStringLiteral("Lotificación: ") + metodo);
-    return SalidaHecho;
 }

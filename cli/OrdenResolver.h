@@ -16,6 +16,10 @@ std::optional<ResultadoCalculo> CalcularFichero(const QString& ruta,
                                                 TextosProblema& problema, TextosCelda& celdas,
                                                 const Avisar& avisar);
 
+// Announces on consola.errores the method the calculation used, which the problem then holds;
+// nothing when no method was selected and nothing was planned.
+void AnunciarMetodo(const TextosProblema& problema, const Consola& consola);
+
 // Warnings go to consola.errores and give SalidaAviso; conversion, arithmetic and file failures
 // throw with the platform's message. On success the method used is announced on consola.errores.
 EstadoSalida Resolver(const OrdenResolver& orden, const Consola& consola);

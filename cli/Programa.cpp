@@ -7,8 +7,12 @@
 #include "Errores.h"
 #include "OrdenComparar.h"
 #include "OrdenExperimentos.h"
+#include "OrdenInforme.h"
 #include "OrdenResolver.h"
 
+#include <QApplication>
+
+#include <cstring>
 #include <exception>
 #include <variant>
 
@@ -33,6 +37,9 @@ struct Despacho {
     }
     EstadoSalida operator()(const OrdenResolver& orden) const { return Resolver(orden, consola); }
     EstadoSalida operator()(const OrdenComparar& orden) const { return Comparar(orden, consola); }
+    EstadoSalida operator()(const OrdenInforme& orden) const {
+        return EscribirInforme(orden, consola);
+    }
     EstadoSalida operator()(const OrdenExperimentos& orden) const {
         return Experimentar(orden, consola);
     }
@@ -66,4 +73,12 @@ int EjecutarPrograma(const QStringList& argumentos, const Consola& consola) {
         Informar(consola.errores, QStringLiteral("Unexpected error"));
     }
     return SalidaError;
+}
+
+std::unique_ptr<QCoreApplication> CrearAplicacion(int& argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "informe") == 0) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
 }

@@ -1,4 +1,5 @@
-// quelmar-cli: batch solving of problem files and repeatable experiment runs, without windows.
+// quelmar-cli: batch solving of problem files, their reports and repeatable experiment runs,
+// without windows.
 #include "Ficheros.h"
 #include "Programa.h"
 
@@ -9,8 +10,8 @@
 #include <unistd.h>
 
 int main(int argc, char** argv) {
-    // The core application gives QLocale() the environment's locale, as the windows have it.
-    QCoreApplication aplicacion(argc, argv);
+    // The application gives QLocale() the environment's locale, as the windows have it.
+    const std::unique_ptr<QCoreApplication> aplicacion = CrearAplicacion(argc, argv);
     BorrarTemporalesAlTerminar();
     const Consola consola{std::cout, std::cerr, isatty(STDERR_FILENO) == 1};
     return EjecutarPrograma(QCoreApplication::arguments().mid(1), consola);

@@ -18,9 +18,10 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 Quelmar es un programa de escritorio para enseñar y experimentar con la
 lotificación en MRP (planificación de necesidades de materiales): calcula el
 registro MRP y sus costes con lote a lote, EOQ, POQ, mínimo coste total,
-mínimo coste unitario, Silver-Meal o el mejor de ellos, y compara los seis
-métodos sobre miles de problemas aleatorios.
+mínimo coste unitario, Silver-Meal o el mejor de ellos, lo dibuja, escribe
+un informe del plan en PDF y compara los seis métodos sobre miles de
+problemas aleatorios.
 .
-El paquete trae también quelmar-cli, que resuelve problemas y repite
-experimentos desde la línea de órdenes.")
+El paquete trae también quelmar-cli, que resuelve problemas, escribe sus
+informes y repite experimentos desde la línea de órdenes.")
 include(CPack)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
 #include <optional>
 
 class QDialog;
@@ -38,6 +39,10 @@ public:
     virtual bool DialogoImprimir(QWidget* padre, QPrinter& impresora) = 0;
     // The printer-setup dialog; its result is not looked at.
     virtual void ConfigurarImpresora(QWidget* padre, QPrinter& impresora) = 0;
+    // The print preview of the pages that pintar paints on the printer, from which the user can
+    // also print them; pintar runs whenever the preview needs the pages again.
+    virtual void VistaPrevia(QWidget* padre, QPrinter& impresora,
+                             const std::function<void(QPrinter&)>& pintar) = 0;
 
     // Runs a dialog modally and returns its result code.
     virtual int EjecutarModal(QDialog& dialogo) = 0;

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 QString PlataformaQt::TextoEnCaja(const QString& texto) {
@@ -68,6 +69,16 @@ bool PlataformaQt::DialogoImprimir(QWidget* padre, QPrinter& impresora) {
 
 void PlataformaQt::ConfigurarImpresora(QWidget* padre, QPrinter& impresora) {
     QPageSetupDialog dialogo(&impresora, padre);
+    dialogo.exec();
+}
+
+// As large as the window it belongs to, so that a whole page reads without zooming.
+void PlataformaQt::VistaPrevia(QWidget* padre, QPrinter& impresora,
+                               const std::function<void(QPrinter&)>& pintar) {
+    QPrintPreviewDialog dialogo(&impresora, padre);
+    QObject::connect(&dialogo, &QPrintPreviewDialog::paintRequested, &dialogo,
+                     [&pintar](QPrinter* destino) { pintar(*destino); });
+    if (padre) dialogo.resize(padre->window()->size() * 0.9);
     dialogo.exec();
 }
 

@@ -1,5 +1,5 @@
-// The platform interface as the real program has it: Qt's message boxes, file, print and
-// page-setup dialogs, and the desktop services.
+// The platform interface as the real program has it: Qt's message boxes, file, print, page-setup
+// and print-preview dialogs, and the desktop services.
 #pragma once
 
 #include "Plataforma.h"
@@ -11,6 +11,8 @@ public:
     std::optional<QString> ElegirFichero(QWidget* padre, DialogoFichero& dialogo) override;
     bool DialogoImprimir(QWidget* padre, QPrinter& impresora) override;
     void ConfigurarImpresora(QWidget* padre, QPrinter& impresora) override;
+    void VistaPrevia(QWidget* padre, QPrinter& impresora,
+                     const std::function<void(QPrinter&)>& pintar) override;
     int EjecutarModal(QDialog& dialogo) override;
     void AbrirUrl(const QUrl& direccion) override;
     bool EnviarCorreo(const QString& cuerpo) override;

@@ -29,6 +29,10 @@ QString MensajeSolucionGuardada(const QString& fichero) {
     return QStringLiteral("Solución guardada en ") + Ruta(fichero);
 }
 
+QString MensajeInformeGuardado(const QString& fichero) {
+    return QStringLiteral("Informe guardado en ") + Ruta(fichero);
+}
+
 QString MensajeProblemaAbierto(const QString& fichero) {
     return QStringLiteral("Problema abierto: ") + Ruta(fichero);
 }
@@ -39,11 +43,12 @@ QString MensajeImpreso() {
 
 QString MensajeCalculo(const std::optional<ResultadoCalculo>& calculo) {
     if (!calculo) return QStringLiteral("Problema nuevo");
+    const QString plan = TextoPlanCalculado(*calculo);
     QString como;
     if (calculo->Problema.Tipo == TipoCalculo::Manual)
-        como = QStringLiteral("Cálculo manual");
-    else if (const QString metodo = TextoLotificacion(calculo->Metodo); !metodo.isEmpty())
-        como = QStringLiteral("Calculado con ") + metodo;
+        como = plan;
+    else if (!plan.isEmpty())
+        como = QStringLiteral("Calculado con ") + plan;
     else
         como = QStringLiteral("Calculado sin método de lotificación");
     return como + QStringLiteral(": coste total ") + FloatToStr(calculo->CosteTotal());

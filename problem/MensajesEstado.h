@@ -10,6 +10,7 @@
 
 QString MensajeProblemaGuardado(const QString& fichero);
 QString MensajeSolucionGuardada(const QString& fichero);
+QString MensajeInformeGuardado(const QString& fichero);
 QString MensajeProblemaAbierto(const QString& fichero);
 QString MensajeImpreso();
 

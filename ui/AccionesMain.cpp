@@ -51,6 +51,11 @@ const std::array Ordenes{
               true},
     Separador(Archivo),
     OrdenMain{Archivo, "Salir1", "&Salir", Salir, &TFormMain::Salir1Click, nullptr, true},
+    Separador(Archivo),
+    OrdenMain{Archivo, "VistaPreviaInforme1", "Vista pre&via del informe...", nullptr,
+              &TFormMain::VistaPreviaInforme1Click, nullptr, true},
+    OrdenMain{Archivo, "ExportarInformePdf1", "Exportar informe a P&DF...", nullptr,
+              &TFormMain::ExportarInformePdf1Click, nullptr, true},
 
     // The grid's own keys, shown beside the items; the items themselves have no shortcut.
     OrdenMain{Editar, "Copiar1", "&Copiar\tCtrl+C", nullptr, &TFormMain::Copiar1Click, nullptr,
@@ -67,6 +72,8 @@ const std::array Ordenes{
 
     OrdenMain{Analisis, "CompararMetodos1", "&Comparar métodos", nullptr,
               &TFormMain::CompararMetodos1Click, nullptr, true},
+    OrdenMain{Analisis, "GraficoPlan1", "&Gráfico del plan", nullptr, &TFormMain::GraficoPlan1Click,
+              nullptr, true},
 
     OrdenMain{Experimentos, "Modulodeexperimentos1", "Módulo de experimentos ...", nullptr,
               &TFormMain::Modulodeexperimentos1Click, nullptr, true},

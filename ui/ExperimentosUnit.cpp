@@ -3,6 +3,7 @@
 
 #include "ComprobarParametros.h"
 #include "InformeErrores.h"
+#include "PanelGraficoExperimentos.h"
 #include "TabuladoresColumnas.h"
 #include "ui_ExperimentosUnit.h"
 
@@ -83,6 +84,7 @@ TFormExp::TFormExp(Plataforma& plataforma, QWidget* padre)
     connect(ui_->Memo1, &QPlainTextEdit::textChanged, this,
             [this] { AlinearColumnas(*ui_->Memo1); });
     ui_->ProgressBar1->hide();
+    GraficoExperimentos_ = PonerPestanaGrafico(*ui_->Memo1);
 
     OpenDialog1.tipo = DialogoFichero::Tipo::Abrir;
     OpenDialog1.filtro = QStringLiteral("Ficheros de experimentos (*.txt)");
@@ -137,9 +139,11 @@ void TFormExp::Ejecutar() {
         return;
     }
     const CursorEspera espera;
+    GraficoExperimentos_->Vaciar();
     const QStringList informe =
         EjecutarExperimentos(textos, FicheroExperimentos_, *sorteos_, datos_, Progreso());
     ui_->Memo1->appendPlainText(informe.join(QLatin1Char('\n')));
+    GraficoExperimentos_->Mostrar(datos_, textos.CompararOptimo, textos.NExp);
 }
 
 ProgresoEjecucion TFormExp::Progreso() {

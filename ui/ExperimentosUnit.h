@@ -1,5 +1,6 @@
 // The experiments window: the parameter fields, the choice of the trace file, the run of random
-// problems through all six methods and the report memo. The rules live in experiments/.
+// problems through all six methods, the report memo and the chart of the last run. The rules live
+// in experiments/.
 #pragma once
 
 #include "Ejecucion.h"
@@ -12,6 +13,7 @@
 
 #include <memory>
 
+class PanelGraficoExperimentos;
 namespace Ui {
 class TFormExp;
 }
@@ -48,6 +50,7 @@ private:
     DialogoFichero OpenDialog1;
     QString FicheroExperimentos_;
     DatosExperimentos datos_;
+    PanelGraficoExperimentos* GraficoExperimentos_;
     Generador generador_;
     FuenteSorteos* sorteos_ = &generador_;
 };

@@ -7,6 +7,8 @@
 #include "MarcaCampo.h"
 #include "Numeros.h"
 #include "PanelComparacion.h"
+#include "PanelGraficoPlan.h"
+#include "PinturaInforme.h"
 #include "RejillaTexto.h"
 #include "TextosLotificacion.h"
 #include "ui_MainUnit.h"
@@ -49,6 +51,7 @@ DialogoFichero Dialogo(DialogoFichero::Tipo tipo, const QString& filtro, const Q
 
 const QString FiltroProblema = QStringLiteral("Problema de lotificación (*.lot)");
 const QString FiltroSolucion = QStringLiteral("Solución de lotificación (*.sol)");
+const QString FiltroInforme = QStringLiteral("Informe en PDF (*.pdf)");
 
 } // namespace
 
@@ -58,9 +61,11 @@ TFormMain::TFormMain(Plataforma& plataforma, QWidget* padre)
       SaveDialogProb_(
           Dialogo(DialogoFichero::Tipo::Guardar, FiltroProblema, QStringLiteral("lot"))),
       OpenDialogProb_(Dialogo(DialogoFichero::Tipo::Abrir, FiltroProblema, QStringLiteral("lot"))),
-      SaveDialogSol_(
-          Dialogo(DialogoFichero::Tipo::Guardar, FiltroSolucion, QStringLiteral("sol"))) {
+      SaveDialogSol_(Dialogo(DialogoFichero::Tipo::Guardar, FiltroSolucion, QStringLiteral("sol"))),
+      SaveDialogInforme_(
+          Dialogo(DialogoFichero::Tipo::Guardar, FiltroInforme, QStringLiteral("pdf"))) {
     ui_->setupUi(this);
+    ImpresoraInforme_.setPageLayout(DisposicionInforme());
     ui_->Splitter1->setSizes({AnchoPanel1, width() - AnchoPanel1});
     ui_->Splitter1->setStretchFactor(0, 0);
     ui_->Splitter1->setStretchFactor(1, 1);
@@ -173,6 +178,13 @@ void TFormMain::CrearPaneles() {
             [this] { PanelComparacion_->Mostrar(UltimoCalculo_); });
     connect(PanelComparacion_, &PanelComparacion::PlanElegido, this,
             [this](TipoLotificacion metodo) { Ejecutar([this, metodo] { MostrarPlan(metodo); }); });
+
+    // Beside the grid, so that it keeps its height when the comparison opens below.
+    PanelGraficoPlan_ = new PanelGraficoPlan(this);
+    addDockWidget(Qt::RightDockWidgetArea, PanelGraficoPlan_);
+    PanelGraficoPlan_->hide();
+    connect(this, &TFormMain::CalculoCambiado, PanelGraficoPlan_,
+            [this] { PanelGraficoPlan_->Mostrar(UltimoCalculo_); });
 }
 
 void TFormMain::Ejecutar(ManejadorMain orden) {
@@ -279,6 +291,15 @@ void TFormMain::PlanOptimo1Click() {
 void TFormMain::CompararMetodos1Click() {
     PanelComparacion_->show();
     PanelComparacion_->raise();
+}
+
+// The first time it opens docked, it takes half the window's width.
+void TFormMain::GraficoPlan1Click() {
+    PanelGraficoPlan_->show();
+    PanelGraficoPlan_->raise();
+    if (!GraficoPlanAbierto_ && !PanelGraficoPlan_->isFloating())
+        resizeDocks({PanelGraficoPlan_}, {width() / 2}, Qt::Horizontal);
+    GraficoPlanAbierto_ = true;
 }
 
 void TFormMain::CalcularCon(TipoLotificacion metodo) {

@@ -18,6 +18,8 @@
 #include <optional>
 
 class PanelComparacion;
+class PanelGraficoPlan;
+struct ContenidoInforme;
 class QButtonGroup;
 class QDialog;
 class QLabel;
@@ -52,10 +54,14 @@ public:
     void Configurarimpresora1Click();
     void Imprimir1Click();
     void Salir1Click();
+    // The report of the problem and its last calculation, after the menu's own items.
+    void VistaPreviaInforme1Click();
+    void ExportarInformePdf1Click();
     void CalculoManual1Click();
     void LotificacinSeleccionada1Click();
     void PlanOptimo1Click();
     void CompararMetodos1Click();
+    void GraficoPlan1Click();
     void Modulodeexperimentos1Click();
     void Acercade1Click();
     // "E&ditar", on the grid's selection as its keys do.
@@ -113,6 +119,8 @@ private:
     // Reads the whole file before the window changes; false when it was refused with a warning.
     bool LeerProblema(const QString& ruta);
     void EscribirSolucion();
+    // The report of the problem as the window holds it now.
+    ContenidoInforme Informe() const;
 
     Plataforma& plataforma_;
     std::unique_ptr<Ui::TFormMain> ui_;
@@ -121,6 +129,8 @@ private:
     QDialog* AboutBox_ = nullptr;
     QLabel* MensajeEstado_ = nullptr;
     PanelComparacion* PanelComparacion_;
+    PanelGraficoPlan* PanelGraficoPlan_;
+    bool GraficoPlanAbierto_ = false; // opened once already, at a width of its own
 
     std::optional<ResultadoCalculo> UltimoCalculo_;
     QString FicheroProblema_;
@@ -128,5 +138,8 @@ private:
     DialogoFichero SaveDialogProb_;
     DialogoFichero OpenDialogProb_;
     DialogoFichero SaveDialogSol_;
+    DialogoFichero SaveDialogInforme_;
     QPrinter Printer_{QPrinter::HighResolution};
+    // The report's own, on A4 whatever the grid's printout was set up for.
+    QPrinter ImpresoraInforme_{QPrinter::HighResolution};
 };

@@ -1,10 +1,13 @@
-// The comparison panel: the shared texts of the comparison in a read-only table.
+// The comparison panel: the shared texts of the comparison in a read-only table, and its chart.
 #include "PanelComparacion.h"
 
+#include "GraficosCalculo.h"
 #include "TextosComparacion.h"
+#include "VistaGrafico.h"
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -18,7 +21,7 @@ const QColor ColorMasBarato(214, 239, 214);
 PanelComparacion::PanelComparacion(QWidget* padre)
     : QDockWidget(QStringLiteral("Comparación de métodos"), padre),
       SinCalculo_(new QLabel(QStringLiteral("Calcule el problema para comparar los métodos."))),
-      Tabla_(new QTableWidget) {
+      Tabla_(new QTableWidget), Grafico_(new VistaGrafico) {
     setObjectName(QStringLiteral("PanelComparacion"));
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
 
@@ -40,12 +43,21 @@ PanelComparacion::PanelComparacion(QWidget* padre)
         if (fila >= 0 && std::size_t(fila) < metodos_.size()) emit PlanElegido(metodos_[fila]);
     });
 
-    auto* contenido = new QWidget;
-    auto* disposicion = new QVBoxLayout(contenido);
+    Grafico_->setObjectName(QStringLiteral("GraficoComparacion"));
+
+    auto* tabla = new QWidget;
+    auto* disposicion = new QVBoxLayout(tabla);
     disposicion->setContentsMargins(4, 4, 4, 4);
     disposicion->addWidget(SinCalculo_);
     disposicion->addWidget(Tabla_);
-    setWidget(contenido);
+    disposicion->addStretch();
+    auto* division = new QSplitter(Qt::Horizontal);
+    division->setObjectName(QStringLiteral("DivisionComparacion"));
+    division->addWidget(tabla);
+    division->addWidget(Grafico_);
+    division->setStretchFactor(0, 0);
+    division->setStretchFactor(1, 1);
+    setWidget(division);
     Mostrar(std::nullopt);
 }
 
@@ -78,6 +90,10 @@ void PanelComparacion::Mostrar(const std::optional<ResultadoCalculo>& calculo) {
         }
     }
     Tabla_->resizeColumnsToContents();
+    if (calculo)
+        Grafico_->Mostrar(GraficoComparacion(calculo->Comparacion));
+    else
+        Grafico_->Vaciar(QString());
     // The row of the plan the grid shows is the selected one.
     Tabla_->clearSelection();
     if (calculo)

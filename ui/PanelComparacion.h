@@ -1,5 +1,6 @@
 // The panel "Comparación de métodos": every method and the optimum side by side for the problem of
-// the last calculation, the cheapest methods highlighted. Double-clicking a row asks for its plan.
+// the last calculation, the cheapest methods highlighted, and beside the table their costs as bars.
+// Double-clicking a row asks for its plan.
 #pragma once
 
 #include "ResultadoCalculo.h"
@@ -11,6 +12,7 @@
 
 class QLabel;
 class QTableWidget;
+class VistaGrafico;
 
 class PanelComparacion : public QDockWidget {
     Q_OBJECT
@@ -28,5 +30,6 @@ signals:
 private:
     QLabel* SinCalculo_;
     QTableWidget* Tabla_;
+    VistaGrafico* Grafico_;
     std::vector<TipoLotificacion> metodos_; // of each row
 };

@@ -69,6 +69,23 @@ TEST(ArgumentosCli, MetodoDeResolverYComparar) {
     EXPECT_FALSE(std::get<OrdenExperimentos>(Leer("experimentos --traza t")).optimo);
 }
 
+// "informe" takes the options of "resolver", its PDF named with -o.
+TEST(ArgumentosCli, InformeConSusOpciones) {
+    OrdenInforme informe = std::get<OrdenInforme>(Leer("informe p.lot -o i.pdf"));
+    EXPECT_EQ(informe.problema, "p.lot");
+    EXPECT_EQ(informe.salida, "i.pdf");
+    EXPECT_TRUE(informe.verCostes);
+    EXPECT_TRUE(informe.redondear);
+    EXPECT_FALSE(informe.metodo);
+    informe = std::get<OrdenInforme>(
+        Leer("informe --metodo 7 --sin-costes -o i.pdf --sin-redondeo p.lot"));
+    EXPECT_EQ(informe.problema, "p.lot");
+    EXPECT_FALSE(informe.verCostes);
+    EXPECT_FALSE(informe.redondear);
+    EXPECT_EQ(informe.metodo, 7);
+    EXPECT_TRUE(std::holds_alternative<OrdenAyuda>(Leer("informe --help")));
+}
+
 TEST(ArgumentosCli, ExperimentosConSemillaYCampos) {
     const Orden orden =
         Leer("experimentos --semilla 4294967295 --TsMin -1 --traza t.txt --NExp=5 --CEMin 2,5");
@@ -175,6 +192,11 @@ TEST(ArgumentosCli, ErroresDeUso) {
         {"metodo_repetido",
          {"resolver", "a.lot", "--metodo", "1", "--metodo", "2"},
          "opción repetida «--metodo»"},
+        {"informe_sin_pdf", {"informe", "a.lot"}, "falta la opción «-o»"},
+        {"informe_sin_problema", {"informe", "-o", "i.pdf"}, "falta el fichero del problema"},
+        {"informe_con_dos_pdf",
+         {"informe", "a.lot", "-o", "i.pdf", "-o", "j.pdf"},
+         "opción repetida «-o»"},
         {"comparar_sin_problema", {"comparar"}, "falta el fichero del problema"},
         {"comparar_con_metodo",
          {"comparar", "a.lot", "--metodo", "1"},

@@ -12,8 +12,12 @@ TEST(AyudaCli, CadaOpcionDeLaAyudaSeAcepta) {
                 SCOPED_TRACE(forma.toStdString());
                 QStringList argumentos = {orden.nombre};
                 if (orden.nombre == QStringLiteral("resolver") ||
-                    orden.nombre == QStringLiteral("comparar"))
+                    orden.nombre == QStringLiteral("comparar") ||
+                    orden.nombre == QStringLiteral("informe"))
                     argumentos << QStringLiteral("p.lot");
+                if (orden.nombre == QStringLiteral("informe") &&
+                    !forma.startsWith(QStringLiteral("-o ")))
+                    argumentos << QStringLiteral("-o") << QStringLiteral("i.pdf");
                 if (orden.nombre == QStringLiteral("experimentos") &&
                     !forma.startsWith(QStringLiteral("--traza ")))
                     argumentos << QStringLiteral("--traza") << QStringLiteral("t.txt");

@@ -25,6 +25,8 @@ public:
     MOCK_METHOD(std::optional<QString>, ElegirFichero, (QWidget*, DialogoFichero&), (override));
     MOCK_METHOD(bool, DialogoImprimir, (QWidget*, QPrinter&), (override));
     MOCK_METHOD(void, ConfigurarImpresora, (QWidget*, QPrinter&), (override));
+    MOCK_METHOD(void, VistaPrevia, (QWidget*, QPrinter&, const std::function<void(QPrinter&)>&),
+                (override));
     MOCK_METHOD(int, EjecutarModal, (QDialog&), (override));
     MOCK_METHOD(void, AbrirUrl, (const QUrl&), (override));
     MOCK_METHOD(bool, EnviarCorreo, (const QString&), (override));

@@ -2,6 +2,8 @@
 #include "PlataformaGuionada.h"
 
 #include <QDialog>
+#include <QPrinter>
+#include <QTemporaryDir>
 
 void PlataformaGuionada::Aviso(QWidget*, const QString& texto) {
     avisos << texto;
@@ -32,6 +34,19 @@ bool PlataformaGuionada::DialogoImprimir(QWidget*, QPrinter&) {
 
 void PlataformaGuionada::ConfigurarImpresora(QWidget*, QPrinter&) {
     ++configuracionesImpresora;
+}
+
+// The pages the preview would show, painted into a PDF instead of on the screen.
+void PlataformaGuionada::VistaPrevia(QWidget*, QPrinter& impresora,
+                                     const std::function<void(QPrinter&)>& pintar) {
+    ++vistasPrevias;
+    const QTemporaryDir carpeta;
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(pdfVistaPrevia.isEmpty() ? carpeta.filePath(QStringLiteral("v.pdf"))
+                                                   : pdfVistaPrevia);
+    pdf.setPageLayout(impresora.pageLayout());
+    pintar(pdf);
 }
 
 int PlataformaGuionada::EjecutarModal(QDialog& dialogo) {

@@ -27,6 +27,9 @@ public:
     std::deque<bool> respuestasImprimir;
     int impresionesPedidas = 0;
     int configuracionesImpresora = 0;
+    // Print previews asked for; each paints its pages into a PDF, at pdfVistaPrevia when given.
+    int vistasPrevias = 0;
+    QString pdfVistaPrevia;
 
     // Modal dialogs run: their objectName; they are answered with resultadoModal.
     QStringList modalesEjecutados;
@@ -41,6 +44,8 @@ public:
     std::optional<QString> ElegirFichero(QWidget* padre, DialogoFichero& dialogo) override;
     bool DialogoImprimir(QWidget* padre, QPrinter& impresora) override;
     void ConfigurarImpresora(QWidget* padre, QPrinter& impresora) override;
+    void VistaPrevia(QWidget* padre, QPrinter& impresora,
+                     const std::function<void(QPrinter&)>& pintar) override;
     int EjecutarModal(QDialog& dialogo) override;
     void AbrirUrl(const QUrl& direccion) override;
     bool EnviarCorreo(const QString& cuerpo) override;

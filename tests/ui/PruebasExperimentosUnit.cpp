@@ -1,7 +1,9 @@
 // The experiments window driven as a user drives it: fields, trace file, runs, report, closing.
 #include "ExperimentosUnit.h"
+#include "GraficosExperimentos.h"
 #include "Informe.h"
 #include "PlataformaGuionada.h"
+#include "VistaGrafico.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -12,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -51,6 +54,8 @@ protected:
     QProgressBar* Barra() { return ventana.findChild<QProgressBar*>("ProgressBar1"); }
     QCheckBox* CasillaOptimo() { return ventana.findChild<QCheckBox*>("CheckBoxOptimo"); }
     QPlainTextEdit* Memo() { return ventana.findChild<QPlainTextEdit*>("Memo1"); }
+    // Where the memo stands in the window: its tab, beside the chart's.
+    QWidget* Resultados() { return ventana.findChild<QTabWidget*>("PestanasResultados"); }
     QStringList LineasMemo() { return Memo()->toPlainText().split('\n'); }
 
     void Escribir(const char* campo, const QString& texto) {
@@ -130,6 +135,39 @@ TEST_F(VentanaExperimentos, LaCasillaDelOptimoAnadeSuLineaYSuInforme) {
     ASSERT_EQ(lineas.size(), 15);
     EXPECT_EQ(lineas[7].split('\t')[4], "7");
     EXPECT_EQ(LineasMemo().size(), 15);
+}
+
+// The chart's tab beside the memo shows the last run that ended, with the optimum's series when it
+// was compared, and keeps it until the next run, which empties it until it ends.
+TEST_F(VentanaExperimentos, ElGraficoMuestraLaUltimaEjecucion) {
+    const auto* pestanas = ventana.findChild<QTabWidget*>("PestanasResultados");
+    ASSERT_NE(pestanas, nullptr);
+    EXPECT_EQ(pestanas->tabText(0), "Informe");
+    EXPECT_EQ(pestanas->widget(0), Memo());
+    EXPECT_EQ(pestanas->tabText(1), "Gráfico");
+    const auto* veces = ventana.findChild<VistaGrafico*>("GraficoVecesMasBarato");
+    const auto* desviaciones = ventana.findChild<VistaGrafico*>("GraficoDesviaciones");
+    ASSERT_TRUE(veces && desviaciones);
+    EXPECT_FALSE(veces->Datos());
+
+    ElegirFichero(traza);
+    Escribir("NExp", "20");
+    Ejecutar();
+    ASSERT_TRUE(veces->Datos() && desviaciones->Datos());
+    EXPECT_EQ(*veces->Datos(), GraficoVecesMasBarato(ventana.Datos(), false, "20"));
+    EXPECT_EQ(*desviaciones->Datos(), GraficoDesviaciones(ventana.Datos(), false));
+
+    QTest::mouseClick(CasillaOptimo(), Qt::LeftButton);
+    Ejecutar();
+    EXPECT_EQ(*veces->Datos(), GraficoVecesMasBarato(ventana.Datos(), true, "20"));
+    QTest::mouseClick(Boton("SBBorra"), Qt::LeftButton);
+    EXPECT_TRUE(veces->Datos()) << "emptying the memo leaves the chart";
+
+    ElegirFichero(carpeta.path());
+    Ejecutar();
+    EXPECT_EQ(plataforma.errores, QStringList{"File access denied"});
+    EXPECT_FALSE(veces->Datos());
+    EXPECT_FALSE(desviaciones->Datos());
 }
 
 TEST_F(VentanaExperimentos, ElegirFicheroCambiaElTituloYActivaLaEjecucionYCancelarNoCambiaNada) {
@@ -259,7 +297,7 @@ TEST_F(VentanaExperimentos, LaBarraSeVeYSePintaEnCadaPasoSinVolverAlBucleDeEvent
         posiciones << posicion;
         visibleYColocada = visibleYColocada && Barra()->isVisible() && Barra()->height() > 0 &&
                            Barra()->y() + Barra()->height() <= ventana.height() &&
-                           Memo()->geometry().bottom() < Barra()->y();
+                           Resultados()->geometry().bottom() < Barra()->y();
         cursorDeEspera = cursorDeEspera && QGuiApplication::overrideCursor() &&
                          QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
     });
@@ -270,7 +308,8 @@ TEST_F(VentanaExperimentos, LaBarraSeVeYSePintaEnCadaPasoSinVolverAlBucleDeEvent
     EXPECT_GE(pintadasAlMostrarse, 1) << "the bar is painted as soon as it shows";
     EXPECT_GE(contador.pintadas, 8);
     EXPECT_TRUE(Barra()->isHidden());
-    EXPECT_EQ(Memo()->geometry().bottom(), ventana.height() - 1) << "the memo has the room back";
+    EXPECT_EQ(Resultados()->geometry().bottom(), ventana.height() - 1)
+        << "the memo has the room back";
 
     posiciones.clear();
     Ejecutar();

@@ -62,13 +62,15 @@ TEST_F(PruebaMain, LosMenusTienenSusEntradasEnOrden) {
     EXPECT_EQ(menus, QStringList({"&Archivo", "E&ditar", "&Calcular", "A&nálisis", "&Experimentos",
                                   "Ayuda"}));
 
-    EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Archivo1")),
-              QStringList({"Nuevo1:&Nuevo*", "Abrir1:&Abrir*", "GuardarProblema:&Guardar problema*",
-                           "GuardarProblemaComo:Guardar problema &como...",
-                           "GuardarSolucion:Guardar &solución*",
-                           "GuardarSolucionComo:Guardar solucion c&omo...", "-",
-                           "Configurarimpresora1:Con&figurar impresora", "Imprimir1:&Imprimir*",
-                           "-", "Salir1:&Salir*"}));
+    EXPECT_EQ(
+        EntradasMenu(Hijo<QMenu>("Archivo1")),
+        QStringList({"Nuevo1:&Nuevo*", "Abrir1:&Abrir*", "GuardarProblema:&Guardar problema*",
+                     "GuardarProblemaComo:Guardar problema &como...",
+                     "GuardarSolucion:Guardar &solución*",
+                     "GuardarSolucionComo:Guardar solucion c&omo...", "-",
+                     "Configurarimpresora1:Con&figurar impresora", "Imprimir1:&Imprimir*", "-",
+                     "Salir1:&Salir*", "-", "VistaPreviaInforme1:Vista pre&via del informe...",
+                     "ExportarInformePdf1:Exportar informe a P&DF..."}));
     // The grid's keys beside the items, which have no shortcut of their own.
     EXPECT_EQ(
         EntradasMenu(Hijo<QMenu>("Editar1")),
@@ -77,8 +79,9 @@ TEST_F(PruebaMain, LosMenusTienenSusEntradasEnOrden) {
               QStringList({"CalculoManual1:Cálculo &manual*",
                            "LotificacinSeleccionada1:Lotificación &seleccionada*",
                            "PlanOptimo1:Plan ó&ptimo (Wagner-Whitin)"}));
-    EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Analisis1")),
-              QStringList({"CompararMetodos1:&Comparar métodos"}));
+    EXPECT_EQ(
+        EntradasMenu(Hijo<QMenu>("Analisis1")),
+        QStringList({"CompararMetodos1:&Comparar métodos", "GraficoPlan1:&Gráfico del plan"}));
     EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Experimentos1")),
               QStringList({"Modulodeexperimentos1:Módulo de experimentos ..."}));
     EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Ayuda1")), QStringList({"Acercade1:Acerca de...*"}));

@@ -1,0 +1,21 @@
+// Writing the report of one problem file through the same functions the main window calls.
+#include "OrdenInforme.h"
+
+#include "ContenidoInforme.h"
+#include "Ficheros.h"
+#include "OrdenResolver.h"
+#include "PinturaInforme.h"
+
+EstadoSalida EscribirInforme(const OrdenInforme& orden, const Consola& consola) {
+    const Avisar avisar = [&](const QString& aviso) { EscribirLinea(consola.errores, aviso); };
+    EntradaInforme entrada;
+    entrada.Problema.VerCostes = orden.verCostes;
+    entrada.Problema.Redondear = orden.redondear;
+    entrada.Calculo =
+        CalcularFichero(orden.problema, orden.metodo, entrada.Problema, entrada.Celdas, avisar);
+    if (!entrada.Calculo) return SalidaAviso;
+    entrada.FicheroProblema = orden.problema;
+    EscribirFicheroSeguro(orden.salida, InformePdf(ConstruirInforme(entrada)));
+    AnunciarMetodo(entrada.Problema, consola);
+    return SalidaHecho;
+}

@@ -1,0 +1,168 @@
+// The report's sections, from the calculation when there is one and from the texts otherwise.
+#include "ContenidoInforme.h"
+
+#include "CalculoProblema.h"
+#include "GraficosCalculo.h"
+#include "Numeros.h"
+#include "TablaRejilla.h"
+#include "TextosComparacion.h"
+#include "TextosLotificacion.h"
+
+#include <QFileInfo>
+
+#include <exception>
+
+namespace {
+
+QString SiNo(bool valor) {
+    return valor ? QStringLiteral("Sí") : QStringLiteral("No");
+}
+
+// The parameters under the captions of the window's fields.
+SeccionDatos Parametros(const QString& N, const QString& TS, const QString& SS, const QString& CE,
+                        const QString& CP, const QString& lotificacion, bool redondear) {
+    return {QStringLiteral("Datos del problema"),
+            {{QStringLiteral("Nº períodos:"), N},
+             {QStringLiteral("Tiempo de suministro:"), TS},
+             {QStringLiteral("Stock de seguridad:"), SS},
+             {QStringLiteral("Coste de emisión:"), CE},
+             {QStringLiteral("Coste de posesión:"), CP},
+             {QStringLiteral("Lotificación:"), lotificacion},
+             {QStringLiteral("Redondear:"), SiNo(redondear)}}};
+}
+
+QString LotificacionCalculada(const ResultadoCalculo& calculo) {
+    const QString plan = TextoPlanCalculado(calculo);
+    if (plan.isEmpty()) return QStringLiteral("Ninguna");
+    if (calculo.Problema.Tipo == TipoCalculo::Seleccionado &&
+        calculo.Problema.Metodo != calculo.Metodo)
+        return TextoLotificacion(calculo.Problema.Metodo) + QStringLiteral(": ") + plan;
+    return plan;
+}
+
+// The grid's heading: the labels' column, the periods, and the column after the last one.
+QStringList Cabecera(int N, bool despues) {
+    QStringList cabecera{QString()};
+    for (int k = 1; k <= N; ++k) cabecera << QString::number(k);
+    if (despues) cabecera << QString();
+    return cabecera;
+}
+
+// Rows primera to ultima of the cells, label first, columns 1 to ultimaColumna.
+std::vector<QStringList> Filas(const TextosCelda& celdas, int primera, int ultima,
+                               int ultimaColumna) {
+    std::vector<QStringList> filas;
+    for (int r = primera; r <= ultima; ++r) {
+        QStringList fila;
+        for (int c = 0; c <= ultimaColumna; ++c) fila << celdas.Celda(c, r);
+        filas.push_back(std::move(fila));
+    }
+    return filas;
+}
+
+// The texts no longer convert to the problem that was calculated: a file opened since, a typed
+// change. The method selected does not count: the report names the one calculated.
+bool ProblemaCambiado(const EntradaInforme& entrada) {
+    const ProblemaNumerico& calculado = entrada.Calculo->Problema;
+    try {
+        const NecesidadesBrutas necesidades =
+            LeerNecesidadesBrutas(entrada.Problema.NPeriodos, entrada.Celdas);
+        if (!PeriodosCalculables(necesidades.N)) return true;
+        const std::optional<ProblemaNumerico> actual = LeerProblema(
+            calculado.Tipo, entrada.Problema, entrada.Celdas, necesidades, [](const QString&) {});
+        if (!actual) return true;
+        return actual->N != calculado.N || actual->TS != calculado.TS ||
+               actual->SS != calculado.SS || actual->CE != calculado.CE ||
+               actual->CP != calculado.CP || !(actual->Entrada == calculado.Entrada) ||
+               (calculado.Tipo == TipoCalculo::Seleccionado &&
+                actual->Redondear != calculado.Redondear);
+    } catch (const std::exception&) {
+        return true;
+    }
+}
+
+void Calculado(const EntradaInforme& entrada, ContenidoInforme& informe) {
+    const ResultadoCalculo& calculo = *entrada.Calculo;
+    const ProblemaNumerico& p = calculo.Problema;
+    if (ProblemaCambiado(entrada))
+        informe.Secciones.push_back(SeccionTexto{
+            QStringLiteral("Aviso"),
+            {QStringLiteral("Los datos de la ventana han cambiado después del último cálculo: "
+                            "este informe muestra ese cálculo.")}});
+    informe.Secciones.push_back(Parametros(QString::number(p.N), QString::number(p.TS),
+                                           FloatToStr(p.SS), FloatToStr(p.CE), FloatToStr(p.CP),
+                                           LotificacionCalculada(calculo), p.Redondear));
+
+    // The texts the calculation writes into the grid, labels included.
+    TextosCelda celdas = CeldasIniciales(p.N);
+    MostrarResultado(calculo, celdas);
+    SeccionTabla rejilla;
+    rejilla.Titulo = QStringLiteral("Registro MRP");
+    rejilla.Cabecera = Cabecera(p.N, true);
+    rejilla.Filas =
+        Filas(celdas, FilaNB, entrada.Problema.VerCostes ? FilaCTotal : FilaPPL, p.N + 1);
+    rejilla.UltimaColumnaDestacada = true;
+    informe.Secciones.push_back(std::move(rejilla));
+    informe.Secciones.push_back(
+        SeccionDestacada{QStringLiteral("Coste total: ") + FloatToStr(calculo.CosteTotal())});
+    informe.Secciones.push_back(
+        SeccionGrafico{QStringLiteral("Gráfico del plan"), GraficoPlan(calculo)});
+
+    if (!entrada.ConComparacion) return;
+    SeccionTabla comparacion;
+    comparacion.Titulo = QStringLiteral("Comparación de métodos");
+    comparacion.Cabecera = CabeceraComparacion();
+    for (TextosFilaComparacion& fila : TextosComparacion(calculo.Comparacion)) {
+        comparacion.Filas.push_back(std::move(fila.Celdas));
+        comparacion.FilasDestacadas.push_back(fila.MasBarato);
+    }
+    informe.Secciones.push_back(std::move(comparacion));
+    informe.Secciones.push_back(SeccionGrafico{QString(), GraficoComparacion(calculo.Comparacion)});
+}
+
+// The inputs as typed: the fields, and the grid's NB and RP rows with the initial stock.
+void SinCalcular(const EntradaInforme& entrada, ContenidoInforme& informe) {
+    const TextosProblema& t = entrada.Problema;
+    informe.Secciones.push_back(SeccionTexto{
+        QStringLiteral("Sin calcular"),
+        {QStringLiteral(
+            "Todavía no se ha calculado nada: el informe muestra solo los datos del problema.")}});
+    const QString lotificacion = TextoLotificacion(t.Metodo);
+    informe.Secciones.push_back(
+        Parametros(t.NPeriodos, t.TS, t.SS, t.CE, t.CP,
+                   lotificacion.isEmpty() ? QStringLiteral("Ninguna") : lotificacion, t.Redondear));
+
+    std::int32_t N = 0;
+    try {
+        N = StrToInt(t.NPeriodos);
+    } catch (const std::exception&) {
+        return;
+    }
+    if (!PeriodosCalculables(N)) return;
+    TextosCelda entradas = CeldasIniciales(N);
+    for (int c = 1; c <= N; ++c) {
+        entradas.PonerCelda(c, FilaNB, entrada.Celdas.Celda(c, FilaNB));
+        entradas.PonerCelda(c, FilaRP, entrada.Celdas.Celda(c, FilaRP));
+    }
+    entradas.PonerCelda(1, FilaD, entrada.Celdas.Celda(1, FilaD));
+    SeccionTabla rejilla;
+    rejilla.Titulo = QStringLiteral("Datos de la rejilla");
+    rejilla.Cabecera = Cabecera(N, false);
+    rejilla.Filas = Filas(entradas, FilaNB, FilaRP, N);
+    informe.Secciones.push_back(std::move(rejilla));
+}
+
+} // namespace
+
+ContenidoInforme ConstruirInforme(const EntradaInforme& entrada) {
+    ContenidoInforme informe;
+    informe.Titulo = TituloInforme;
+    if (!entrada.FicheroProblema.isEmpty())
+        informe.Subtitulo =
+            QStringLiteral("Problema: ") + QFileInfo(entrada.FicheroProblema).fileName();
+    if (entrada.Calculo)
+        Calculado(entrada, informe);
+    else
+        SinCalcular(entrada, informe);
+    return informe;
+}
