@@ -12,6 +12,7 @@
 
 #include <QApplication>
 
+#include <cstdio>
 #include <cstring>
 #include <exception>
 #include <variant>
@@ -78,6 +79,12 @@ int EjecutarPrograma(const QStringList& argumentos, const Consola& consola) {
 std::unique_ptr<QCoreApplication> CrearAplicacion(int& argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "informe") == 0) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Qt's notices about the desktop session (a missing XDG_RUNTIME_DIR, fonts) mean nothing
+        // to a batch user; only its critical messages still reach standard error.
+        qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
+            if (tipo == QtCriticalMsg || tipo == QtFatalMsg)
+                std::fprintf(stderr, "%s\n", texto.toLocal8Bit().constData());
+        });
         return std::make_unique<QApplication>(argc, argv);
     }
     return std::make_unique<QCoreApplication>(argc, argv);
