@@ -62,7 +62,7 @@ TEST(DatosGraficos, PlanConStockNegativoRecepcionesYCalculoManual) {
 TEST(DatosGraficos, ComparacionConElMasBaratoYUnFallo) {
     ComparacionMetodos comparacion = CompararMetodos(ProblemaEjemplo());
     DatosGrafico grafico = GraficoComparacion(comparacion);
-    EXPECT_EQ(grafico.Titulo, "Coste de cada plan (★ el más barato)");
+    EXPECT_EQ(grafico.Titulo, "Coste de cada plan (★ el método más barato de los seis)");
     EXPECT_EQ(grafico.Categorias,
               QStringList({"Lote a lote", "EOQ", "★ POQ", "★ Min coste total", "★ Min coste unit",
                            "★ Silver-Meal", "Plan óptimo"}));
