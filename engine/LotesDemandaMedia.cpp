@@ -2,6 +2,7 @@
 #include "LotesDemandaMedia.h"
 
 #include "MotorInterno.h"
+#include "PasadasComunes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,14 +11,25 @@ using namespace calculo;
 
 namespace {
 
-double DemandaMedia(std::int32_t NPeriodos, const TTablaMRP& Tabla) {
+// Once the running sum of finite values overflows it stays infinite or NaN, so one check at the
+// end catches it; dividing a finite sum by N >= 1 can neither fail nor overflow.
+double Media(std::int32_t NPeriodos, const TTablaMRP& Tabla) {
     double suma = 0.0;
-    for (int i = 1; i <= NPeriodos; ++i) suma = Suma(suma, Tabla.NB[i]);
-    return Cociente(suma, static_cast<double>(NPeriodos));
+    for (int i = 1; i <= NPeriodos; ++i) suma += Tabla.NB[i];
+    return Finito(suma) / static_cast<double>(NPeriodos);
 }
 
 double LoteEconomico(double CE, double CP, double media) {
     return RaizCuadrada(Cociente(Producto(Producto(2.0, CE), media), CP));
+}
+
+// m and Q as EOQ and POQ both begin: computed once when they run among other methods.
+PasadasComunes::DemandaMedia Demanda(std::int32_t NPeriodos, double CE, double CP,
+                                     const TTablaMRP& Tabla, PasadasComunes* Pasadas) {
+    return motor::DemandaInicial(Pasadas, [&]() -> PasadasComunes::DemandaMedia {
+        const double media = Media(NPeriodos, Tabla);
+        return {media, LoteEconomico(CE, CP, media)};
+    });
 }
 
 // Ties go to the even neighbour (the default rounding mode). An interval below one period
@@ -34,9 +46,9 @@ int IntervaloPedido(double periodos, std::int32_t NPeriodos) {
 } // namespace
 
 void LoteEOQ(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-             bool Redondear, TTablaMRP& Tabla) {
+             bool Redondear, TTablaMRP& Tabla, PasadasComunes* Pasadas) {
     if (!motor::DentroDelContrato(NPeriodos, TS)) return;
-    double Q = LoteEconomico(CE, CP, DemandaMedia(NPeriodos, Tabla));
+    double Q = Demanda(NPeriodos, CE, CP, Tabla, Pasadas).Q;
     if (Redondear) Q = std::nearbyint(Q);
     motor::Pasada(1, NPeriodos, Tabla, SS, [&Tabla, TS, Q](int i, double neta) {
         if (i > TS) {
@@ -48,12 +60,12 @@ void LoteEOQ(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, doub
 }
 
 void LotePOQ(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-             TTablaMRP& Tabla) {
+             TTablaMRP& Tabla, PasadasComunes* Pasadas) {
     if (!motor::DentroDelContrato(NPeriodos, TS)) return;
-    const double media = DemandaMedia(NPeriodos, Tabla);
-    const int P = IntervaloPedido(Cociente(LoteEconomico(CE, CP, media), media), NPeriodos);
+    const auto [media, Q] = Demanda(NPeriodos, CE, CP, Tabla, Pasadas);
+    const int P = IntervaloPedido(Cociente(Q, media), NPeriodos);
 
-    LoteALote(NPeriodos, TS, SS, CE, CP, Tabla);
+    LoteALote(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas);
 
     // Releases after N - TS would be received beyond the horizon: they are not ours to move.
     const int ultimaEmision = NPeriodos - TS;

@@ -10,6 +10,7 @@
 #include "MejorMetodo.h"
 #include "MetodosLotificacion.h"
 #include "RegistroMRP.h"
+#include "ResolucionConjunta.h"
 
 #include <cstdint>
 

@@ -1,5 +1,6 @@
 // Pieces the engine's sources share and its callers never see: the input contract, the netting
-// and projection of one period, and the re-projection of a tail of the horizon.
+// and projection of one period, the re-projection of a tail of the horizon and the price of a plan
+// without its rows.
 #pragma once
 
 #include <bit>
@@ -21,8 +22,6 @@ inline bool DentroDelContrato(std::int32_t NPeriodos, std::int32_t TS) {
     return PeriodosCalculables(NPeriodos) && TiempoSuministroValido(TS);
 }
 
-// Sums and differences of finite values: an overflow anywhere in a chain leaves an infinity or
-// a NaN in its result, so checking the result alone catches it.
 // v where v > 0, else +0. Selected without a branch: the sign of a net requirement is as good as
 // random, and a mispredicted branch costs more than the whole netting.
 inline double Positivo(double v) {
@@ -54,5 +53,11 @@ inline void Pasada(int Desde, std::int32_t NPeriodos, TTablaMRP& t, double SS, R
 // no release received before Desde has changed since they were projected.
 void ReproyectarDesde(int Desde, std::int32_t NPeriodos, std::int32_t TS, double SS,
                       TTablaMRP& Tabla);
+
+// Lot-for-lot's one pass: every net requirement received in its own period, released TS before.
+void PasadaLoteALote(std::int32_t NPeriodos, std::int32_t TS, double SS, TTablaMRP& Tabla);
+
+// The total cost of the plan, as CalcularCostes leaves it in CTotal[N + 1], without its rows.
+double PrecioTotal(std::int32_t NPeriodos, const TTablaMRP& Tabla, double CE, double CP);
 
 } // namespace motor
