@@ -25,24 +25,24 @@ public:
     bool Abierta() const { return fichero_.Abierto(); }
 
 private:
-    // Formatting a real costs more than everything else in a line, so what the six lines of one
+    // Formatting a real costs more than everything else in a line, so what the lines of one
     // experiment share is written once: the first four columns, and the cost of methods that tie.
     struct Prefijo {
         std::int32_t k = 0, N = 0, Ts = 0;
-        long double cociente = 0;
+        double Ce = 0, Cp = 0;
         std::size_t longitud = 0; // 0: none written yet
         char texto[128] = {};
     };
     struct Coste {
         double valor = 0;
         std::size_t longitud = 0;
-        char texto[32] = {};
+        char texto[40] = {}; // 32 for the number, room for copies in whole words
     };
     const Coste& CosteEscrito(double valor);
 
     SalidaFichero fichero_;
     FormatoRapido formato_;
     Prefijo prefijo_;
-    std::array<Coste, 6> costes_{}; // those of the current experiment
+    std::array<Coste, 8> costes_{}; // those of the current experiment
     std::size_t numeroCostes_ = 0;
 };

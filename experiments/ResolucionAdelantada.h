@@ -1,0 +1,74 @@
+// The experiments of a run on their way from the drawing to the trace: drawn in blocks on the
+// run's thread, solved on a second thread while the next blocks are drawn and the earlier ones
+// written, and handed back in order. With one thread each block is solved as it is handed over;
+// what comes back is the same.
+#pragma once
+
+#include "LotificaUnit.h"
+#include "ProblemaAleatorio.h"
+
+#include <array>
+#include <condition_variable>
+#include <cstddef>
+#include <cstdint>
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <thread>
+#include <vector>
+
+// One experiment: its problem as drawn, then what solving it gave.
+struct ExperimentoEnCurso {
+    std::int32_t N = 0, Ts = 0;
+    double Ce = 0, Cp = 0;
+    TFilaMRP NB;               // entries 1 to N + 1; every other row of a random problem is zero
+    std::size_t resueltos = 0; // methods solved, in the order of the list
+    std::exception_ptr fallo;  // the failure of the method after them
+    std::array<double, MetodosLotificacion.size()> costes{};
+
+    void Poner(const ProblemaAleatorio& problema);
+};
+
+struct BloqueExperimentos {
+    std::vector<ExperimentoEnCurso> experimentos; // always full size; `cuantos` in use
+    std::size_t cuantos = 0;
+    std::exception_ptr falloSorteo; // the drawing of the experiment after them failed
+};
+
+class ResolucionAdelantada {
+public:
+    static constexpr std::size_t PorBloque = 256;
+
+    // metodos: the methods of every experiment, in order; must outlive this object.
+    ResolucionAdelantada(std::span<const TipoLotificacion> metodos, bool segundoHilo);
+    // Stops the second thread, which ends the block it is solving first.
+    ~ResolucionAdelantada();
+    ResolucionAdelantada(const ResolucionAdelantada&) = delete;
+    ResolucionAdelantada& operator=(const ResolucionAdelantada&) = delete;
+
+    // The next block to draw into, emptied; null while every block is on its way.
+    BloqueExperimentos* Libre();
+    // The block Libre gave, drawn: it is solved from now on.
+    void Entregar();
+    // Blocks handed over and not yet taken back.
+    bool Pendiente() const { return entregados_ > recogidos_; }
+    // The oldest block handed over, once solved. It stays valid until Devolver.
+    BloqueExperimentos& Recoger();
+    void Devolver();
+
+private:
+    static constexpr std::size_t Bloques = 3;
+    BloqueExperimentos& Bloque(std::size_t secuencia) { return bloques_[secuencia % Bloques]; }
+    void Resolver(BloqueExperimentos& bloque);
+    void Resolutor(std::stop_token parada);
+
+    std::span<const TipoLotificacion> metodos_;
+    std::array<BloqueExperimentos, Bloques> bloques_;
+    std::unique_ptr<TTablaMRP> tabla_; // the solving's scratch, on the thread that solves
+    // Blocks counted from the start of the run: handed over, solved, taken back.
+    std::size_t entregados_ = 0, resueltos_ = 0, recogidos_ = 0;
+    std::mutex mutex_;
+    std::condition_variable_any cambio_;
+    std::jthread hilo_; // last: it stops before anything it uses is destroyed
+};
