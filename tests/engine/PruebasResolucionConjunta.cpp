@@ -47,9 +47,12 @@ Solucion Aparte(TipoLotificacion m, int N, std::int32_t TS, double SS, double CE
 
 TEST(ResolucionConjunta, CadaPlanEsElDeUnaCopiaNuevaEnCualquierOrden) {
     std::mt19937 azar(1451736);
-    const std::vector<std::vector<TipoLotificacion>> ordenes = {
-        {0, 1, 2, 3, 4, 5},       {5, 4, 3, 2, 1, 0}, {2, 0, 4, 4, 3, 1},
-        {3, 6, 0, 2, 5, -1, 1, 5}, {6, 6},             {4, 2}};
+    const std::vector<std::vector<TipoLotificacion>> ordenes = {{0, 1, 2, 3, 4, 5},
+                                                                {5, 4, 3, 2, 1, 0},
+                                                                {2, 0, 4, 4, 3, 1},
+                                                                {3, 6, 0, 2, 5, -1, 1, 5},
+                                                                {6, 6},
+                                                                {4, 2}};
     for (int caso = 0; caso < 600; ++caso) {
         const int N = 1 + static_cast<int>(azar() % 24);
         const auto TS = static_cast<std::int32_t>(azar() % 5);
