@@ -3,13 +3,12 @@
 
 #include <chrono>
 
+std::uint32_t Generador::SemillaDelReloj() {
+    return static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
 void Generador::Sembrar() {
-    if (semillaFija_) {
-        estado_ = *semillaFija_;
-        return;
-    }
-    const auto tics = std::chrono::steady_clock::now().time_since_epoch().count();
-    estado_ = static_cast<std::uint32_t>(tics);
+    estado_ = semillaFija_ ? *semillaFija_ : SemillaDelReloj();
 }
 
 long double Generador::Sorteo() {

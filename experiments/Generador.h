@@ -16,9 +16,12 @@ public:
 
 class Generador : public FuenteSorteos {
 public:
-    // Without a fixed seed every Sembrar takes the low 32 bits of the monotonic clock.
+    // Without a fixed seed every Sembrar takes SemillaDelReloj().
     explicit Generador(std::optional<std::uint32_t> semillaFija = std::nullopt)
         : semillaFija_(semillaFija) {}
+
+    // The low 32 bits of the monotonic clock.
+    static std::uint32_t SemillaDelReloj();
 
     void Sembrar() override;
     long double Sorteo() override;
