@@ -27,8 +27,8 @@ void HiloExperimentos::Empezar(const TextosExperimento& textos, const QString& f
         opciones.Parada = parada;
         FinEjecucion fin;
         try {
-            fin.Informe = EjecutarExperimentos(textos, ficheroTraza, sorteos, fin.Datos, progreso,
-                                               opciones);
+            fin.Informe =
+                EjecutarExperimentos(textos, ficheroTraza, sorteos, fin.Datos, progreso, opciones);
         } catch (...) {
             fin.Fallo = std::current_exception();
         }
