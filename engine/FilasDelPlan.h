@@ -4,7 +4,6 @@
 
 #include "RegistroMRP.h"
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -17,14 +16,19 @@ class FilasDelPlan {
 public:
     void Guardar(const TTablaMRP& Tabla, std::int32_t NPeriodos) {
         for (std::size_t f = 0; f < Filas.size(); ++f)
-            std::copy_n((Tabla.*Filas[f]).v.begin(), NPeriodos + 1, Valores[f].begin());
+            Copiar((Tabla.*Filas[f]).v.data(), NPeriodos + 1, Valores[f].data());
     }
     void Poner(TTablaMRP& Tabla, std::int32_t NPeriodos) const {
         for (std::size_t f = 0; f < Filas.size(); ++f)
-            std::copy_n(Valores[f].begin(), NPeriodos + 1, (Tabla.*Filas[f]).v.begin());
+            Copiar(Valores[f].data(), NPeriodos + 1, (Tabla.*Filas[f]).v.data());
     }
 
 private:
+    // A plain loop, not std::copy_n: for rows of a few entries a call to memmove costs more than
+    // the copy (the engine is built so that the compiler keeps such loops inline).
+    static void Copiar(const double* origen, int n, double* destino) {
+        for (int i = 0; i < n; ++i) destino[i] = origen[i];
+    }
     static constexpr std::array Filas{&TTablaMRP::D, &TTablaMRP::NN, &TTablaMRP::RPPL,
                                       &TTablaMRP::PPL};
     // Not cleared: only the entries Guardar wrote are ever read back.

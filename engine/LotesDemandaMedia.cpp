@@ -5,7 +5,9 @@
 #include "PasadasComunes.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 using namespace calculo;
 
@@ -37,7 +39,7 @@ PasadasComunes::DemandaMedia Demanda(std::int32_t NPeriodos, double CE, double C
 // horizon merges everything into the first window, as N does, and never reaches the integer
 // conversion.
 int IntervaloPedido(double periodos, std::int32_t NPeriodos) {
-    const double redondeado = std::nearbyint(periodos);
+    const double redondeado = std::rint(periodos);
     if (redondeado < 1.0) return 1;
     if (redondeado > NPeriodos) return NPeriodos;
     return static_cast<int>(redondeado);
@@ -49,11 +51,17 @@ void LoteEOQ(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, doub
              bool Redondear, TTablaMRP& Tabla, PasadasComunes* Pasadas) {
     if (!motor::DentroDelContrato(NPeriodos, TS)) return;
     double Q = Demanda(NPeriodos, CE, CP, Tabla, Pasadas).Q;
-    if (Redondear) Q = std::nearbyint(Q);
+    if (Redondear) Q = std::rint(Q); // as nearbyint in the default mode, without its cost
     motor::Pasada(1, NPeriodos, Tabla, SS, [&Tabla, TS, Q](int i, double neta) {
         if (i > TS) {
-            Tabla.RPPL[i] = neta == 0.0 ? 0.0 : (neta > Q ? neta : Q);
-            Tabla.PPL[i - TS] = Tabla.RPPL[i];
+            // Q when the net requirement is not above it, the requirement otherwise, and no lot
+            // without a requirement; selected without branches, as random as the requirements.
+            const double lote = std::max(neta, Q);
+            const double recibido = std::bit_cast<double>(std::bit_cast<std::uint64_t>(lote) &
+                                                          -std::uint64_t{neta != 0.0});
+            Tabla.RPPL[i] = recibido;
+            Tabla.PPL[i - TS] = recibido;
+            return recibido;
         }
         return Tabla.RPPL[i];
     });

@@ -59,20 +59,23 @@ void LotesPorCoste(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE
         int bj = k;
         double lote = Tabla.NN[k];
         Candidato c{CE, 0.0, 0.0, 0.0};
-        for (int j = k; j <= NPeriodos; ++j) {
+        double anterior = 0.0;  // NN[k] - 0 is NN[k] itself: NN is never -0
+        double distancia = 0.0; // j - k, exact as a double
+        for (int j = k; j <= NPeriodos; ++j, distancia += 1.0) {
             // NN is never negative, so r cannot overflow; an overflow in H shows in H itself.
-            const double r = j == k ? Tabla.NN[j] : Tabla.NN[j] - Tabla.NN[j - 1];
-            c.H = Finito(static_cast<double>(j - k) * CP * r + c.H);
-            c.LoteMayor = std::max(c.LoteMayor, Tabla.NN[j]);
-            c.Periodos = static_cast<double>(j - k + 1);
+            const double nn = Tabla.NN[j];
+            const double r = nn - anterior;
+            anterior = nn;
+            c.H = Finito(distancia * CP * r + c.H);
+            c.LoteMayor = std::max(c.LoteMayor, nn);
+            c.Periodos = distancia + 1.0;
             const double v = Criterio::Valor(c);
-            if (v < mejor) {
-                mejor = v;
-                bj = j;
-                lote = c.LoteMayor;
-            } else if (Criterio::ParaAlSubir && j > k && v > mejor) {
-                break;
-            }
+            // Whether a candidate improves is as good as random: selected without a branch.
+            const bool mejora = v < mejor;
+            if (Criterio::ParaAlSubir && !mejora && j > k && v > mejor) break;
+            mejor = mejora ? v : mejor;
+            bj = mejora ? j : bj;
+            lote = mejora ? c.LoteMayor : lote;
         }
         if (k > TS) {
             Tabla.PPL[k - TS] = lote;
