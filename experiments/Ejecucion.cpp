@@ -30,7 +30,8 @@ void Llamar(const Funcion& funcion, Argumentos... argumentos) {
 class Sorteo {
 public:
     Sorteo(const TextosExperimento& textos, FuenteSorteos& sorteos, std::int32_t nExp)
-        : textos_(textos), sorteos_(sorteos), nExp_(nExp) {}
+        : textos_(textos), sorteos_(sorteos), generador_(dynamic_cast<Generador*>(&sorteos)),
+          nExp_(nExp) {}
 
     bool Terminado() const { return terminado_ || sorteados_ >= nExp_; }
 
@@ -38,7 +39,9 @@ public:
     void Llenar(BloqueExperimentos& bloque) {
         try {
             while (bloque.cuantos < bloque.experimentos.size() && sorteados_ < nExp_) {
-                if (parametros_) {
+                if (parametros_ && generador_) {
+                    GenerarProblema(*parametros_, *generador_, problema_);
+                } else if (parametros_) {
                     GenerarProblema(*parametros_, sorteos_, problema_);
                 } else {
                     GenerarProblema(textos_, sorteos_, problema_);
@@ -56,6 +59,7 @@ public:
 private:
     const TextosExperimento& textos_;
     FuenteSorteos& sorteos_;
+    Generador* const generador_; // the same draws, when they come from the generator itself
     const std::int64_t nExp_;
     std::int64_t sorteados_ = 0;
     bool terminado_ = false;

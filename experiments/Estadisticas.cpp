@@ -25,7 +25,9 @@ void ActualizarEstadisticas(std::int32_t k, const TCostesExperimento& costes,
         if (c == menor) ++e.NMejor;
         if (c == mayor) ++e.NPeor;
         e.CosteAc = ADouble(static_cast<long double>(e.CosteAc) + c);
-        const double d = ADouble(Cociente(c, menor) - 1);
+        // c / c - 1 is exactly 0 for the methods that share the least cost, which spares most
+        // experiments half their divisions; 0 / 0 still fails as it must.
+        const double d = c == menor && menor != 0 ? 0.0 : ADouble(Cociente(c, menor) - 1);
         e.DesvMed =
             k == 1 ? d : ADouble(((k - 1.0L) * e.DesvMed + d) / static_cast<long double>(k));
         if (d > e.MaxDesv) e.MaxDesv = d;

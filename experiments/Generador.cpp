@@ -10,8 +10,3 @@ std::uint32_t Generador::SemillaDelReloj() {
 void Generador::Sembrar() {
     estado_ = semillaFija_ ? *semillaFija_ : SemillaDelReloj();
 }
-
-long double Generador::Sorteo() {
-    estado_ = estado_ * 134775813u + 1u; // unsigned: wraps modulo 2^32
-    return static_cast<long double>(estado_) / 4294967296.0L;
-}

@@ -98,14 +98,14 @@ long double Entre(double lo, double hi, long double r) {
     return min + r * (static_cast<long double>(hi) - min);
 }
 
-template <class Campos> double Requerimiento(const Campos& campos, FuenteSorteos& sorteos) {
+template <class Campos, class Fuente> double Requerimiento(const Campos& campos, Fuente& sorteos) {
     const double nbMin = campos.NBMin();
     const double nbMax = campos.NBMax();
     return ADouble(RedondearPar(Entre(nbMin, nbMax, sorteos.Sorteo())));
 }
 
-template <class Campos>
-void Generar(const Campos& campos, FuenteSorteos& sorteos, ProblemaAleatorio& problema) {
+template <class Campos, class Fuente>
+void Generar(const Campos& campos, Fuente& sorteos, ProblemaAleatorio& problema) {
     const std::int32_t npMax = campos.NPMax();
     const std::int32_t npMin = campos.NPMin();
     const long double n = RedondearPar(Entre(npMin, npMax, sorteos.Sorteo()));
@@ -164,6 +164,11 @@ void GenerarProblema(const TextosExperimento& textos, FuenteSorteos& sorteos,
 }
 
 void GenerarProblema(const ParametrosExperimento& parametros, FuenteSorteos& sorteos,
+                     ProblemaAleatorio& problema) {
+    Generar(CamposConvertidos(parametros), sorteos, problema);
+}
+
+void GenerarProblema(const ParametrosExperimento& parametros, Generador& sorteos,
                      ProblemaAleatorio& problema) {
     Generar(CamposConvertidos(parametros), sorteos, problema);
 }
