@@ -17,14 +17,13 @@ namespace {
 __extension__ typedef unsigned __int128 Entero128;
 
 // The significant digits of a value, trailing zeros dropped, and the decimal exponent of the first.
-// The digits start at digitos[desde] and are followed by '0's, so that whole integer parts and
-// short copies can be taken from them without looking at where they end.
+// The digits start at digitos[desde]; all `precision` of them are there, the dropped zeros too,
+// so that whole integer parts can be taken without looking at where the significant ones end.
 struct Significativas {
     std::array<char, 48> digitos;
     int desde = 0;
     int cuantos = 0;
     int exponente = 0;
-    Significativas() { digitos.fill('0'); }
     const char* Cifras() const { return digitos.data() + desde; }
 };
 
@@ -140,42 +139,38 @@ void QuitarCifra(std::uint64_t& numero, Resto& resto) {
         resto = Resto::Encima;
 }
 
-constexpr char ParesDeCifras[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233"
-    "34353637383940414243444546474849505152535455565758596061626364656667"
-    "6869707172737475767778798081828384858687888990919293949596979899";
-
-void CuatroCifras(std::uint32_t n, char* p) {
-    std::memcpy(p, ParesDeCifras + 2 * (n / 100), 2);
-    std::memcpy(p + 2, ParesDeCifras + 2 * (n % 100), 2);
-}
-
-void OchoCifras(std::uint32_t n, char* p) {
-    CuatroCifras(n / 10000, p);
-    CuatroCifras(n % 10000, p + 4);
-}
-
-// How many of the eight characters at p end in '0', counted from the last.
-int CerosFinales(const char* p) {
-    std::uint64_t ocho;
-    std::memcpy(&ocho, p, sizeof ocho);
-    const std::uint64_t distintos = ocho ^ 0x3030303030303030u; // a '0' becomes a zero byte
-    if constexpr (std::endian::native == std::endian::little)
-        return distintos == 0 ? 8 : std::countl_zero(distintos) / 8;
-    else
-        return distintos == 0 ? 8 : std::countr_zero(distintos) / 8;
+// The eight decimal digits of n < 10^8, zero-based, the first in the lowest byte: n split in two
+// halves of four digits, each half in two pairs and each pair in two digits, every lane of the
+// word at once by multiplications that divide exactly in their range.
+std::uint64_t OchoCifras(std::uint32_t n) {
+    const std::uint64_t mitades = (n / 10000) | (std::uint64_t{n % 10000} << 32);
+    const std::uint64_t centenas = ((mitades * 10486) >> 20) & 0x0000007F0000007Fu;
+    const std::uint64_t pares = centenas | ((mitades - centenas * 100) << 16);
+    const std::uint64_t decenas = ((pares * 103) >> 10) & 0x000F000F000F000Fu;
+    return decenas | ((pares - decenas * 10) << 8);
 }
 
 // The digits of a number below 10^17, zeros in front, so that the last `precision` are its own.
 void Cifras(std::uint64_t numero, int precision, Significativas& s) {
+    static_assert(std::endian::native == std::endian::little, "digits laid out byte by byte");
     constexpr std::uint64_t Ocho = 100000000;
+    constexpr std::uint64_t Ceros = 0x3030303030303030u;
+    const std::uint64_t medio = OchoCifras(static_cast<std::uint32_t>(numero / Ocho % Ocho));
+    const std::uint64_t bajo = OchoCifras(static_cast<std::uint32_t>(numero % Ocho));
     char* p = s.digitos.data();
-    if (precision > 16) OchoCifras(static_cast<std::uint32_t>(numero / (Ocho * Ocho)), p);
-    OchoCifras(static_cast<std::uint32_t>(numero / Ocho % Ocho), p + 8);
-    OchoCifras(static_cast<std::uint32_t>(numero % Ocho), p + 16);
+    if (precision > 16) {
+        const std::uint64_t alto =
+            OchoCifras(static_cast<std::uint32_t>(numero / (Ocho * Ocho))) + Ceros;
+        std::memcpy(p, &alto, 8);
+    }
+    const std::uint64_t medioTexto = medio + Ceros;
+    const std::uint64_t bajoTexto = bajo + Ceros;
+    std::memcpy(p + 8, &medioTexto, 8);
+    std::memcpy(p + 16, &bajoTexto, 8);
     s.desde = 24 - precision;
-    int ceros = CerosFinales(p + 16);
-    if (ceros == 8) ceros += CerosFinales(p + 8);
+    // The last digit is in the highest byte: its zeros are the word's leading zero bytes.
+    const int ceros =
+        bajo == 0 ? 8 + (medio == 0 ? 8 : std::countl_zero(medio) / 8) : std::countl_zero(bajo) / 8;
     s.cuantos = std::max(1, precision - ceros);
 }
 
@@ -209,6 +204,7 @@ bool Exactas(const Binario& b, int precision, Significativas& s) {
 // Reads the "d.ddde+XX" that to_chars writes in scientific notation.
 Significativas LeerCientifica(const char* p, const char* fin) {
     Significativas s;
+    s.digitos.fill('0');
     for (; *p != 'e'; ++p)
         if (*p != '.') s.digitos[std::size_t(s.cuantos++)] = *p;
     const bool negativo = p[1] == '-';
