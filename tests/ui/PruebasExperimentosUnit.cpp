@@ -244,6 +244,8 @@ TEST_F(VentanaExperimentos, LaBarraAvanzaYLosCamposEsperanMientrasDuraLaEjecucio
     EXPECT_TRUE(visibleYColocada);
     EXPECT_TRUE(desactivados);
     EXPECT_TRUE(Barra()->isHidden());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Memo()->geometry().bottom(), ventana.height() - 1) << "the memo has the room back";
     for (const char* campo : {"NPMin", "NExp", "Semilla"}) EXPECT_TRUE(Campo(campo)->isEnabled());
     EXPECT_TRUE(Boton("SBEjecutar")->isEnabled());
     EXPECT_FALSE(Boton("SBDetener")->isEnabled());
@@ -476,6 +478,7 @@ TEST_F(VentanaExperimentos, CapturaTrasUnaEjecucion) {
     ElegirFichero(traza);
     Escribir("NExp", "200");
     Ejecutar();
+    QCoreApplication::processEvents(); // the layout gives the bar's room back to the memo
     const QPixmap captura = ventana.grab();
     EXPECT_EQ(captura.deviceIndependentSize().toSize(), QSize(978, 502));
     if (const QString destino = qEnvironmentVariable("QUELMAR_CAPTURA"); !destino.isEmpty()) {
