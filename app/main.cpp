@@ -2,33 +2,22 @@
 // window and the About dialog, in that order; the program ends when the main window closes.
 #include "AboutU.h"
 #include "ExperimentosUnit.h"
+#include "Ficheros.h"
 #include "MainUnit.h"
 #include "PlataformaQt.h"
+#include "TraduccionesDialogos.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
-
-namespace {
-
-// Qt's own Spanish texts for the standard dialogs (file, print, message boxes).
-void CargarTraduccionesDeQt(QApplication& aplicacion, QTranslator& traductor) {
-    if (QLocale().language() != QLocale::Spanish) return;
-    if (traductor.load(QLocale(), "qtbase", "_",
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        aplicacion.installTranslator(&traductor);
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication aplicacion(argc, argv);
+    BorrarTemporalesAlTerminar();
     QApplication::setApplicationName(QStringLiteral("Quelmar"));
+    // The desktop entry's name, by which a desktop shows the running program with its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("quelmar"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quelmar.svg")));
-    QTranslator traductor;
-    CargarTraduccionesDeQt(aplicacion, traductor);
+    const TraduccionesDialogos traducciones;
 
     PlataformaQt plataforma;
     TFormMain FormMain(plataforma);

@@ -1,5 +1,6 @@
 // Time of one plan: Lotificar followed by CalcularCostes on a fresh copy of a random problem,
-// for every method code and for horizons of the experiments' size and of the largest size.
+// for every method code and for horizons of the experiments' size and of the largest size; and
+// the optimum's hardest case.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -62,8 +63,31 @@ void Plan(benchmark::State& estado) {
 }
 
 BENCHMARK(Plan)
-    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6}, {10, 16, 99}})
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6, 7}, {10, 16, 99}})
     ->ArgNames({"metodo", "N"})
     ->Unit(benchmark::kNanosecond);
+
+// The optimum's hardest case: a requirement in each of 99 periods and ordering so dear against
+// holding that no lot length can be ruled out, so every pair of lot starts is tried.
+void OptimoSinPoda(benchmark::State& estado) {
+    std::mt19937 azar(99);
+    std::uniform_int_distribution<int> tamano(10, 1000);
+    std::vector<TTablaMRP> tablas(64);
+    for (TTablaMRP& t : tablas)
+        for (int i = 1; i <= MaxPeriodos; ++i) t.NB[i] = tamano(azar);
+    constexpr double CE = 1e7, CP = 1e-3;
+    std::size_t siguiente = 0;
+    for (auto _ : estado) {
+        TTablaMRP tabla = tablas[siguiente++ % tablas.size()];
+        TCostesMRP costes;
+        std::int32_t elegido = 0;
+        Lotificar(LotificacionOptimo, MaxPeriodos, 1, 0, CE, CP, true, tabla, elegido);
+        CalcularCostes(MaxPeriodos, tabla, CE, CP, costes);
+        benchmark::DoNotOptimize(costes.CTotal[MaxPeriodos + 1]);
+        benchmark::ClobberMemory();
+    }
+}
+
+BENCHMARK(OptimoSinPoda)->Unit(benchmark::kNanosecond);
 
 } // namespace

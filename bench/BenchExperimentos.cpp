@@ -1,6 +1,6 @@
-// A whole run of a million experiments with the window's default fields, trace file included: on
-// one thread, measured in CPU time, and with the methods solved ahead on a second thread,
-// measured in wall time.
+// A whole run of a million experiments with the window's default fields, trace file included,
+// without and with the comparison with the optimum: on one thread, measured in CPU time, and with
+// the methods solved ahead on a second thread, measured in wall time.
 #include "Ejecucion.h"
 
 #include <QTemporaryDir>
@@ -14,6 +14,7 @@ void EjecucionDeUnMillon(benchmark::State& estado) {
     const QString traza = carpeta.filePath(QStringLiteral("traza.txt"));
     auto textos = TextosExperimento::PorDefecto();
     textos.NExp = QStringLiteral("1000000");
+    textos.CompararOptimo = estado.range(1) != 0;
     Generador generador(20240601);
     DatosExperimentos datos;
     OpcionesEjecucion opciones;
@@ -29,14 +30,16 @@ void EjecucionDeUnMillon(benchmark::State& estado) {
 } // namespace
 
 BENCHMARK(EjecucionDeUnMillon)
-    ->ArgName("hilos")
-    ->Arg(1)
+    ->ArgNames({"hilos", "optimo"})
+    ->Args({1, 0})
+    ->Args({1, 1})
     ->Iterations(1)
     ->Unit(benchmark::kSecond)
     ->MeasureProcessCPUTime();
 BENCHMARK(EjecucionDeUnMillon)
-    ->ArgName("hilos")
-    ->Arg(2)
+    ->ArgNames({"hilos", "optimo"})
+    ->Args({2, 0})
+    ->Args({2, 1})
     ->Iterations(1)
     ->Unit(benchmark::kSecond)
     ->MeasureProcessCPUTime()

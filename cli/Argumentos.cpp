@@ -4,6 +4,9 @@
 #include "Argumentos.h"
 
 #include "Semilla.h"
+#include "TextosLotificacion.h"
+
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <iterator>
@@ -101,6 +104,18 @@ std::uint32_t Semilla(const QString& texto) {
                        .arg(Citado(texto)));
 }
 
+// A method code of the method table, written as a decimal integer.
+TipoLotificacion Metodo(const QString& texto) {
+    static const QRegularExpression digitos(QStringLiteral("^[0-9]{1,9}$"));
+    if (digitos.match(texto).hasMatch()) {
+        const auto codigo = static_cast<TipoLotificacion>(texto.toInt());
+        if (BuscarMetodo(codigo)) return codigo;
+    }
+    throw ErrorUso(QStringLiteral("el método ha de ser un código de 0 a %1, no %2")
+                       .arg(MetodosLotificacion.size() - 1)
+                       .arg(Citado(texto)));
+}
+
 Orden LeerResolver(Lector& lector) {
     OrdenResolver orden;
     std::optional<QString> problema, salida;
@@ -120,6 +135,8 @@ Orden LeerResolver(Lector& lector) {
         } else if (argumento.texto == QStringLiteral("--sin-redondeo")) {
             SinValor(argumento);
             orden.redondear = false;
+        } else if (argumento.texto == QStringLiteral("--metodo")) {
+            PonerUnaVez(orden.metodo, Metodo(lector.Valor(argumento)), argumento.texto);
         } else if (argumento.texto == Ayuda) {
             return OrdenAyuda{};
         } else {
@@ -129,6 +146,31 @@ Orden LeerResolver(Lector& lector) {
     if (!problema) throw ErrorUso(QStringLiteral("falta el fichero del problema"));
     orden.problema = *problema;
     orden.salida = salida;
+    return orden;
+}
+
+Orden LeerComparar(Lector& lector) {
+    OrdenComparar orden;
+    std::optional<QString> problema;
+    while (lector.Quedan()) {
+        const std::optional<Argumento> siguiente = lector.Siguiente();
+        if (!siguiente) break;
+        const Argumento& argumento = *siguiente;
+        if (!argumento.esOpcion) {
+            if (problema)
+                throw ErrorUso(QStringLiteral("sobra el argumento ") + Citado(argumento.texto));
+            problema = argumento.texto;
+        } else if (argumento.texto == QStringLiteral("--sin-redondeo")) {
+            SinValor(argumento);
+            orden.redondear = false;
+        } else if (argumento.texto == Ayuda) {
+            return OrdenAyuda{};
+        } else {
+            OpcionDesconocida(argumento);
+        }
+    }
+    if (!problema) throw ErrorUso(QStringLiteral("falta el fichero del problema"));
+    orden.problema = *problema;
     return orden;
 }
 
@@ -142,6 +184,11 @@ Orden LeerExperimentos(Lector& lector) {
         if (!argumento.esOpcion)
             throw ErrorUso(QStringLiteral("sobra el argumento ") + Citado(argumento.texto));
         if (argumento.texto == Ayuda) return OrdenAyuda{};
+        if (argumento.texto == QStringLiteral("--optimo")) {
+            SinValor(argumento);
+            orden.optimo = true;
+            continue;
+        }
         if (argumento.texto == QStringLiteral("--traza")) {
             PonerUnaVez(traza, lector.Valor(argumento), argumento.texto);
             continue;
@@ -180,6 +227,7 @@ Orden LeerArgumentos(const QStringList& argumentos) {
     }
     Lector lector(resto);
     if (orden == QStringLiteral("resolver")) return LeerResolver(lector);
+    if (orden == QStringLiteral("comparar")) return LeerComparar(lector);
     if (orden == QStringLiteral("experimentos")) return LeerExperimentos(lector);
     throw ErrorUso(QStringLiteral("orden desconocida ") + Citado(orden));
 }
@@ -190,38 +238,8 @@ TextosExperimento TextosConCampos(const std::vector<CampoExperimento>& campos) {
     return textos;
 }
 
-QString TextoUso() {
-    return QStringLiteral(
-        "Uso: quelmar-cli resolver PROBLEMA.lot [-o SOLUCION.sol] [--sin-costes] [--sin-redondeo]\n"
-        "     quelmar-cli experimentos --traza TRAZA.txt [--semilla S] [--NPMin T] [--NPMax T]\n"
-        "                 [--NBMin T] [--NBMax T] [--EProbNB T] [--TsMin T] [--TsMax T]\n"
-        "                 [--CEMin T] [--CeMax T] [--CECpMin T] [--CeCpMax T] [--NExp T]\n"
-        "     quelmar-cli --help | --version\n");
-}
-
-QString TextoAyuda() {
-    return TextoUso() +
-           QStringLiteral(
-               "\n"
-               "Resuelve problemas de lotificación y repite experimentos sin ventanas.\n"
-               "\n"
-               "resolver        Abre PROBLEMA.lot, lo calcula con la lotificación que indica y "
-               "escribe\n"
-               "                la solución en SOLUCION.sol, o en la salida estándar sin -o. "
-               "Anuncia en\n"
-               "                la salida de errores la lotificación empleada.\n"
-               "  -o FICHERO      fichero de la solución\n"
-               "  --sin-costes    sin las filas Ce, Cp y CTotal\n"
-               "  --sin-redondeo  sin redondear la cantidad económica de pedido\n"
-               "experimentos    Resuelve problemas aleatorios con los seis métodos, escribe la "
-               "traza\n"
-               "                y muestra el informe en la salida estándar.\n"
-               "  --traza FICHERO fichero de seguimiento, que se reescribe\n"
-               "  --semilla S     estado inicial del generador, de 0 a 4294967295; sin ella, el "
-               "reloj\n"
-               "  --NPMin T ...   los campos de la ventana de experimentos, escritos como en ella\n"
-               "\n"
-               "Los números siguen la configuración regional del entorno (LC_ALL, LC_NUMERIC, "
-               "LANG).\n"
-               "Estado de salida: 0 hecho, 1 aviso, 2 error, 64 uso incorrecto.\n");
+QStringList OpcionesDeCampo() {
+    QStringList nombres;
+    for (const OpcionCampo& opcion : OpcionesCampo) nombres << opcion.nombre;
+    return nombres;
 }

@@ -1,5 +1,5 @@
-// The command line of quelmar-cli read into one order: solve a problem file, run experiments,
-// or show the help or the version. Anything else is a usage error.
+// The command line of quelmar-cli read into one order: solve a problem file, compare the methods
+// on one, run experiments, or show the help or the version. Anything else is a usage error.
 #pragma once
 
 #include "ProblemaAleatorio.h"
@@ -22,6 +22,12 @@ struct OrdenResolver {
     std::optional<QString> salida; // the .sol file; standard output without it
     bool verCostes = true;
     bool redondear = true;
+    std::optional<TipoLotificacion> metodo; // the file's method without it
+};
+
+struct OrdenComparar {
+    QString problema; // the .lot file
+    bool redondear = true;
 };
 
 // One experiment field given on the command line and its text, unconverted.
@@ -31,9 +37,11 @@ struct OrdenExperimentos {
     QString traza;
     std::optional<std::uint32_t> semilla; // the clock seeds the generator without it
     std::vector<CampoExperimento> campos; // in the order given; each field at most once
+    bool optimo = false;                  // "Comparar con el óptimo"
 };
 
-using Orden = std::variant<OrdenAyuda, OrdenVersion, OrdenResolver, OrdenExperimentos>;
+using Orden =
+    std::variant<OrdenAyuda, OrdenVersion, OrdenResolver, OrdenComparar, OrdenExperimentos>;
 
 // A command line that names no valid order; the message says what is wrong with it.
 struct ErrorUso : std::runtime_error {
@@ -46,6 +54,5 @@ Orden LeerArgumentos(const QStringList& argumentos);
 // The experiment fields with the texts given replacing the window's defaults.
 TextosExperimento TextosConCampos(const std::vector<CampoExperimento>& campos);
 
-// The short usage text shown after a usage error, and the whole help.
-QString TextoUso();
-QString TextoAyuda();
+// The options that give the experiment fields, in the window's order.
+QStringList OpcionesDeCampo();

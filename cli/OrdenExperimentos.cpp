@@ -3,6 +3,7 @@
 
 #include "ComprobarParametros.h"
 #include "Ejecucion.h"
+#include "EspacioTraza.h"
 #include "Generador.h"
 
 namespace {
@@ -22,8 +23,11 @@ ProgresoEjecucion Progreso(const Consola& consola) {
 } // namespace
 
 EstadoSalida Experimentar(const OrdenExperimentos& orden, const Consola& consola) {
-    const TextosExperimento textos = TextosConCampos(orden.campos);
-    if (const std::optional<QString> aviso = ComprobarParametros(textos)) {
+    TextosExperimento textos = TextosConCampos(orden.campos);
+    textos.CompararOptimo = orden.optimo;
+    std::optional<QString> aviso = ComprobarParametros(textos);
+    if (!aviso) aviso = ComprobarEspacioTraza(textos, orden.traza);
+    if (aviso) {
         EscribirLinea(consola.errores, *aviso);
         return SalidaAviso;
     }

@@ -5,7 +5,7 @@
 #include "Argumentos.h"
 #include "Consola.h"
 
-// A refusal of the fields goes to consola.errores and gives SalidaAviso; conversion, arithmetic
-// and file failures throw with the platform's message. On success the report is on
-// consola.salida.
+// A refusal of the fields, or of a trace that would not fit on its disk, goes to consola.errores
+// and gives SalidaAviso; conversion, arithmetic and file failures throw with the platform's
+// message. On success the report is on consola.salida.
 EstadoSalida Experimentar(const OrdenExperimentos& orden, const Consola& consola);

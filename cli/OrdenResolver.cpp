@@ -1,24 +1,32 @@
 // Solving one problem file through the same functions the main window calls.
 #include "OrdenResolver.h"
 
-#include "CalculoProblema.h"
 #include "FicheroProblema.h"
 #include "FicheroSolucion.h"
 #include "Ficheros.h"
 #include "Numeros.h"
 #include "TextosLotificacion.h"
 
+std::optional<ResultadoCalculo> CalcularFichero(const QString& ruta,
+                                                std::optional<TipoLotificacion> metodo,
+                                                TextosProblema& problema, TextosCelda& celdas,
+                                                const Avisar& avisar) {
+    // The grid of a fresh main window.
+    celdas = CeldasIniciales(StrToInt(problema.NPeriodos));
+    if (!AbrirProblema(ruta, problema, celdas, avisar)) return std::nullopt;
+    if (metodo) problema.Metodo = *metodo;
+    // "Calcular": every warning is shown, in order, before the command gives up.
+    return ComandoCalcular(problema, celdas, avisar);
+}
+
 EstadoSalida Resolver(const OrdenResolver& orden, const Consola& consola) {
     const Avisar avisar = [&](const QString& aviso) { EscribirLinea(consola.errores, aviso); };
     TextosProblema problema;
     problema.VerCostes = orden.verCostes;
     problema.Redondear = orden.redondear;
-    // The grid of a fresh main window.
-    TextosCelda celdas = CeldasIniciales(StrToInt(problema.NPeriodos));
-    if (!AbrirProblema(orden.problema, problema, celdas, avisar)) return SalidaAviso;
-
-    // "Calcular": every warning is shown, in order, before the command gives up.
-    if (!ComandoCalcular(problema, celdas, avisar)) return SalidaAviso;
+    TextosCelda celdas;
+    if (!CalcularFichero(orden.problema, orden.metodo, problema, celdas, avisar))
+        return SalidaAviso;
 
     // "Guardar solución".
     const QByteArray solucion = TextoSolucion(problema.NPeriodos, problema.VerCostes, celdas);

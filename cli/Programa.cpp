@@ -3,6 +3,9 @@
 #include "Programa.h"
 
 #include "Argumentos.h"
+#include "Ayuda.h"
+#include "Errores.h"
+#include "OrdenComparar.h"
 #include "OrdenExperimentos.h"
 #include "OrdenResolver.h"
 
@@ -29,6 +32,7 @@ struct Despacho {
         return SalidaHecho;
     }
     EstadoSalida operator()(const OrdenResolver& orden) const { return Resolver(orden, consola); }
+    EstadoSalida operator()(const OrdenComparar& orden) const { return Comparar(orden, consola); }
     EstadoSalida operator()(const OrdenExperimentos& orden) const {
         return Experimentar(orden, consola);
     }
@@ -57,7 +61,7 @@ int EjecutarPrograma(const QStringList& argumentos, const Consola& consola) {
     try {
         return std::visit(Despacho{consola}, orden);
     } catch (const std::exception& error) {
-        Informar(consola.errores, QString::fromUtf8(error.what()));
+        Informar(consola.errores, MensajeError(error));
     } catch (...) {
         Informar(consola.errores, QStringLiteral("Unexpected error"));
     }

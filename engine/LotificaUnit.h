@@ -9,6 +9,7 @@
 #include "LotesPorCoste.h"
 #include "MejorMetodo.h"
 #include "MetodosLotificacion.h"
+#include "PlanOptimo.h"
 #include "RegistroMRP.h"
 #include "ResolucionConjunta.h"
 

@@ -7,6 +7,7 @@
 #include "LotesPorCoste.h"
 #include "MejorMetodo.h"
 #include "PasadasComunes.h"
+#include "PlanOptimo.h"
 #include "RegistroMRP.h"
 
 #include <algorithm>
@@ -25,6 +26,7 @@ inline constexpr TipoLotificacion LotificacionMinimoCosteTotal = 3;
 inline constexpr TipoLotificacion LotificacionMinimoCosteUnitario = 4;
 inline constexpr TipoLotificacion LotificacionSilverMeal = 5;
 inline constexpr TipoLotificacion LotificacionMejor = 6;
+inline constexpr TipoLotificacion LotificacionOptimo = 7;
 
 // Every routine as Lotificar calls it, with the whole parameter set, and the passes it may share
 // with other methods solved on the same input (null when it runs alone).
@@ -76,7 +78,7 @@ void ConParametrosDeLotificar(std::int32_t NPeriodos, std::int32_t TS, double SS
 } // namespace metodos
 
 // In code order: the code of every method is its position.
-inline constexpr std::array<MetodoLotificacion, 7> MetodosLotificacion{{
+inline constexpr std::array<MetodoLotificacion, 8> MetodosLotificacion{{
     {LotificacionLoteALote, "LoteALote", "Lote a lote", "Lote a lote    ",
      &metodos::ConParametrosDeLotificar<&LoteALote>, true, true},
     {LotificacionEOQ, "EOQ", "EOQ", "EOQ            ", &metodos::ConParametrosDeLotificar<&LoteEOQ>,
@@ -91,6 +93,8 @@ inline constexpr std::array<MetodoLotificacion, 7> MetodosLotificacion{{
      &metodos::ConParametrosDeLotificar<&SilverMeal>, true, true},
     {LotificacionMejor, "Mejor", "Mejor de las anteriores", "",
      &metodos::ConParametrosDeLotificar<&MejorMetodo>, true, false},
+    {LotificacionOptimo, "PlanOptimo", "Plan óptimo (Wagner-Whitin)", "Plan óptimo    ",
+     &metodos::ConParametrosDeLotificar<&PlanOptimo>, false, false},
 }};
 
 // The method of a code; nullptr for a code that names none.

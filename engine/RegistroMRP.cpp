@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 using namespace calculo;
@@ -82,6 +83,13 @@ void LoteALote(std::int32_t NPeriodos, std::int32_t TS, double SS, double /*CE*/
     if (!motor::DentroDelContrato(NPeriodos, TS)) return;
     motor::PasadaInicial(Pasadas, PasadasComunes::Pasada::LoteALote, Tabla,
                          [=](TTablaMRP& t) { motor::PasadaLoteALote(NPeriodos, TS, SS, t); });
+}
+
+bool TotalesIguales(double a, double b) {
+    // A running sum of at most 99 periods moves by far less than this when taken in another
+    // order, and plans whose costs really differ differ by far more.
+    constexpr double Tolerancia = 1e-12;
+    return std::fabs(a - b) <= Tolerancia * std::max(std::fabs(a), std::fabs(b));
 }
 
 void CalcularCostes(std::int32_t NPeriodos, const TTablaMRP& Tabla, double CE, double CP,

@@ -40,6 +40,10 @@ struct TCostesMRP {
 void CalcularCostes(std::int32_t NPeriodos, const TTablaMRP& Tabla, double CE, double CP,
                     TCostesMRP& Costes);
 
+// Two totals of CalcularCostes equal but for the rounding of its running sum: two plans of equal
+// cost whose costs fall in different periods can differ in the last bits of their totals.
+bool TotalesIguales(double a, double b);
+
 // Recomputes NN, RPPL and D from the releases in PPL.
 void Reproyectar(std::int32_t NPeriodos, std::int32_t TS, double SS, TTablaMRP& Tabla);
 

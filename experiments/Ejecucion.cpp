@@ -77,6 +77,12 @@ bool OpcionesEjecucion::HaySegundoNucleo() {
     return std::thread::hardware_concurrency() > 1;
 }
 
+std::vector<TipoLotificacion> MetodosDeLaEjecucion(const TextosExperimento& textos) {
+    std::vector<TipoLotificacion> metodos(MetodosComparados.begin(), MetodosComparados.end());
+    if (textos.CompararOptimo) metodos.push_back(LotificacionOptimo);
+    return metodos;
+}
+
 int PosicionProgreso(std::int64_t k, std::int32_t nExp) {
     const std::int64_t dividendo = 100 * k;
     std::int64_t cociente = dividendo / nExp;
@@ -89,12 +95,9 @@ QStringList EjecutarExperimentos(const TextosExperimento& textos, const QString&
                                  FuenteSorteos& sorteos, DatosExperimentos& datos,
                                  const ProgresoEjecucion& progreso,
                                  const OpcionesEjecucion& opciones) {
-    const std::vector<TipoLotificacion>& metodos = opciones.Metodos;
-    if (metodos.size() < MetodosComparados.size() || metodos.size() > MetodosLotificacion.size() ||
-        !std::equal(MetodosComparados.begin(), MetodosComparados.end(), metodos.begin()))
-        throw std::invalid_argument(
-            "EjecutarExperimentos: la lista de métodos no empieza por los comparados");
+    const std::vector<TipoLotificacion> metodos = MetodosDeLaEjecucion(textos);
     InicializarEstadisticas(datos.Estadisticas);
+    datos.EstadisticasOptimo.fill({});
     datos.Hechos = 0;
     datos.Detenida = false;
     // The trace closes itself as soon as the run leaves, also on a failure: what was written
@@ -134,6 +137,9 @@ QStringList EjecutarExperimentos(const TextosExperimento& textos, const QString&
                 }
                 if (e.fallo) std::rethrow_exception(e.fallo);
                 ActualizarEstadisticas(experimento, datos.CostesExperimento, datos.Estadisticas);
+                if (textos.CompararOptimo)
+                    ActualizarEstadisticasOptimo(experimento, datos.CostesExperimento,
+                                                 e.costes[NumeroMetodos], datos.EstadisticasOptimo);
                 datos.Hechos = k;
                 const int nueva = PosicionProgreso(k, nExp);
                 if (nueva != posicion) {
@@ -155,9 +161,10 @@ QStringList EjecutarExperimentos(const TextosExperimento& textos, const QString&
         std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
     Llamar(progreso.Ocultar);
     traza.Cerrar();
-    if (!datos.Detenida) return LineasInforme(textos.NExp, datos.Segundos, datos.Estadisticas);
     QStringList informe =
-        LineasInforme(QString::number(datos.Hechos), datos.Segundos, datos.Estadisticas);
-    informe << LineaDetenida;
+        LineasInforme(datos.Detenida ? QString::number(datos.Hechos) : textos.NExp, datos.Segundos,
+                      datos.Estadisticas);
+    if (textos.CompararOptimo) informe += LineasInformeOptimo(datos.EstadisticasOptimo);
+    if (datos.Detenida) informe << LineaDetenida;
     return informe;
 }

@@ -1,5 +1,6 @@
 // A whole run of experiments, as the run button performs it: statistics zeroed, trace file
-// rewritten, random problems solved by the methods, progress, timing and report.
+// rewritten, random problems solved by the methods (the optimum too when asked), progress,
+// timing and report.
 #pragma once
 
 #include "Estadisticas.h"
@@ -18,6 +19,7 @@
 // What a run leaves behind; it lives as long as the window that owns it.
 struct DatosExperimentos {
     TEstadisticas Estadisticas{};
+    TEstadisticasOptimo EstadisticasOptimo{}; // only when the run compares with the optimum
     TCostesExperimento CostesExperimento{};
     QTime HoraInicio;
     QTime HoraFin;
@@ -38,15 +40,16 @@ struct OpcionesEjecucion {
     // A stop requested ends the run after the experiment in progress: the trace holds the
     // experiments done and the report is made over them.
     std::stop_token Parada;
-    // The methods solved in every experiment, one trace line each, in this order. The statistics
-    // and the report are those of the compared methods, which the list begins with.
-    std::vector<TipoLotificacion> Metodos{MetodosComparados.begin(), MetodosComparados.end()};
     // The methods solved ahead on a second thread while this one draws and writes; by default
     // when the machine has a second core.
     bool SegundoHilo = HaySegundoNucleo();
 
     static bool HaySegundoNucleo();
 };
+
+// The methods every experiment of a run solves, one trace line each, in this order: those the
+// best-of choice compares, then the optimum when the run compares with it.
+std::vector<TipoLotificacion> MetodosDeLaEjecucion(const TextosExperimento& textos);
 
 // The line a stopped run's report ends with.
 extern const QString LineaDetenida;

@@ -6,6 +6,21 @@
 using aritmetica::ADouble;
 using aritmetica::Cociente;
 
+namespace {
+
+// The deviation of cost c from a reference, folded into a running mean and a greatest value.
+void AcumularDesviacion(std::int32_t k, double c, double referencia, double& DesvMed,
+                        double& MaxDesv) {
+    // c / c - 1 is exactly 0 for a cost equal to its reference, which spares most experiments
+    // half their divisions; 0 / 0 still fails as it must.
+    const double d =
+        c == referencia && referencia != 0 ? 0.0 : ADouble(Cociente(c, referencia) - 1);
+    DesvMed = k == 1 ? d : ADouble(((k - 1.0L) * DesvMed + d) / static_cast<long double>(k));
+    if (d > MaxDesv) MaxDesv = d;
+}
+
+} // namespace
+
 void InicializarEstadisticas(TEstadisticas& estadisticas) {
     estadisticas.fill({});
 }
@@ -25,11 +40,15 @@ void ActualizarEstadisticas(std::int32_t k, const TCostesExperimento& costes,
         if (c == menor) ++e.NMejor;
         if (c == mayor) ++e.NPeor;
         e.CosteAc = ADouble(static_cast<long double>(e.CosteAc) + c);
-        // c / c - 1 is exactly 0 for the methods that share the least cost, which spares most
-        // experiments half their divisions; 0 / 0 still fails as it must.
-        const double d = c == menor && menor != 0 ? 0.0 : ADouble(Cociente(c, menor) - 1);
-        e.DesvMed =
-            k == 1 ? d : ADouble(((k - 1.0L) * e.DesvMed + d) / static_cast<long double>(k));
-        if (d > e.MaxDesv) e.MaxDesv = d;
+        AcumularDesviacion(k, c, menor, e.DesvMed, e.MaxDesv);
+    }
+}
+
+void ActualizarEstadisticasOptimo(std::int32_t k, const TCostesExperimento& costes, double optimo,
+                                  TEstadisticasOptimo& estadisticas) {
+    for (std::size_t m = 0; m < estadisticas.size(); ++m) {
+        TEstadisticaOptimo& e = estadisticas[m];
+        if (costes[m] <= optimo || TotalesIguales(costes[m], optimo)) ++e.NOptimo;
+        AcumularDesviacion(k, costes[m], optimo, e.DesvMed, e.MaxDesv);
     }
 }

@@ -42,3 +42,14 @@ QStringList LineasInforme(const QString& textoNExp, double segundos,
     }
     return lineas;
 }
+
+QStringList LineasInformeOptimo(const TEstadisticasOptimo& estadisticas) {
+    QStringList lineas;
+    lineas << Etiqueta(LotificacionOptimo) + QStringLiteral("\tNº Óptimo\tDesv. med\tMax desv.");
+    for (std::size_t m = 0; m < estadisticas.size(); ++m) {
+        const TEstadisticaOptimo& e = estadisticas[m];
+        lineas << Etiqueta(MetodosComparados[m]) + u'\t' + QString::number(e.NOptimo) + u'\t' +
+                      Porcentaje(e.DesvMed) + u'\t' + Porcentaje(e.MaxDesv);
+    }
+    return lineas;
+}

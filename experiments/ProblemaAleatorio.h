@@ -1,5 +1,5 @@
-// The experiments window's twelve parameter texts and the drawing of one random problem from
-// them, draw by draw in a fixed order.
+// The experiments window's twelve parameter texts and its check box, and the drawing of one random
+// problem from the texts, draw by draw in a fixed order.
 #pragma once
 
 #include "Generador.h"
@@ -12,6 +12,7 @@
 
 struct TextosExperimento {
     QString NPMin, NPMax, NBMin, NBMax, EProbNB, TsMin, TsMax, CEMin, CeMax, CECpMin, CeCpMax, NExp;
+    bool CompararOptimo = false; // each problem also solved by the optimum
     // The window's defaults, the reals written in the user's locale ("0,5" in Spanish).
     static TextosExperimento PorDefecto();
     bool operator==(const TextosExperimento&) const = default;

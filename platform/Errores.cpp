@@ -3,8 +3,8 @@
 
 #include <cerrno>
 
-EConvertError::EConvertError(const QString& mensaje)
-    : std::runtime_error(mensaje.toUtf8().toStdString()) {}
+EConvertError::EConvertError(const QString& texto)
+    : std::runtime_error(texto.toUtf8().toStdString()), mensaje(texto) {}
 
 EInOutError::EInOutError(int codigoErrno)
     : std::runtime_error(MensajeErrorEntradaSalida(codigoErrno).toUtf8().toStdString()),
@@ -24,4 +24,23 @@ QString MensajeErrorEntradaSalida(int codigoErrno) {
     default:
         return QStringLiteral("I/O error %1").arg(codigoErrno);
     }
+}
+
+QString MensajeError(const std::exception& error) {
+    if (const auto* conversion = dynamic_cast<const EConvertError*>(&error))
+        return conversion->mensaje;
+    return QString::fromUtf8(error.what());
+}
+
+QString TextoEnMensaje(const QString& texto) {
+    constexpr int maximo = 200;
+    // Characters, not code units: one outside the basic plane takes two and is never split.
+    qsizetype fin = 0;
+    for (int caracteres = 0; fin < texto.size() && caracteres < maximo; ++caracteres) {
+        const bool par = texto[fin].isHighSurrogate() && fin + 1 < texto.size() &&
+                         texto[fin + 1].isLowSurrogate();
+        fin += par ? 2 : 1;
+    }
+    if (fin == texto.size()) return texto;
+    return texto.left(fin) + QStringLiteral("…");
 }

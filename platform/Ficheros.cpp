@@ -8,13 +8,19 @@
 
 #include <array>
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <chrono>
+#include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 #include <utility>
 
@@ -59,60 +65,195 @@ struct Descriptor {
     int Soltar() { return std::exchange(fd, -1); }
 };
 
+// The temporary file being written, for the handler of SIGTERM and SIGINT: a fixed buffer,
+// since a handler may not allocate. Saves run one at a time, on the interface thread.
+std::array<char, PATH_MAX> temporalEnCurso{};
+std::atomic<bool> hayTemporalEnCurso{false};
+
+void BorrarTemporalYTerminar(int senal) {
+    if (hayTemporalEnCurso.load()) ::unlink(temporalEnCurso.data());
+    // The signal, raised again, ends the program as it would have without this handler once
+    // the handler returns.
+    ::signal(senal, SIG_DFL);
+    ::raise(senal);
+}
+
 // The temporary file of a safe write: removed unless it has become the file.
 struct Temporal {
     QByteArray ruta;
     Descriptor descriptor;
     bool colocado = false;
+    void Anunciar() {
+        if (std::size_t(ruta.size()) >= temporalEnCurso.size()) return;
+        std::memcpy(temporalEnCurso.data(), ruta.constData(), std::size_t(ruta.size()) + 1);
+        hayTemporalEnCurso.store(true);
+    }
     ~Temporal() {
+        hayTemporalEnCurso.store(false);
         if (descriptor.fd >= 0) ::close(descriptor.Soltar());
         if (!colocado && !ruta.isEmpty()) ::unlink(ruta.constData());
     }
 };
 
-// Where a write lands: a link is followed, so that replacing the file keeps the link.
+// Where a write lands: a symbolic link is followed, so that replacing the file keeps the link,
+// and a link to a file that does not exist yet leads to where the write creates it.
 QByteArray Destino(const QString& ruta) {
     QByteArray destino = RutaNativa(ruta);
     struct stat datos {};
-    if (::lstat(destino.constData(), &datos) == 0 && S_ISLNK(datos.st_mode)) {
+    if (::lstat(destino.constData(), &datos) != 0 || !S_ISLNK(datos.st_mode)) return destino;
+    if (::stat(destino.constData(), &datos) == 0) {
+        // A link to a pipe or a terminal (/dev/stdout) has no path to resolve: written through.
         if (char* real = ::realpath(destino.constData(), nullptr)) {
             destino = real;
             std::free(real);
         }
+        return destino;
     }
-    return destino;
+    constexpr int maximoSaltos = 40; // as the system follows them
+    for (int saltos = 0;; ++saltos) {
+        if (::lstat(destino.constData(), &datos) != 0 || !S_ISLNK(datos.st_mode)) return destino;
+        if (saltos == maximoSaltos) Fallar(ELOOP);
+        std::array<char, PATH_MAX> enlace;
+        const ssize_t n = ::readlink(destino.constData(), enlace.data(), enlace.size());
+        if (n < 0) Fallar(errno);
+        if (std::size_t(n) == enlace.size()) Fallar(ENAMETOOLONG);
+        QByteArray objetivo(enlace.data(), qsizetype(n));
+        // A relative link is relative to the folder that holds it.
+        if (!objetivo.startsWith('/')) objetivo.prepend(destino.left(destino.lastIndexOf('/') + 1));
+        destino = objetivo;
+    }
 }
 
-// Creates a new, uniquely named file beside `destino`; it inherits 0666 less the umask.
-void CrearTemporal(const QByteArray& destino, Temporal& temporal) {
+// The folder of `destino` and the start of its temporary files' names: ".NAME." beside it.
+struct NombresTemporales {
+    QByteArray carpeta;
+    QByteArray prefijo;
+};
+NombresTemporales Temporales(const QByteArray& destino) {
     const qsizetype barra = destino.lastIndexOf('/');
-    const QByteArray carpeta = barra < 0 ? QByteArray(".") : destino.left(barra + 1);
     const QByteArray nombre = destino.mid(barra + 1).left(200); // room under NAME_MAX
+    return {barra < 0 ? QByteArray("./") : destino.left(barra + 1), '.' + nombre + '.'};
+}
+
+constexpr int cifrasMarca = 8;
+
+// A temporary file name of `destino`: the prefix, eight hexadecimal digits and "~".
+bool EsTemporal(const char* entrada, const QByteArray& prefijo) {
+    const std::size_t largo = std::strlen(entrada);
+    const auto n = std::size_t(prefijo.size());
+    if (largo != n + cifrasMarca + 1 || std::memcmp(entrada, prefijo.constData(), n) != 0 ||
+        entrada[largo - 1] != '~')
+        return false;
+    for (std::size_t i = n; i < n + cifrasMarca; ++i)
+        if (!std::isxdigit(static_cast<unsigned char>(entrada[i]))) return false;
+    return true;
+}
+
+// A save that was killed leaves its temporary file behind; the next save of the same file
+// removes it. Every live save holds a lock on its own, which is left alone.
+void BorrarRestos(const QByteArray& destino) {
+    const NombresTemporales nombres = Temporales(destino);
+    DIR* carpeta = ::opendir(nombres.carpeta.constData());
+    if (carpeta == nullptr) return;
+    while (const dirent* entrada = ::readdir(carpeta)) {
+        if (!EsTemporal(entrada->d_name, nombres.prefijo)) continue;
+        const QByteArray ruta = nombres.carpeta + entrada->d_name;
+        Descriptor resto{::open(ruta.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)};
+        if (resto.fd >= 0 && ::flock(resto.fd, LOCK_EX | LOCK_NB) == 0) ::unlink(ruta.constData());
+    }
+    ::closedir(carpeta);
+}
+
+// Creates a new, uniquely named file beside `destino`; it inherits 0666 less the umask. False
+// with errno set when the folder takes no new file.
+bool CrearTemporal(const QByteArray& destino, Temporal& temporal) {
+    const NombresTemporales nombres = Temporales(destino);
     static std::atomic<unsigned> contador{0};
     const auto semilla = unsigned(std::chrono::steady_clock::now().time_since_epoch().count());
     for (int intento = 0; intento < 100; ++intento) {
         std::array<char, 16> marca;
         std::snprintf(marca.data(), marca.size(), "%08x",
                       (semilla ^ (unsigned(::getpid()) << 16)) + 2654435761u * ++contador);
-        const QByteArray ruta =
-            carpeta + (barra < 0 ? "/." : ".") + nombre + '.' + marca.data() + '~';
-        const int fd = ::open(ruta.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            temporal.ruta = ruta;
-            temporal.descriptor.fd = fd;
-            return;
+        const QByteArray ruta = nombres.carpeta + nombres.prefijo + marca.data() + '~';
+        Descriptor descriptor{
+            ::open(ruta.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666)};
+        if (descriptor.fd < 0) {
+            if (errno == EEXIST) continue;
+            if (errno == EACCES || errno == EPERM || errno == EROFS) return false;
+            Fallar(errno);
         }
-        if (errno != EEXIST) Fallar(errno);
+        // Locked so that another save's cleaning leaves it alone; one cleaned away before the
+        // lock was taken is no longer this name, and another is chosen.
+        ::flock(descriptor.fd, LOCK_EX | LOCK_NB);
+        struct stat abierto {};
+        struct stat nombrado {};
+        if (::fstat(descriptor.fd, &abierto) != 0 || ::lstat(ruta.constData(), &nombrado) != 0 ||
+            abierto.st_ino != nombrado.st_ino || abierto.st_dev != nombrado.st_dev)
+            continue;
+        temporal.ruta = ruta;
+        temporal.descriptor.fd = descriptor.Soltar();
+        temporal.Anunciar();
+        return true;
     }
     Fallar(EEXIST);
 }
 
-// For what cannot be replaced by a rename (a device, a pipe): written in place.
+// Opens for writing without ever waiting: a pipe that nobody reads would hold the program for
+// good. Only regular files, character devices and pipes with a reader are written.
+int AbrirParaEscribir(const QByteArray& ruta, int opciones) {
+    Descriptor descriptor{
+        ::open(ruta.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | opciones, 0666)};
+    if (descriptor.fd < 0) Fallar(errno == ENXIO ? EACCES : errno); // ENXIO: a pipe, no reader
+    struct stat datos {};
+    if (::fstat(descriptor.fd, &datos) != 0) Fallar(errno);
+    if (!S_ISREG(datos.st_mode) && !S_ISCHR(datos.st_mode) && !S_ISFIFO(datos.st_mode))
+        Fallar(EACCES);
+    // From here on a full pipe waits for its reader, as any writer does.
+    const int estado = ::fcntl(descriptor.fd, F_GETFL);
+    if (estado < 0 || ::fcntl(descriptor.fd, F_SETFL, estado & ~O_NONBLOCK) != 0) Fallar(errno);
+    return descriptor.Soltar();
+}
+
+// Truncated and written where it is: what no rename can replace (a device, a pipe, a file with
+// other names or another owner, or in a folder that takes no new file). A failure part-way
+// leaves the file incomplete.
 void EscribirEnSuSitio(const QByteArray& destino, const QByteArray& bytes) {
-    Descriptor descriptor{::open(destino.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC)};
-    if (descriptor.fd < 0) Fallar(errno);
+    Descriptor descriptor{AbrirParaEscribir(destino, O_TRUNC)};
     if (!EscribirTodo(descriptor.fd, bytes.constData(), std::size_t(bytes.size()))) Fallar(errno);
     if (::close(descriptor.Soltar()) != 0) Fallar(errno);
+}
+
+// Writes the file through a temporary one beside it, which replaces it only once complete, so a
+// failure leaves the old file whole. False, with nothing changed, where the replacement would not
+// be the same file: the folder takes no new file, the old file's owner or group cannot be given
+// to it (another user's file), or the old file cannot be replaced (a mount point).
+bool EscribirPorTemporal(const QByteArray& destino, const struct stat* anterior,
+                         const QByteArray& bytes) {
+    Temporal temporal;
+    if (!CrearTemporal(destino, temporal)) {
+        if (anterior != nullptr) return false;
+        Fallar(errno);
+    }
+    const int fd = temporal.descriptor.fd;
+    if (anterior != nullptr) {
+        if (::fchown(fd, anterior->st_uid, anterior->st_gid) != 0) return false;
+        if (::fchmod(fd, anterior->st_mode & 07777) != 0) Fallar(errno);
+    }
+    if (!EscribirTodo(fd, bytes.constData(), std::size_t(bytes.size()))) Fallar(errno);
+    if (::fsync(fd) != 0) Fallar(errno);
+    if (::close(temporal.descriptor.Soltar()) != 0) Fallar(errno);
+    if (::rename(temporal.ruta.constData(), destino.constData()) != 0) {
+        if (errno == EBUSY && anterior != nullptr) return false;
+        Fallar(errno);
+    }
+    temporal.colocado = true;
+
+    // The rename itself reaches the disk with the folder; the file is already in place, so a
+    // failure here is not reported.
+    Descriptor carpeta{
+        ::open(Temporales(destino).carpeta.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (carpeta.fd >= 0) ::fsync(carpeta.fd);
+    return true;
 }
 
 } // namespace
@@ -176,25 +317,32 @@ void EscribirFicheroSeguro(const QString& ruta, const QByteArray& bytes) {
     struct stat datos {};
     const bool existe = ::stat(destino.constData(), &datos) == 0;
     if (!existe && errno != ENOENT) Fallar(errno);
-    if (existe && S_ISDIR(datos.st_mode)) Fallar(EISDIR);
-    if (existe && !S_ISREG(datos.st_mode)) return EscribirEnSuSitio(destino, bytes);
+    if (existe) {
+        if (S_ISDIR(datos.st_mode)) Fallar(EISDIR);
+        // A file the user may not write is refused before anything is written, as the system
+        // refuses opening it, even where the folder would take its replacement.
+        if (::faccessat(AT_FDCWD, destino.constData(), W_OK, AT_EACCESS) != 0) Fallar(errno);
+        // A rename would leave the other names of the file with the old text.
+        if (!S_ISREG(datos.st_mode) || datos.st_nlink > 1) return EscribirEnSuSitio(destino, bytes);
+    }
+    BorrarRestos(destino);
+    if (!EscribirPorTemporal(destino, existe ? &datos : nullptr, bytes))
+        EscribirEnSuSitio(destino, bytes);
+}
 
-    Temporal temporal;
-    CrearTemporal(destino, temporal);
-    const int fd = temporal.descriptor.fd;
-    if (!EscribirTodo(fd, bytes.constData(), std::size_t(bytes.size()))) Fallar(errno);
-    if (existe && ::fchmod(fd, datos.st_mode & 07777) != 0) Fallar(errno);
-    if (::fsync(fd) != 0) Fallar(errno);
-    if (::close(temporal.descriptor.Soltar()) != 0) Fallar(errno);
-    if (::rename(temporal.ruta.constData(), destino.constData()) != 0) Fallar(errno);
-    temporal.colocado = true;
-
-    // The rename itself reaches the disk with the folder; the file is already in place, so a
-    // failure here is not reported.
-    const qsizetype barra = destino.lastIndexOf('/');
-    const QByteArray carpeta = barra < 0 ? QByteArray(".") : destino.left(barra + 1);
-    Descriptor descriptorCarpeta{::open(carpeta.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
-    if (descriptorCarpeta.fd >= 0) ::fsync(descriptorCarpeta.fd);
+std::optional<std::uint64_t> EspacioDisponible(const QString& ruta) {
+    const QByteArray nativa = RutaNativa(ruta);
+    struct stat datos {};
+    const bool existe = ::stat(nativa.constData(), &datos) == 0;
+    if (existe && !S_ISREG(datos.st_mode)) return std::nullopt;
+    const qsizetype barra = nativa.lastIndexOf('/');
+    const QByteArray donde = existe ? nativa : barra < 0 ? QByteArray(".") : nativa.left(barra + 1);
+    struct statvfs disco {};
+    if (::statvfs(donde.constData(), &disco) != 0) return std::nullopt;
+    const std::uint64_t libre = std::uint64_t(disco.f_bavail) * std::uint64_t(disco.f_frsize);
+    // Rewriting a file frees its blocks, unless another name keeps them.
+    const bool liberable = existe && datos.st_nlink == 1;
+    return libre + (liberable ? std::uint64_t(datos.st_blocks) * 512 : 0);
 }
 
 SalidaFichero::~SalidaFichero() {
@@ -213,10 +361,7 @@ void SalidaFichero::Abrir(const QString& ruta) {
             // The previous file's failure belongs to its own run.
         }
     }
-    const int fd =
-        ::open(RutaNativa(ruta).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) Fallar(errno);
-    fd_ = fd;
+    fd_ = AbrirParaEscribir(RutaNativa(ruta), O_CREAT | O_TRUNC);
     buffer_.resize(tamanoBuffer + Holgura);
     usados_ = 0;
 }
@@ -261,4 +406,16 @@ void SalidaFichero::Cerrar() {
 
 FuncionWrite CambiarFuncionWrite(FuncionWrite nueva) {
     return std::exchange(funcionWrite, nueva);
+}
+
+void BorrarTemporalesAlTerminar() {
+    for (const int senal : {SIGTERM, SIGINT}) {
+        struct sigaction actual {};
+        // An ignored signal (a program started in the background) stays ignored.
+        if (::sigaction(senal, nullptr, &actual) != 0 || actual.sa_handler == SIG_IGN) continue;
+        struct sigaction nueva {};
+        nueva.sa_handler = BorrarTemporalYTerminar;
+        sigemptyset(&nueva.sa_mask);
+        ::sigaction(senal, &nueva, nullptr);
+    }
 }

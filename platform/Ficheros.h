@@ -8,6 +8,8 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 // Reads the whole file. Only a regular file: anything else is "File access denied".
@@ -18,10 +20,26 @@ QByteArray LeerFichero(const QString& ruta);
 QByteArray LeerLineas(const QString& ruta, int lineas);
 
 // Writes the whole file so that a failure never destroys the file that was there: the bytes go
-// to a temporary file beside it, which replaces the old one only once it is complete.
+// to a temporary file beside it, which replaces the old one only once it is complete and takes
+// its owner, group and permissions. A file the user may not write is refused ("File access
+// denied"). Written in place, as a plain write would, where a replacement would not be the
+// same file: other hard links, another user's file, a folder that takes no new file, a device
+// or a pipe. A symbolic link is written through, also to a file that does not exist yet. A
+// pipe without a reader and anything but a file, a character device or a pipe is refused.
 void EscribirFicheroSeguro(const QString& ruta, const QByteArray& bytes);
 
-// An output file written through a buffer; Abrir empties an existing file or creates it.
+// Makes SIGTERM and SIGINT remove the temporary file of a save in progress before the program
+// ends as those signals end it. A save killed outright leaves its temporary file, which the next
+// save of the same file removes.
+void BorrarTemporalesAlTerminar();
+
+// The bytes that a file written at `ruta` can take: the free space of its disk for the user, plus
+// what the file that it would replace takes now. Nothing when writing there takes no disk space
+// (a device, a pipe) or when the disk cannot be asked, which the write itself then reports.
+std::optional<std::uint64_t> EspacioDisponible(const QString& ruta);
+
+// An output file written through a buffer; Abrir empties an existing file or creates it, and
+// refuses what EscribirFicheroSeguro refuses.
 class SalidaFichero {
 public:
     SalidaFichero() = default;

@@ -2,6 +2,7 @@
 // failure: what they did until then stays done.
 #include "InformeErrores.h"
 
+#include "Errores.h"
 #include "Plataforma.h"
 
 #include <QString>
@@ -18,7 +19,7 @@ bool Protegido(Plataforma& plataforma, QWidget* padre, const std::function<void(
         orden();
         return true;
     } catch (const std::exception& error) {
-        plataforma.InformeError(padre, QString::fromUtf8(error.what()));
+        plataforma.InformeError(padre, MensajeError(error));
     } catch (...) {
         plataforma.InformeError(padre, QString::fromUtf8(MensajeDesconocido));
     }

@@ -2,13 +2,17 @@
 #include "LecturaNumeros.h"
 
 #include "Errores.h"
+#include "EscrituraCifras.h"
 #include "Numeros.h"
 
 #include <QLocale>
 
 #include <algorithm>
+#include <array>
+#include <cfloat>
 #include <charconv>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -83,6 +87,31 @@ long long Magnitud(const RealLeido& real) {
     return exponente - static_cast<long long>(ceros);
 }
 
+// The significant digits of a reading without leading or trailing zeros.
+std::string Significativas(const RealLeido& real) {
+    std::string cifras = real.entera + real.fraccion;
+    cifras.erase(0, std::min(cifras.find_first_not_of('0'), cifras.size()));
+    cifras.erase(cifras.find_last_not_of('0') + 1);
+    return cifras;
+}
+
+// The largest double as the program writes it (1,79769313486232E308) lies above the largest
+// double itself. Reading it, and anything up to it, as the largest double keeps every number the
+// program writes readable; beyond it a value is out of range.
+bool HastaElMayorEscrito(const RealLeido& real) {
+    static const std::pair<long long, std::string> mayor = [] {
+        std::array<char, 32> texto{};
+        const std::size_t n = EscribirGeneral(DBL_MAX, 15, '.', texto.data());
+        RealLeido leido;
+        const QString escrito = QString::fromLatin1(texto.data(), qsizetype(n));
+        Analizar(escrito, QStringLiteral("."), leido);
+        return std::pair{Magnitud(leido), Significativas(leido)};
+    }();
+    const long long magnitud = Magnitud(real);
+    if (magnitud != mayor.first) return magnitud < mayor.first;
+    return Significativas(real) <= mayor.second; // same magnitude: digits compare as values
+}
+
 } // namespace
 
 std::int32_t StrToInt(const QString& texto) {
@@ -96,14 +125,14 @@ std::int32_t StrToInt(const QString& texto) {
         if (valido) valor = std::min(limite + 1, valor * 10 + (c.unicode() - u'0'));
     }
     if (!valido || valor > limite)
-        throw EConvertError(QStringLiteral("''") + texto +
+        throw EConvertError(QStringLiteral("''") + TextoEnMensaje(texto) +
                             QStringLiteral("'' is not a valid integer value"));
     return std::int32_t(negativo ? -valor : valor);
 }
 
 double StrToFloat(const QString& texto) {
     const auto error = [&] {
-        return EConvertError(QStringLiteral("'") + texto +
+        return EConvertError(QStringLiteral("'") + TextoEnMensaje(texto) +
                              QStringLiteral("' is not a valid floating point value"));
     };
     RealLeido real;
@@ -114,8 +143,12 @@ double StrToFloat(const QString& texto) {
     double valor = 0;
     const auto [fin, ec] = std::from_chars(cifras.data(), cifras.data() + cifras.size(), valor);
     if (ec == std::errc::result_out_of_range) {
-        if (Magnitud(real) > 0) throw error();
-        valor = 0; // below the smallest subnormal
+        if (Magnitud(real) <= 0)
+            valor = 0; // below the smallest subnormal
+        else if (HastaElMayorEscrito(real))
+            valor = DBL_MAX;
+        else
+            throw error();
     } else if (ec != std::errc() || fin != cifras.data() + cifras.size()) {
         throw error();
     }

@@ -2,6 +2,8 @@
 // headers, and keeps the texts apart from the counts.
 #include "ModeloRejilla.h"
 
+#include <QFont>
+
 #include <algorithm>
 
 namespace {
@@ -20,8 +22,27 @@ int ModeloRejilla::columnCount(const QModelIndex& padre) const {
 }
 
 QVariant ModeloRejilla::data(const QModelIndex& indice, int rol) const {
-    if (!indice.isValid() || (rol != Qt::DisplayRole && rol != Qt::EditRole)) return {};
-    return Celda(indice.column() + 1, indice.row() + 1);
+    if (!indice.isValid()) return {};
+    const int columna = indice.column() + 1;
+    switch (rol) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return Celda(columna, indice.row() + 1);
+    case Qt::ToolTipRole: {
+        // The whole text, also where the column is too narrow for it; none for an empty cell.
+        const QString texto = Celda(columna, indice.row() + 1);
+        return texto.isEmpty() ? QVariant() : QVariant(texto);
+    }
+    case Qt::FontRole: {
+        if (columna != columnaNegrita_) return {};
+        // Only the weight: the view's own font supplies the rest.
+        QFont negrita;
+        negrita.setBold(true);
+        return negrita;
+    }
+    default:
+        return {};
+    }
 }
 
 bool ModeloRejilla::setData(const QModelIndex& indice, const QVariant& valor, int rol) {
@@ -58,6 +79,19 @@ void ModeloRejilla::PonerCelda(int columna, int fila, const QString& texto) {
 void ModeloRejilla::PonerTextos(const TextosCelda& textos) {
     textos_ = textos;
     avisarCambioVisible();
+}
+
+void ModeloRejilla::PonerColumnaNegrita(int columna) {
+    if (columna == columnaNegrita_) return;
+    const int anterior = columnaNegrita_;
+    columnaNegrita_ = columna;
+    avisarCambioColumna(anterior, {Qt::FontRole});
+    avisarCambioColumna(columnaNegrita_, {Qt::FontRole});
+}
+
+void ModeloRejilla::avisarCambioColumna(int columna, const QList<int>& roles) {
+    if (columna < 1 || columna >= columnas_) return;
+    emit dataChanged(index(0, columna - 1), index(filas_ - 2, columna - 1), roles);
 }
 
 // Not a model reset: that would forget the column widths and the current cell.

@@ -29,10 +29,15 @@ public:
     int Filas() const { return filas_; }
     void PonerFilas(int filas);
 
+    // The column whose cells show in bold; none when below 1.
+    void PonerColumnaNegrita(int columna);
+
 private:
     void avisarCambioVisible();
+    void avisarCambioColumna(int columna, const QList<int>& roles);
 
     TextosCelda textos_;
     int columnas_ = 5;
     int filas_ = 5;
+    int columnaNegrita_ = 0;
 };

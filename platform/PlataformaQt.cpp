@@ -2,25 +2,37 @@
 // filter, default extension and preselected name behave alike on every system.
 #include "PlataformaQt.h"
 
+#include "CajaMensaje.h"
+
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
-namespace {
-const QString Titulo = QStringLiteral("Quelmar");
-} // namespace
+QString PlataformaQt::TextoEnCaja(const QString& texto) {
+    constexpr int tramo = 40;
+    QString caja;
+    int seguidos = 0;
+    for (const QChar c : texto) {
+        seguidos = c.isSpace() ? 0 : seguidos + 1;
+        if (seguidos > tramo && !c.isLowSurrogate()) {
+            caja += QChar(0x200B);
+            seguidos = 1;
+        }
+        caja += c;
+    }
+    return caja;
+}
 
 void PlataformaQt::Aviso(QWidget* padre, const QString& texto) {
-    QMessageBox::warning(padre, Titulo, texto, QMessageBox::Ok);
+    CajaMensaje(padre, QMessageBox::Warning, TextoEnCaja(texto))->exec();
 }
 
 void PlataformaQt::InformeError(QWidget* padre, const QString& mensaje) {
-    QMessageBox::critical(padre, Titulo, mensaje, QMessageBox::Ok);
+    CajaMensaje(padre, QMessageBox::Critical, TextoEnCaja(mensaje))->exec();
 }
 
 std::optional<QString> PlataformaQt::ElegirFichero(QWidget* padre, DialogoFichero& dialogo) {

@@ -17,4 +17,9 @@ public:
 
     // The mailto: address that opens a new message without recipient or subject.
     static QUrl UrlCorreo(const QString& cuerpo);
+
+    // A message as its box shows it, always as plain text: a run of more than 40 characters
+    // without a blank (a long number typed wrong) gets a zero-width space every 40, where the
+    // box may break it, since a box never breaks a word and would cut it off at its edge.
+    static QString TextoEnCaja(const QString& texto);
 };

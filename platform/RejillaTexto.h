@@ -1,9 +1,13 @@
 // The string grid: text cells addressed (column, row) from 0, row 0 and column 0 fixed, editing
 // in place, and a key-down notification. Its texts outlive changes of its row and column counts.
+// Ctrl+C, Ctrl+V, Supr and Backspace copy, paste and empty the selected cells as spreadsheets do;
+// Ctrl+Tab and Ctrl+Shift+Tab leave the grid.
 #pragma once
 
+#include "PortapapelesRejilla.h"
 #include "TextosCelda.h"
 
+#include <QHash>
 #include <QTableView>
 
 class ModeloRejilla;
@@ -40,17 +44,43 @@ public:
     // Paints the grid as it shows on screen, scaled from screen pixels to the painter's device.
     void Pintar(QPainter& pintor, QPointF origen);
 
+    // The column whose cells show in bold; none when below 1.
+    void PonerColumnaNegrita(int columna);
+    // Sizes every column to the widest text it shows, never below the default width nor below
+    // a width the user gave it by dragging.
+    void AjustarColumnas();
+
+    // The selected cells; the current cell when nothing is selected.
+    RangoCeldas Seleccion() const;
+    // The selected cells to the clipboard as TAB-separated lines.
+    void Copiar();
+    // The clipboard's TAB-separated lines from the current cell on; the pasted cells that the
+    // grid shows end up selected.
+    void Pegar();
+    // Empties the selected cells.
+    void BorrarSeleccion();
+
 signals:
     // A key went down while the grid had the focus; Enter also while a cell was being edited,
     // once the edit has been committed. The key is not consumed. The keypad's Enter comes as
     // Qt::Key_Return.
     void TeclaPulsada(int tecla);
 
+    // What Copiar, Pegar and BorrarSeleccion did, from the keys or from a caller.
+    void Copiadas(int celdas);
+    void Pegadas(const ResultadoPegado& pegado);
+    void Borradas(int celdas);
+
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     void asegurarCeldaActual();
+    void salir(bool siguiente);
+    int anchoTextos(int columna) const;
 
     ModeloRejilla* modelo_;
+    // Widths the user dragged columns to, by grid column; they outlive the column's removal.
+    QHash<int, int> anchosUsuario_;
+    bool ajustandoColumnas_ = false;
 };

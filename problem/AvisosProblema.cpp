@@ -1,7 +1,9 @@
 // The checks of the horizon and the lead time, each with the warning that refuses it.
 #include "AvisosProblema.h"
 
+#include "Errores.h"
 #include "Horizonte.h"
+#include "LecturaNumeros.h"
 
 namespace {
 
@@ -11,6 +13,15 @@ bool Admitir(bool valido, const QString& aviso, const Avisar& avisar) {
 }
 
 } // namespace
+
+bool PeriodosFueraDeRejilla(const QString& textoNPeriodos) {
+    if (textoNPeriodos.isEmpty()) return false;
+    try {
+        return !PeriodosDeRejilla(StrToInt(textoNPeriodos));
+    } catch (const EConvertError&) {
+        return true;
+    }
+}
 
 bool AdmitirPeriodosDeRejilla(std::int32_t n, const Avisar& avisar) {
     return Admitir(PeriodosDeRejilla(n), AvisoPeriodos, avisar);

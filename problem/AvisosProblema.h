@@ -18,7 +18,12 @@ inline const QString AvisoPeriodos =
     QStringLiteral("Especifique un número de períodos entre 1 y 99.");
 inline const QString AvisoTiempoSuministro =
     QStringLiteral("Especifique un tiempo de suministro mayor o igual que 0.");
+// The tool tip of a number of periods the grid cannot show.
+inline const QString PistaPeriodosDeRejilla = QStringLiteral("Entre 0 y 99 períodos");
 
+// A text of the number of periods that the grid cannot follow: an integer outside the grid's
+// horizon, or no integer at all. An empty text is the user typing and is not.
+bool PeriodosFueraDeRejilla(const QString& textoNPeriodos);
 // True when the grid can show N periods; otherwise shows AvisoPeriodos.
 bool AdmitirPeriodosDeRejilla(std::int32_t n, const Avisar& avisar);
 // True when N periods can be calculated; otherwise shows AvisoPeriodos.

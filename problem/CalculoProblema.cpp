@@ -58,6 +58,7 @@ ResultadoCalculo CalcularSeleccionada(const ProblemaNumerico& problema) {
     Lotificar(problema.Metodo, problema.N, problema.TS, problema.SS, problema.CE, problema.CP,
               problema.Redondear, resultado.Tabla, resultado.Metodo);
     CalcularCostes(problema.N, resultado.Tabla, problema.CE, problema.CP, resultado.Costes);
+    resultado.Comparacion = CompararMetodos(problema);
     return resultado;
 }
 
@@ -67,6 +68,8 @@ ResultadoCalculo CalcularManual(const ProblemaNumerico& problema) {
     resultado.Tabla = problema.Entrada;
     Reproyectar(problema.N, problema.TS, problema.SS, resultado.Tabla);
     CalcularCostes(problema.N, resultado.Tabla, problema.CE, problema.CP, resultado.Costes);
+    resultado.Comparacion = CompararMetodos(
+        problema, FilaDelPlan(CodigoPlanManual, problema.N, resultado.Tabla, resultado.Costes));
     return resultado;
 }
 

@@ -3,6 +3,7 @@
 
 #include "Ansi.h"
 #include "Ficheros.h"
+#include "LongitudCampo.h"
 #include "LotificaUnit.h"
 #include "Numeros.h"
 
@@ -48,6 +49,11 @@ QString ValorCabecera(const QString& linea) {
     return linea.mid(linea.indexOf(u'=') + 2);
 }
 
+// The value of a header line that goes into an edit field, cut as the field cuts it.
+QString ValorCampo(const QString& linea) {
+    return ValorCabecera(linea).left(LongitudMaximaCampo);
+}
+
 // Splits a data line into the texts of columns 1 to max(N, 1): one field per TAB for the
 // columns before N (empty once the TABs run out), and the whole rest of the line for the last.
 QStringList CamposFila(QString resto, std::int32_t n) {
@@ -90,11 +96,11 @@ ProblemaLeido LeerTextoProblema(const QByteArray& bytes) {
     const std::array<QString, NumeroLineasProblema> lineas = LineasProblema(bytes);
 
     ProblemaLeido leido;
-    leido.NPeriodos = ValorCabecera(lineas[0]);
-    leido.TS = ValorCabecera(lineas[1]);
-    leido.SS = ValorCabecera(lineas[2]);
-    leido.CE = ValorCabecera(lineas[3]);
-    leido.CP = ValorCabecera(lineas[4]);
+    leido.NPeriodos = ValorCampo(lineas[0]);
+    leido.TS = ValorCampo(lineas[1]);
+    leido.SS = ValorCampo(lineas[2]);
+    leido.CE = ValorCampo(lineas[3]);
+    leido.CP = ValorCampo(lineas[4]);
     leido.Metodo = std::clamp(StrToInt(ValorCabecera(lineas[5])), -1, UltimoItemRadio);
     leido.N = StrToInt(leido.NPeriodos);
 

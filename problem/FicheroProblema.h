@@ -21,7 +21,7 @@ inline constexpr int NumeroLineasProblema = 9;
 
 // A problem file read and converted in full, before anything of the window changes.
 struct ProblemaLeido {
-    QString NPeriodos, TS, SS, CE, CP; // the values of lines 1 to 5, unchanged
+    QString NPeriodos, TS, SS, CE, CP; // lines 1 to 5, unchanged but cut as a field cuts them
     std::int32_t Metodo = 0;           // line 6, kept within -1 and the last radio item
     std::int32_t N = 0;                // the number of periods of line 1
     // Row r (0 NB, 1 D, 2 RP): the texts to store in columns 1, 2, ... max(N, 1), where "0"

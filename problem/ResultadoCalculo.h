@@ -1,8 +1,9 @@
 // What a calculation leaves besides the grid's texts: the problem it solved as numbers, the plan,
-// its costs and the method whose plan it is. The main window keeps the last one, and every view
-// and report reads its numbers from here, never from the grid.
+// its costs, the method whose plan it is and every method side by side. The main window keeps the
+// last one, and every view and report reads its numbers from here, never from the grid.
 #pragma once
 
+#include "ComparacionMetodos.h"
 #include "LotificaUnit.h"
 #include "ProblemaNumerico.h"
 
@@ -13,6 +14,9 @@ struct ResultadoCalculo {
     // The method whose plan this is: after "Mejor de las anteriores" the winner; the selected
     // item otherwise (-1 when none, and then nothing was planned); -1 after a manual calculation.
     TipoLotificacion Metodo = -1;
+    // Every method and the optimum on the same problem, and the user's plan after a manual
+    // calculation.
+    ComparacionMetodos Comparacion;
 
     double CosteTotal() const { return Costes.CTotal[Problema.N + 1]; }
 };

@@ -11,7 +11,9 @@ using enum LugarOrden;
 
 constexpr std::array Menus{
     MenuMain{Archivo, "Archivo1", "&Archivo"},
+    MenuMain{Editar, "Editar1", "E&ditar"},
     MenuMain{Calcular, "Calcular1", "&Calcular"},
+    MenuMain{Analisis, "Analisis1", "A&nálisis"},
     MenuMain{Experimentos, "Experimentos1", "&Experimentos"},
     MenuMain{Ayuda, "Ayuda1", "Ayuda"},
 };
@@ -50,10 +52,21 @@ const std::array Ordenes{
     Separador(Archivo),
     OrdenMain{Archivo, "Salir1", "&Salir", Salir, &TFormMain::Salir1Click, nullptr, true},
 
+    // The grid's own keys, shown beside the items; the items themselves have no shortcut.
+    OrdenMain{Editar, "Copiar1", "&Copiar\tCtrl+C", nullptr, &TFormMain::Copiar1Click, nullptr,
+              true},
+    OrdenMain{Editar, "Pegar1", "&Pegar\tCtrl+V", nullptr, &TFormMain::Pegar1Click, nullptr, true},
+    OrdenMain{Editar, "Borrar1", "&Borrar\tSupr", nullptr, &TFormMain::Borrar1Click, nullptr, true},
+
     OrdenMain{Calcular, "CalculoManual1", "Cálculo &manual", CalculoManual,
               &TFormMain::CalculoManual1Click, nullptr, true},
     OrdenMain{Calcular, "LotificacinSeleccionada1", "Lotificación &seleccionada", Calculo,
               &TFormMain::LotificacinSeleccionada1Click, nullptr, true},
+    OrdenMain{Calcular, "PlanOptimo1", "Plan ó&ptimo (Wagner-Whitin)", nullptr,
+              &TFormMain::PlanOptimo1Click, nullptr, true},
+
+    OrdenMain{Analisis, "CompararMetodos1", "&Comparar métodos", nullptr,
+              &TFormMain::CompararMetodos1Click, nullptr, true},
 
     OrdenMain{Experimentos, "Modulodeexperimentos1", "Módulo de experimentos ...", nullptr,
               &TFormMain::Modulodeexperimentos1Click, nullptr, true},

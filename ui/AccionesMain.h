@@ -8,8 +8,16 @@ class TFormMain;
 
 using ManejadorMain = void (TFormMain::*)();
 
-// Where an entry goes: one of the four menus, or the tool bar.
-enum class LugarOrden { Archivo, Calcular, Experimentos, Ayuda, BarraHerramientas };
+// Where an entry goes: one of the menus, or the tool bar.
+enum class LugarOrden {
+    Archivo,
+    Editar,
+    Calcular,
+    Analisis,
+    Experimentos,
+    Ayuda,
+    BarraHerramientas
+};
 
 struct MenuMain {
     LugarOrden lugar;
@@ -20,7 +28,7 @@ struct MenuMain {
 struct OrdenMain {
     LugarOrden lugar;
     const char* nombre; // objectName; nullptr for a separator
-    const char* texto;  // caption
+    const char* texto;  // caption; a TAB before a key that does the same in the grid
     const char* imagen; // resource path, nullptr for none
     ManejadorMain manejador;
     const char* pista; // tool tip, nullptr for none

@@ -5,12 +5,15 @@
 #include "ComprobarParametros.h"
 #include "InformeErrores.h"
 #include "Semilla.h"
+#include "TabuladoresColumnas.h"
 #include "ui_ExperimentosUnit.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QScreen>
 #include <QStyle>
+#include <QTextDocument>
+#include <QTextOption>
 
 #include <algorithm>
 #include <optional>
@@ -24,6 +27,22 @@ QRect Centrado(const QSize& tamano, const QRect& pantalla) {
     area.moveTopLeft(
         QPoint(std::max(area.left(), pantalla.left()), std::max(area.top(), pantalla.top())));
     return area;
+}
+
+// Tab stops two characters past the widest text of each column of the memo's lines.
+void AlinearColumnas(QPlainTextEdit& memo) {
+    const QFontMetricsF medida(memo.font());
+    const QList<qreal> posiciones = PosicionesTabulacion(
+        memo.toPlainText().split(QLatin1Char('\n')),
+        [&](const QString& texto) { return medida.horizontalAdvance(texto); },
+        2 * medida.horizontalAdvance(QLatin1Char(' ')));
+    QList<QTextOption::Tab> tabuladores;
+    for (const qreal posicion : posiciones)
+        tabuladores.append(QTextOption::Tab(posicion, QTextOption::LeftTab));
+    QTextOption opcion = memo.document()->defaultTextOption();
+    if (opcion.tabs() == tabuladores) return;
+    opcion.setTabs(tabuladores);
+    memo.document()->setDefaultTextOption(opcion);
 }
 
 // Each parameter field and the text it holds.
@@ -64,16 +83,17 @@ TFormExp::TFormExp(Plataforma& plataforma, QWidget* padre)
     setAttribute(Qt::WA_QuitOnClose, false);
     setGeometry(Centrado(size(), screen()->availableGeometry()));
 
-    // The report's columns are tab-separated and padded: a fixed font with tabs every twelve
-    // characters keeps them under their headings.
-    const QFont fijo = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    ui_->Memo1->setFont(fijo);
-    ui_->Memo1->setTabStopDistance(12 * QFontMetricsF(fijo).horizontalAdvance(QLatin1Char(' ')));
+    // The report's columns are tab-separated: their tab stops follow the widest text of each
+    // column, so amounts of any size stay under their headings.
+    ui_->Memo1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     ui_->Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    connect(ui_->Memo1, &QPlainTextEdit::textChanged, this,
+            [this] { AlinearColumnas(*ui_->Memo1); });
     ui_->ProgressBar1->hide();
 
     OpenDialog1.tipo = DialogoFichero::Tipo::Abrir;
     OpenDialog1.filtro = QStringLiteral("Ficheros de experimentos (*.txt)");
+    OpenDialog1.extensionDefecto = QStringLiteral("txt");
     OpenDialog1.admiteInexistente = true;
 
     PonerTextos(TextosExperimento::PorDefecto());
@@ -98,11 +118,13 @@ TFormExp::~TFormExp() = default;
 TextosExperimento TFormExp::Textos() const {
     TextosExperimento textos;
     for (const auto& [campo, texto] : Campos) textos.*texto = (*ui_.*campo)->text();
+    textos.CompararOptimo = ui_->CheckBoxOptimo->isChecked();
     return textos;
 }
 
 void TFormExp::PonerTextos(const TextosExperimento& textos) {
     for (const auto& [campo, texto] : Campos) (*ui_.*campo)->setText(textos.*texto);
+    ui_->CheckBoxOptimo->setChecked(textos.CompararOptimo);
 }
 
 void TFormExp::SBFicheroClick() {
@@ -160,6 +182,7 @@ void TFormExp::EnEjecucion(bool ejecutando) {
     ejecutando_ = ejecutando;
     for (const auto& campo : Campos) (*ui_.*campo.first)->setEnabled(!ejecutando);
     ui_->Semilla->setEnabled(!ejecutando);
+    ui_->CheckBoxOptimo->setEnabled(!ejecutando);
     ui_->SBFichero->setEnabled(!ejecutando);
     ui_->SBEjecutar->setEnabled(!ejecutando);
     ui_->SBDetener->setEnabled(ejecutando);

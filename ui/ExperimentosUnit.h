@@ -29,7 +29,7 @@ public:
     const QString& FicheroExperimentos() const { return FicheroExperimentos_; }
     // What the last run left: statistics, costs and times.
     const DatosExperimentos& Datos() const { return datos_; }
-    // The twelve parameter texts as the fields hold them now.
+    // The twelve parameter texts and the check box as the fields hold them now.
     TextosExperimento Textos() const;
     // From the click on the run button until the run's report or failure is shown.
     bool Ejecutando() const { return ejecutando_; }

@@ -9,7 +9,7 @@
 
 void ImprimirRejilla(RejillaTexto& SG, QPaintDevice& dispositivo) {
     QPainter pintor;
-    if (!pintor.begin(&dispositivo)) throw std::runtime_error("Printing could not start");
+    if (!pintor.begin(&dispositivo)) throw std::runtime_error("No se pudo empezar a imprimir.");
     SG.Pintar(pintor, QPointF(10, 10));
-    if (!pintor.end()) throw std::runtime_error("Printing could not end");
+    if (!pintor.end()) throw std::runtime_error("No se pudo terminar de imprimir.");
 }

@@ -4,7 +4,9 @@
 
 #include "CalculoProblema.h"
 #include "InformeErrores.h"
+#include "MarcaCampo.h"
 #include "Numeros.h"
+#include "PanelComparacion.h"
 #include "RejillaTexto.h"
 #include "TextosLotificacion.h"
 #include "ui_MainUnit.h"
@@ -65,6 +67,9 @@ TFormMain::TFormMain(Plataforma& plataforma, QWidget* padre)
 
     CrearRadioGroupLotificacion();
     CrearOrdenes();
+    CrearEdicion();
+    CrearBarraEstado();
+    CrearPaneles();
 
     connect(ui_->EditNPeriodos, &QLineEdit::textChanged, this, [this](const QString& texto) {
         Protegido(plataforma_, this, [&] { EditNPeriodosChange(texto); });
@@ -81,6 +86,8 @@ TFormMain::TFormMain(Plataforma& plataforma, QWidget* padre)
 TFormMain::~TFormMain() = default;
 
 void TFormMain::PonerVentanas(QWidget& FormExp, QDialog& AboutBox) {
+    // Owned, it stays above this window while both are open, yet keeps a window of its own.
+    if (FormExp.parentWidget() != this) FormExp.setParent(this, FormExp.windowFlags() | Qt::Window);
     FormExp_ = &FormExp;
     AboutBox_ = &AboutBox;
 }
@@ -157,11 +164,25 @@ void TFormMain::CrearOrdenes() {
     }
 }
 
-// Every command of the menu and the tool bar sees the grid as the user sees it, with a cell
-// still being typed into included.
+// The views that follow the calculations, each a dock hidden until "Análisis" opens it.
+void TFormMain::CrearPaneles() {
+    PanelComparacion_ = new PanelComparacion(this);
+    addDockWidget(Qt::BottomDockWidgetArea, PanelComparacion_);
+    PanelComparacion_->hide();
+    connect(this, &TFormMain::CalculoCambiado, PanelComparacion_,
+            [this] { PanelComparacion_->Mostrar(UltimoCalculo_); });
+    connect(PanelComparacion_, &PanelComparacion::PlanElegido, this,
+            [this](TipoLotificacion metodo) { Ejecutar([this, metodo] { MostrarPlan(metodo); }); });
+}
+
 void TFormMain::Ejecutar(ManejadorMain orden) {
+    Ejecutar([this, orden] { (this->*orden)(); });
+}
+
+// Every command sees the grid as the user sees it, with a cell still being typed into included.
+void TFormMain::Ejecutar(const std::function<void()>& orden) {
     ui_->SG->ConfirmarEdicion();
-    Protegido(plataforma_, this, [this, orden] { (this->*orden)(); });
+    Protegido(plataforma_, this, orden);
 }
 
 void TFormMain::FormCreate() {
@@ -178,6 +199,7 @@ void TFormMain::Inicializar() {
     ui_->SG->PonerFilas(ui_->CheckBoxCostes->isChecked() ? FilasConCostes : FilasSinCostes);
     ui_->SG->PonerColumnas(n + 2);
     NumerarPeriodos();
+    AjustarRejilla();
     FicheroProblema_.clear();
     FicheroSolucion_.clear();
 }
@@ -188,17 +210,28 @@ void TFormMain::NumerarPeriodos() {
 }
 
 // The grid follows N only within the horizon the records can hold; the calculations refuse
-// any other N with a warning.
+// any other N with a warning. Meanwhile the field is marked, so the user sees why the grid stays.
 void TFormMain::EditNPeriodosChange(const QString& texto) {
+    MarcarCampo(*ui_->EditNPeriodos, PeriodosFueraDeRejilla(texto), PistaPeriodosDeRejilla);
     if (texto.isEmpty()) return;
     const std::int32_t n = StrToInt(texto);
     if (!PeriodosDeRejilla(n)) return;
     ui_->SG->PonerColumnas(n + 2);
     NumerarPeriodos();
+    AjustarRejilla();
 }
 
+// The columns follow the rows shown; a click on "Redondear" changes no row and nothing visible.
 void TFormMain::CheckBoxCostesClick() {
-    ui_->SG->PonerFilas(ui_->CheckBoxCostes->isChecked() ? FilasConCostes : FilasSinCostes);
+    const int filas = ui_->CheckBoxCostes->isChecked() ? FilasConCostes : FilasSinCostes;
+    if (filas == ui_->SG->Filas()) return;
+    ui_->SG->PonerFilas(filas);
+    AjustarRejilla();
+}
+
+void TFormMain::AjustarRejilla() {
+    ui_->SG->PonerColumnaNegrita(ui_->SG->Columnas() - 1);
+    ui_->SG->AjustarColumnas();
 }
 
 void TFormMain::SGKeyDown(int tecla) {
@@ -238,14 +271,40 @@ void TFormMain::Acercade1Click() {
 }
 
 void TFormMain::LotificacinSeleccionada1Click() {
+    CalcularCon(RadioGroupLotificacion_->checkedId());
+}
+
+// The radio group keeps its selection: the optimum is none of its items.
+void TFormMain::PlanOptimo1Click() {
+    CalcularCon(LotificacionOptimo);
+}
+
+void TFormMain::CompararMetodos1Click() {
+    PanelComparacion_->show();
+    PanelComparacion_->raise();
+}
+
+void TFormMain::CalcularCon(TipoLotificacion metodo) {
     TextosProblema problema = Problema();
+    problema.Metodo = metodo;
     TextosCelda celdas = ui_->SG->Textos();
     std::optional<ResultadoCalculo> resultado = ComandoCalcular(problema, celdas, Avisador());
     if (!resultado) return;
     ui_->SG->PonerTextos(celdas);
-    SeleccionarMetodo(problema.Metodo);
+    AjustarRejilla();
+    // After "Mejor de las anteriores" the winner; with no item selected, still none.
+    if (EsItemRadio(problema.Metodo)) SeleccionarMetodo(problema.Metodo);
     HabilitarSolucion(true);
     PonerUltimoCalculo(std::move(resultado));
+}
+
+// A method's row is that method's calculation, selecting it as the user would before "Calcular";
+// the optimum's row is "Plan óptimo"; the user's plan is the manual calculation again.
+void TFormMain::MostrarPlan(TipoLotificacion metodo) {
+    if (metodo == CodigoPlanManual)
+        CalculoManual1Click();
+    else
+        CalcularCon(metodo);
 }
 
 void TFormMain::CalculoManual1Click() {
@@ -254,6 +313,7 @@ void TFormMain::CalculoManual1Click() {
         ComandoCalculoManual(Problema(), celdas, Avisador());
     if (!resultado) return;
     ui_->SG->PonerTextos(celdas);
+    AjustarRejilla();
     HabilitarSolucion(true);
     PonerUltimoCalculo(std::move(resultado));
 }

@@ -13,11 +13,14 @@
 #include <QPrinter>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
+class PanelComparacion;
 class QButtonGroup;
 class QDialog;
+class QLabel;
 namespace Ui {
 class TFormMain;
 }
@@ -29,6 +32,7 @@ public:
     ~TFormMain() override;
 
     // The experiments window (shown modeless) and the About dialog (modal) that the menu opens.
+    // The experiments window becomes this window's own, so it stays above it.
     void PonerVentanas(QWidget& FormExp, QDialog& AboutBox);
 
     const QString& FicheroProblema() const { return FicheroProblema_; }
@@ -50,8 +54,14 @@ public:
     void Salir1Click();
     void CalculoManual1Click();
     void LotificacinSeleccionada1Click();
+    void PlanOptimo1Click();
+    void CompararMetodos1Click();
     void Modulodeexperimentos1Click();
     void Acercade1Click();
+    // "E&ditar", on the grid's selection as its keys do.
+    void Copiar1Click();
+    void Pegar1Click();
+    void Borrar1Click();
 
     // Reactions of the fields and the grid.
     void EditNPeriodosChange(const QString& texto);
@@ -69,12 +79,25 @@ protected:
 private:
     void CrearOrdenes();
     void CrearRadioGroupLotificacion();
+    void CrearEdicion();
+    void CrearBarraEstado();
     void Ejecutar(ManejadorMain orden);
+    // Says in the status bar what a command did.
+    void Informar(const QString& mensaje);
+    // The grid's look after its texts or its horizon changed: the column after the last period
+    // in bold, every column as wide as its texts.
+    void AjustarRejilla();
+    void CrearPaneles();
+    void Ejecutar(const std::function<void()>& orden);
 
     void FormCreate();
     void Inicializar();
     void NumerarPeriodos();
     void HabilitarSolucion(bool habilitar);
+    // "Calcular" with the given method; the radio group then shows it if it is one of its items.
+    void CalcularCon(TipoLotificacion metodo);
+    // The plan of a row of the comparison, calculated as its command would.
+    void MostrarPlan(TipoLotificacion metodo);
     void PonerUltimoCalculo(std::optional<ResultadoCalculo> resultado);
     // The warnings of the problem's checks, shown as the window's.
     Avisar Avisador();
@@ -96,6 +119,8 @@ private:
     QButtonGroup* RadioGroupLotificacion_;
     QWidget* FormExp_ = nullptr;
     QDialog* AboutBox_ = nullptr;
+    QLabel* MensajeEstado_ = nullptr;
+    PanelComparacion* PanelComparacion_;
 
     std::optional<ResultadoCalculo> UltimoCalculo_;
     QString FicheroProblema_;

@@ -7,6 +7,7 @@
 #include "FicheroSolucion.h"
 #include "Ficheros.h"
 #include "ImpresionRejilla.h"
+#include "MensajesEstado.h"
 #include "Numeros.h"
 #include "RejillaTexto.h"
 #include "ui_MainUnit.h"
@@ -38,6 +39,7 @@ void TFormMain::Abrir1Click() {
     if (!ruta || !LeerProblema(*ruta)) return;
     FicheroProblema_ = *ruta;
     setWindowTitle(TituloConProblema(FicheroProblema_));
+    Informar(MensajeProblemaAbierto(FicheroProblema_));
 }
 
 // A horizon that Abrir would refuse is never written either: besides, an absurd N would make
@@ -49,6 +51,7 @@ bool TFormMain::HorizonteAdmitido() {
 bool TFormMain::EscribirProblema() {
     if (!HorizonteAdmitido()) return false;
     EscribirFicheroSeguro(FicheroProblema_, TextoProblema(Problema(), ui_->SG->Textos()));
+    Informar(MensajeProblemaGuardado(FicheroProblema_));
     return true;
 }
 
@@ -59,6 +62,7 @@ bool TFormMain::LeerProblema(const QString& ruta) {
     // The cells first: the new N then only reshapes the grid and numbers its header.
     ui_->SG->PonerTextos(celdas);
     PonerCampos(problema);
+    AjustarRejilla();
     return true;
 }
 
@@ -84,6 +88,7 @@ void TFormMain::EscribirSolucion() {
     EscribirFicheroSeguro(FicheroSolucion_,
                           TextoSolucion(ui_->EditNPeriodos->text(),
                                         ui_->CheckBoxCostes->isChecked(), ui_->SG->Textos()));
+    Informar(MensajeSolucionGuardada(FicheroSolucion_));
 }
 
 void TFormMain::Configurarimpresora1Click() {
@@ -93,4 +98,5 @@ void TFormMain::Configurarimpresora1Click() {
 void TFormMain::Imprimir1Click() {
     if (!plataforma_.DialogoImprimir(this, Printer_)) return;
     ImprimirRejilla(*ui_->SG, Printer_);
+    Informar(MensajeImpreso());
 }

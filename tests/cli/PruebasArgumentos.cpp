@@ -53,6 +53,22 @@ TEST(ArgumentosCli, ResolverConSusOpciones) {
     }
 }
 
+TEST(ArgumentosCli, MetodoDeResolverYComparar) {
+    for (const TipoLotificacion metodo : {0, 6, 7}) {
+        const Orden orden = Leer(QStringLiteral("resolver p.lot --metodo %1").arg(metodo).toUtf8());
+        EXPECT_EQ(std::get<OrdenResolver>(orden).metodo, metodo);
+    }
+    EXPECT_FALSE(std::get<OrdenResolver>(Leer("resolver p.lot")).metodo);
+
+    const OrdenComparar comparar = std::get<OrdenComparar>(Leer("comparar --sin-redondeo p.lot"));
+    EXPECT_EQ(comparar.problema, "p.lot");
+    EXPECT_FALSE(comparar.redondear);
+    EXPECT_TRUE(std::get<OrdenComparar>(Leer("comparar p.lot")).redondear);
+
+    EXPECT_TRUE(std::get<OrdenExperimentos>(Leer("experimentos --traza t --optimo")).optimo);
+    EXPECT_FALSE(std::get<OrdenExperimentos>(Leer("experimentos --traza t")).optimo);
+}
+
 TEST(ArgumentosCli, ExperimentosConSemillaYCampos) {
     const Orden orden =
         Leer("experimentos --semilla 4294967295 --TsMin -1 --traza t.txt --NExp=5 --CEMin 2,5");
@@ -147,6 +163,25 @@ TEST(ArgumentosCli, ErroresDeUso) {
         {"campo_sin_valor",
          {"experimentos", "--traza", "t", "--NExp"},
          "falta el valor de «--NExp»"},
+        {"metodo_fuera_de_la_tabla",
+         {"resolver", "a.lot", "--metodo", "8"},
+         "el método ha de ser un código de 0 a 7, no «8»"},
+        {"metodo_negativo",
+         {"resolver", "a.lot", "--metodo=-1"},
+         "el método ha de ser un código de 0 a 7, no «-1»"},
+        {"metodo_que_no_es_numero",
+         {"resolver", "a.lot", "--metodo", "POQ"},
+         "el método ha de ser un código de 0 a 7, no «POQ»"},
+        {"metodo_repetido",
+         {"resolver", "a.lot", "--metodo", "1", "--metodo", "2"},
+         "opción repetida «--metodo»"},
+        {"comparar_sin_problema", {"comparar"}, "falta el fichero del problema"},
+        {"comparar_con_metodo",
+         {"comparar", "a.lot", "--metodo", "1"},
+         "opción desconocida «--metodo»"},
+        {"optimo_con_valor",
+         {"experimentos", "--traza", "t", "--optimo=si"},
+         "la opción «--optimo» no lleva valor"},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.nombre);

@@ -1,6 +1,7 @@
 // "experimentos": runs repeatable from a seed, the fields given on the command line, the report
 // on standard output.
 #include "AyudasCli.h"
+#include "EspacioTraza.h"
 
 #include <QTemporaryDir>
 
@@ -47,6 +48,15 @@ TEST_F(ExperimentosCli, InformeEnLaSalidaEstandar) {
     EXPECT_TRUE(lineas[0].startsWith("Nº de experimentos: 10 Tiempo requerido: "));
     EXPECT_TRUE(lineas[0].endsWith(" segundos"));
     EXPECT_EQ(lineas.back(), "") << "the report ends with a line end";
+}
+
+// --optimo ticks "Comparar con el óptimo": a seventh trace line per experiment, and the report's
+// comparison with the optimum after its eight lines.
+TEST_F(ExperimentosCli, ConElOptimo) {
+    const Resultado r = Ejecutar("t.txt", {"--semilla", "1", "--NExp", "10", "--optimo"});
+    EXPECT_EQ(r.estado, SalidaHecho);
+    EXPECT_EQ(Traza("t.txt").count("\r\n"), 1 + 7 * 10);
+    EXPECT_EQ(QString::fromUtf8(r.salida).split('\n').size(), 8 + 7 + 1);
 }
 
 // The fields given replace the window's defaults, converted in the locale as the window does.
@@ -97,6 +107,19 @@ TEST_F(ExperimentosCli, AvisosYErrores) {
         EnProceso({"experimentos", "--traza", carpeta.filePath("no/existe.txt")});
     EXPECT_EQ(sinCarpeta.estado, SalidaError);
     EXPECT_EQ(sinCarpeta.errores, "File not found\n");
+}
+
+// A run whose trace would fill the disk is refused before the trace is touched.
+TEST_F(ExperimentosCli, RechazaUnaTrazaQueNoCabeEnElDisco) {
+    const FuncionEspacio anterior = CambiarFuncionEspacio(
+        [](const QString&) { return std::optional<std::uint64_t>(10'700'000'000); });
+    const Resultado r = Ejecutar("t.txt", {"--NExp", "2147483647"});
+    CambiarFuncionEspacio(anterior);
+    EXPECT_EQ(r.estado, SalidaAviso);
+    EXPECT_EQ(QString::fromUtf8(r.errores),
+              *AvisoEspacioTraza(2147483647, false, 10'700'000'000) + '\n');
+    EXPECT_EQ(r.salida, "");
+    EXPECT_FALSE(QFile::exists(carpeta.filePath("t.txt")));
 }
 
 TEST_F(ExperimentosCli, ProgresoSoloCuandoSePide) {

@@ -117,6 +117,38 @@ TEST_F(ResolverCli, SolucionIgualALaDeLaVentana) {
     EXPECT_EQ(SolucionLarga().count("\r\n"), 10);
 }
 
+// --metodo replaces the file's method; 7 is the optimum, which the file's line 6 can never name.
+TEST_F(ResolverCli, MetodoDado) {
+    const Resultado optimo =
+        EnProceso({"resolver", Problema(Ejemplo("0")), "--metodo", "7", "--sin-costes"});
+    EXPECT_EQ(optimo.estado, SalidaHecho);
+    EXPECT_TRUE(optimo.salida.endsWith("\nPPL\t50\t130\t0\t170\t0\t115\t0\t0\r\n"));
+    EXPECT_EQ(optimo.errores, "Lotificación: Plan óptimo (Wagner-Whitin)\n");
+
+    const Resultado poq = EnProceso({"resolver", Problema(Ejemplo("0")), "--metodo", "2"});
+    EXPECT_EQ(poq.salida, SolucionPOQ);
+    EXPECT_EQ(poq.errores, "Lotificación: POQ\n");
+}
+
+// The panel's table, tab-separated; the problem is calculated as "Plan óptimo" calculates it.
+TEST_F(ResolverCli, CompararLosMetodos) {
+    const Resultado r = EnProceso({"comparar", Problema(Ejemplo("0"))});
+    EXPECT_EQ(r.estado, SalidaHecho);
+    const QStringList lineas = QString::fromUtf8(r.salida).split('\n');
+    ASSERT_EQ(lineas.size(), 1 + 7 + 1);
+    EXPECT_EQ(lineas[0], "Método\tCoste total\tCoste de emisión\tCoste de posesión\tPedidos\t"
+                         "% sobre el óptimo");
+    EXPECT_EQ(lineas[1], "Lote a lote\t710\t700\t10\t7\t18,3");
+    EXPECT_EQ(lineas[7], "Plan óptimo (Wagner-Whitin)\t600\t400\t200\t4\t0,0");
+
+    DatosProblema costeCero = Ejemplo("0");
+    costeCero.CP = "0";
+    const Resultado aviso = EnProceso({"comparar", Problema(costeCero)});
+    EXPECT_EQ(aviso.estado, SalidaAviso);
+    EXPECT_EQ(aviso.errores,
+              "Especifique valores distintos de 0 para los costes de emisión y posesión\n");
+}
+
 TEST_F(ResolverCli, SolucionAlFicheroIndicado) {
     const QString solucion = carpeta.filePath("s.sol");
     Escribir(solucion, "contenido anterior");
@@ -166,6 +198,8 @@ TEST_F(ResolverCli, AvisosYErrores) {
     DatosProblema metodoMalo = Ejemplo("POQ");
     DatosProblema divisionPorCero = Ejemplo("1");
     divisionPorCero.CP = "0,0"; // passes the text check, then fails in the engine
+    DatosProblema celdaConNul = Ejemplo("0");
+    celdaConNul.NB = QByteArray("5\0x\t0\t0\t0\t0\t0\t0\t0", 17);
 
     const QByteArray necesidad = "Especifique algún valor de necesidad bruta para resolver.\n";
     const QByteArray costes =
@@ -190,6 +224,8 @@ TEST_F(ResolverCli, AvisosYErrores) {
          "''POQ'' is not a valid integer value\n"},
         {"coste_de_posesion_nulo_en_eoq", divisionPorCero, SalidaError,
          "Floating point division by zero\n"},
+        {"celda_con_nul_entera_en_el_mensaje", celdaConNul, SalidaError,
+         QByteArray("'5\0x' is not a valid floating point value\n", 42)},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.nombre);

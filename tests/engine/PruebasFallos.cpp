@@ -52,6 +52,8 @@ const CasoFallo CasosFallo[] = {
      LotificacionSilverMeal,
      {2, 0, 0, 100, 1e308, 0, {1, 10}},
      Desborde},
+    {"OptimoEmisionDesbordada", LotificacionOptimo, {2, 0, 0, 1e308, 1, 0, {1, 1}}, Desborde},
+    {"OptimoPosesionDesbordada", LotificacionOptimo, {2, 0, 0, -100, 1e308, 0, {1, 10}}, Desborde},
 };
 
 class Fallos : public testing::TestWithParam<CasoFallo> {};

@@ -2,6 +2,7 @@
 // entry N + 1 or into the entries the lead time leaves to the caller.
 #include "TablasPrueba.h"
 
+#include <array>
 #include <limits>
 #include <sstream>
 
@@ -10,6 +11,15 @@ namespace {
 constexpr double Centinela = 7777.25;
 constexpr std::int32_t Maximo = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t Minimo = std::numeric_limits<std::int32_t>::min();
+
+// Every code of the method table.
+constexpr std::array Codigos = [] {
+    std::array<TipoLotificacion, MetodosLotificacion.size()> codigos{};
+    for (std::size_t i = 0; i < codigos.size(); ++i) codigos[i] = MetodosLotificacion[i].Codigo;
+    return codigos;
+}();
+// The first code past the table names no method.
+constexpr TipoLotificacion TrasLaTabla = TipoLotificacion(MetodosLotificacion.size());
 
 TTablaMRP TablaCentinela() {
     TTablaMRP t;
@@ -67,7 +77,7 @@ class Bordes : public testing::TestWithParam<Horizonte> {};
 
 TEST_P(Bordes, NadaSeEscribeFueraDelHorizonte) {
     const auto [N, TS] = GetParam();
-    for (TipoLotificacion m = LotificacionLoteALote; m <= LotificacionMejor; ++m) {
+    for (const TipoLotificacion m : Codigos) {
         SCOPED_TRACE(m);
         TTablaMRP tabla = TablaConBordes(N, TS);
         TCostesMRP costes = CostesCentinela();
@@ -94,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Motor, Bordes,
 // A lead time beyond the horizon plans nothing: the requirements pile up as net requirements.
 TEST(Bordes, PlazoEnormeNoPlaneaNada) {
     Problema p{99, Maximo, 0, 100, 1, 50, Fila(99, 10)};
-    for (TipoLotificacion m = LotificacionLoteALote; m <= LotificacionMejor; ++m) {
+    for (const TipoLotificacion m : Codigos) {
         SCOPED_TRACE(m);
         const Resultado r = Resolver(m, p);
         EXPECT_EQ(Entradas(r.Tabla.PPL, 100), Fila(100, 0));
@@ -105,7 +115,7 @@ TEST(Bordes, PlazoEnormeNoPlaneaNada) {
 }
 
 TEST(Bordes, CodigoDesconocidoNoCambiaNada) {
-    for (const TipoLotificacion m : {-1, 7, Minimo, Maximo}) {
+    for (const TipoLotificacion m : {-1, TrasLaTabla, Minimo, Maximo}) {
         SCOPED_TRACE(m);
         TTablaMRP tabla = TablaDe(OchoPeriodos);
         std::int32_t elegido = LotificacionMinimoCosteUnitario;
@@ -125,7 +135,7 @@ TEST(Bordes, FueraDelContratoNoEscribeNada) {
         TTablaMRP tabla = original;
         TCostesMRP costes = CostesCentinela();
         std::int32_t elegido = LotificacionSilverMeal;
-        for (TipoLotificacion m = LotificacionLoteALote; m <= LotificacionMejor; ++m)
+        for (const TipoLotificacion m : Codigos)
             Lotificar(m, N, TS, 0, 100, 1, true, tabla, elegido);
         LoteALote(N, TS, 0, 100, 1, tabla);
         LoteEOQ(N, TS, 0, 100, 1, true, tabla);
@@ -134,6 +144,7 @@ TEST(Bordes, FueraDelContratoNoEscribeNada) {
         MinimoCosteUnitario(N, TS, 0, 100, 1, tabla);
         SilverMeal(N, TS, 0, 100, 1, tabla);
         MejorMetodo(N, TS, 0, 100, 1, true, tabla, elegido);
+        PlanOptimo(N, TS, 0, 100, 1, tabla);
         Reproyectar(N, TS, 0, tabla);
         if (N < 1 || N > MaxPeriodos) { // these two take no lead time
             CalcularCostes(N, tabla, 100, 1, costes);

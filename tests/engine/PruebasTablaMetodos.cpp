@@ -30,6 +30,8 @@ const std::pair<TipoLotificacion, RutinaDirecta> RutinasPorCodigo[] = {
      [](const Problema& p, TTablaMRP& t, std::int32_t& elegido) {
          MejorMetodo(p.N, p.TS, p.SS, p.CE, p.CP, false, t, elegido);
      }},
+    {LotificacionOptimo, [](const Problema& p, TTablaMRP& t,
+                            std::int32_t&) { PlanOptimo(p.N, p.TS, p.SS, p.CE, p.CP, t); }},
 };
 
 } // namespace

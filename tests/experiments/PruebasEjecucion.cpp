@@ -161,6 +161,7 @@ struct Huella {
     QStringList informe; // without the time of the first line
     QStringList traza;
     TEstadisticas estadisticas{};
+    TEstadisticasOptimo estadisticasOptimo{};
     std::string fallo;
     std::int64_t hechos = 0;
 };
@@ -186,6 +187,7 @@ Huella Huellas(const TextosExperimento& textos, std::uint32_t semilla, bool segu
     }
     h.traza = LineasFichero(ruta);
     h.estadisticas = datos.Estadisticas;
+    h.estadisticasOptimo = datos.EstadisticasOptimo;
     h.hechos = datos.Hechos;
     return h;
 }
@@ -233,17 +235,22 @@ TEST_F(Ejecucion, UnSegundoHiloNoCambiaNadaNiEnLosFallos) {
          "''tres'' is not a valid integer value"},
     };
     for (const auto& c : casos) {
-        auto textos = TextosExperimento::PorDefecto();
-        for (const auto& [campo, texto] : c.campos) textos.*campo = texto;
-        const Huella uno = Huellas(textos, 7, false, carpeta.filePath("uno.txt"));
-        const Huella dos = Huellas(textos, 7, true, carpeta.filePath("dos.txt"));
-        EXPECT_EQ(uno.fallo, c.fallo) << c.caso;
-        EXPECT_EQ(dos.fallo, uno.fallo) << c.caso;
-        EXPECT_EQ(dos.informe, uno.informe) << c.caso;
-        EXPECT_EQ(dos.traza, uno.traza) << c.caso;
-        EXPECT_EQ(dos.estadisticas, uno.estadisticas) << c.caso;
-        if (!c.fallo.empty() && c.campos.size() > 1) {
-            EXPECT_GT(uno.hechos, 1) << c.caso << ": fails part-way";
+        for (const bool optimo : {false, true}) {
+            auto textos = TextosExperimento::PorDefecto();
+            for (const auto& [campo, texto] : c.campos) textos.*campo = texto;
+            textos.CompararOptimo = optimo;
+            const std::string caso = c.caso + std::string(optimo ? ", con el óptimo" : "");
+            const Huella uno = Huellas(textos, 7, false, carpeta.filePath("uno.txt"));
+            const Huella dos = Huellas(textos, 7, true, carpeta.filePath("dos.txt"));
+            EXPECT_EQ(uno.fallo, c.fallo) << caso;
+            EXPECT_EQ(dos.fallo, uno.fallo) << caso;
+            EXPECT_EQ(dos.informe, uno.informe) << caso;
+            EXPECT_EQ(dos.traza, uno.traza) << caso;
+            EXPECT_EQ(dos.estadisticas, uno.estadisticas) << caso;
+            EXPECT_EQ(dos.estadisticasOptimo, uno.estadisticasOptimo) << caso;
+            if (!c.fallo.empty() && c.campos.size() > 1) {
+                EXPECT_GT(uno.hechos, 1) << caso << ": fails part-way";
+            }
         }
     }
 }
@@ -278,6 +285,15 @@ TEST_F(Ejecucion, UnaParadaAcabaTrasElExperimentoEnCurso) {
         EXPECT_EQ(entera.traza.size(), 49);
         EXPECT_EQ(entera.informe.size(), 7);
     }
+
+    // Compared with the optimum, its lines come before the stop line, over the same experiments.
+    textos.CompararOptimo = true;
+    std::stop_source parada;
+    const Huella detenida = Huellas(textos, 11, true, carpeta.filePath("optimo.txt"), &parada, 38);
+    EXPECT_EQ(detenida.traza.size(), 1 + 7 * 3);
+    ASSERT_EQ(detenida.informe.size(), 7 + 7 + 1);
+    EXPECT_TRUE(detenida.informe[7].startsWith("Plan óptimo"));
+    EXPECT_EQ(detenida.informe.back(), "Ejecución detenida por el usuario.");
 }
 
 // The first line of a stopped run names the experiments done, not the field's text.
@@ -295,23 +311,47 @@ TEST_F(Ejecucion, ElInformeDeUnaEjecucionDetenidaNombraLosExperimentosHechos) {
     EXPECT_EQ(LineasFichero(traza).size(), 7);
 }
 
-// The methods of an experiment are a list: more methods, more trace lines, the same statistics.
-TEST_F(Ejecucion, LaListaDeMetodosDecideLasLineasDeCadaExperimento) {
-    auto textos = TextosExperimento::PorDefecto();
-    textos.NExp = "20";
-    Generador g(5);
-    OpcionesEjecucion opciones;
-    opciones.Metodos.push_back(LotificacionMejor);
-    const QStringList informe = EjecutarExperimentos(textos, traza, g, datos, {}, opciones);
-    const QStringList lineas = LineasFichero(traza);
-    ASSERT_EQ(lineas.size(), 1 + 7 * 20);
-    for (int i = 1; i < lineas.size(); ++i)
-        EXPECT_EQ(lineas[i].split('\t')[4], QString::number((i - 1) % 7)) << i;
-    const Huella seis = Huellas(textos, 5, true, carpeta.filePath("seis.txt"));
-    EXPECT_EQ(datos.Estadisticas, seis.estadisticas);
-    EXPECT_EQ(informe.mid(1), seis.informe);
+// With the optimum every experiment gets a seventh trace line, code 7, never above the six; the
+// report gets a heading and one line per method after its eight. Without it the run is the same
+// run, trace and report, with nothing of the optimum.
+TEST_F(Ejecucion, ConYSinElOptimo) {
+    TextosExperimento textos = TextosExperimento::PorDefecto();
+    textos.CompararOptimo = true;
+    Generador con(11), sin(11);
+    const QStringList informeCon = Ejecutar("40", con, textos);
+    const QStringList lineasCon = LineasFichero(traza);
+    const TEstadisticas estadisticasCon = datos.Estadisticas;
+    ASSERT_EQ(lineasCon.size(), 1 + 7 * 40);
+    QStringList sinOptimo{Cabecera};
+    for (int k = 0; k < 40; ++k) {
+        const QStringList optimo = lineasCon[7 * k + 7].split('\t');
+        EXPECT_EQ(optimo[0], QString::number(k + 1));
+        EXPECT_EQ(optimo[4], "7");
+        for (int m = 0; m < 6; ++m) {
+            const QString linea = lineasCon[7 * k + 1 + m];
+            sinOptimo << linea;
+            const double coste = StrToFloat(linea.split('\t')[5]);
+            EXPECT_TRUE(StrToFloat(optimo[5]) <= coste ||
+                        TotalesIguales(StrToFloat(optimo[5]), coste));
+        }
+    }
+    ASSERT_EQ(informeCon.size(), 15);
+    EXPECT_EQ(informeCon[8], "Plan óptimo    \tNº Óptimo\tDesv. med\tMax desv.");
+    for (int m = 0; m < 6; ++m) {
+        const QStringList campos = informeCon[9 + m].split('\t');
+        ASSERT_EQ(campos.size(), 4);
+        EXPECT_EQ(campos[0], informeCon[2 + m].split('\t')[0]);
+        EXPECT_EQ(campos[1], QString::number(datos.EstadisticasOptimo[std::size_t(m)].NOptimo));
+        EXPECT_LE(datos.EstadisticasOptimo[std::size_t(m)].NOptimo, 40);
+        EXPECT_TRUE(campos[3].endsWith('%'));
+    }
+    // Silver-Meal reaches the optimum in some of these experiments, EOQ falls short in some.
+    EXPECT_GT(datos.EstadisticasOptimo[5].NOptimo, 0);
+    EXPECT_GT(datos.EstadisticasOptimo[1].MaxDesv, 0);
 
-    opciones.Metodos = {LotificacionPOQ, LotificacionEOQ};
-    EXPECT_THROW(EjecutarExperimentos(textos, traza, g, datos, {}, opciones),
-                 std::invalid_argument);
+    const QStringList informeSin = Ejecutar("40", sin);
+    EXPECT_EQ(LineasFichero(traza), sinOptimo);
+    EXPECT_EQ(informeSin.mid(1), informeCon.mid(1, 7));
+    EXPECT_EQ(datos.Estadisticas, estadisticasCon);
+    EXPECT_EQ(datos.EstadisticasOptimo, TEstadisticasOptimo{});
 }

@@ -1,6 +1,6 @@
 // Files: whole reads, safe whole writes, the buffered output file and their error messages.
-// Failures of write(2) are provoked through the layer's seam; permission bits are not relied on
-// for failures, since the tests may run as root.
+// Failures of write(2) are provoked through the layer's seam; permission bits are relied on only
+// in a child process that runs as an ordinary user, since the tests may run as root.
 #include "Errores.h"
 #include "Ficheros.h"
 #include "MensajeDe.h"
@@ -12,8 +12,14 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
+#include <grp.h>
+#include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -279,5 +285,235 @@ TEST_F(Ficheros, SalidaFicheroSeCierraSolaGuardandoLoEscrito) {
     EXPECT_EQ(LeerFichero(Ruta("primera.txt")), "uno\r\n");
     EXPECT_EQ(LeerFichero(Ruta("segunda.txt")), "dos\r\n");
 }
+
+struct stat Datos(const QString& ruta) {
+    struct stat datos {};
+    ::lstat(QFile::encodeName(ruta).constData(), &datos);
+    return datos;
+}
+
+// The user the child of ComoUsuarioCorriente runs as: nobody when the tests run as root.
+uid_t UsuarioCorriente() {
+    return ::geteuid() == 0 ? 65534 : ::geteuid();
+}
+
+// Runs `escenario` in a child process as UsuarioCorriente, so that permission bits count; returns
+// what the child found wrong, empty when nothing.
+std::string ComoUsuarioCorriente(const std::function<std::string()>& escenario) {
+    int tubo[2];
+    if (::pipe(tubo) != 0) return "no pipe";
+    const pid_t hijo = ::fork();
+    if (hijo == 0) {
+        ::close(tubo[0]);
+        std::string fallo;
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+            fallo = "could not become an ordinary user";
+        else if (const std::string error = MensajeDe([&] { fallo = escenario(); });
+                 error != "(ningún error)")
+            fallo += "the scenario threw " + error;
+        const ssize_t escritos = ::write(tubo[1], fallo.data(), fallo.size());
+        ::_exit(escritos == ssize_t(fallo.size()) ? 0 : 1);
+    }
+    ::close(tubo[1]);
+    std::string informe;
+    char trozo[256];
+    for (ssize_t n; (n = ::read(tubo[0], trozo, sizeof trozo)) > 0;) informe.append(trozo, n);
+    ::close(tubo[0]);
+    int estado = 0;
+    ::waitpid(hijo, &estado, 0);
+    if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 0) informe += " (the child failed)";
+    return informe;
+}
+
+// An ordinary user's protections hold: a read-only file is refused before anything is written;
+// a file that can be written but not replaced (its folder takes no new file, another user owns
+// it) is written in place and keeps its owner and permissions.
+TEST_F(Ficheros, RespetaLaProteccionDeCadaFichero) {
+    const uid_t usuario = UsuarioCorriente();
+    const auto preparar = [&](const QString& nombre, mode_t modo, uid_t dueno) {
+        Crear(nombre, "viejo");
+        const QByteArray ruta = QFile::encodeName(Ruta(nombre));
+        return ::chown(ruta.constData(), dueno, gid_t(-1)) == 0 &&
+               ::chmod(ruta.constData(), modo) == 0;
+    };
+    ASSERT_EQ(::chmod(QFile::encodeName(carpeta_.path()).constData(), 0777), 0);
+    ASSERT_TRUE(QDir(carpeta_.path()).mkdir("cerrada"));
+    ASSERT_TRUE(preparar("solo_lectura.sol", 0444, usuario));
+    ASSERT_TRUE(preparar("cerrada/propio.sol", 0640, usuario));
+    ASSERT_EQ(::chmod(QFile::encodeName(Ruta("cerrada")).constData(), 0555), 0);
+    const bool hayOtroUsuario = ::geteuid() == 0;
+    if (hayOtroUsuario) {
+        ASSERT_TRUE(preparar("ajeno.sol", 0666, 0));
+    }
+    const struct stat propio = Datos(Ruta("cerrada/propio.sol"));
+    const struct stat ajeno = Datos(Ruta("ajeno.sol"));
+
+    EXPECT_EQ(
+        ComoUsuarioCorriente([&] {
+            std::string fallos;
+            const auto comprobar = [&](bool bien, const char* que) {
+                if (!bien) fallos += std::string(que) + "; ";
+            };
+            comprobar(MensajeDe([&] { EscribirFicheroSeguro(Ruta("solo_lectura.sol"), "x"); }) ==
+                          "File access denied",
+                      "read-only file not refused");
+            comprobar(MensajeDe([&] { SalidaFichero().Abrir(Ruta("solo_lectura.sol")); }) ==
+                          "File access denied",
+                      "read-only trace not refused");
+            comprobar(LeerFichero(Ruta("solo_lectura.sol")) == "viejo", "read-only file changed");
+            EscribirFicheroSeguro(Ruta("cerrada/propio.sol"), "nuevo");
+            if (hayOtroUsuario) EscribirFicheroSeguro(Ruta("ajeno.sol"), "nuevo");
+            return fallos;
+        }),
+        "");
+    ASSERT_EQ(::chmod(QFile::encodeName(Ruta("cerrada")).constData(), 0755), 0);
+
+    EXPECT_EQ(
+        Entradas(),
+        QStringList({"ajeno.sol", "cerrada", "solo_lectura.sol"}).mid(hayOtroUsuario ? 0 : 1));
+    EXPECT_EQ(QDir(Ruta("cerrada")).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"propio.sol"}));
+    EXPECT_EQ(LeerFichero(Ruta("cerrada/propio.sol")), "nuevo");
+    const struct stat despues = Datos(Ruta("cerrada/propio.sol"));
+    EXPECT_EQ(despues.st_ino, propio.st_ino);
+    EXPECT_EQ(despues.st_mode & 07777, 0640u);
+    if (hayOtroUsuario) {
+        EXPECT_EQ(LeerFichero(Ruta("ajeno.sol")), "nuevo");
+        const struct stat ajenoDespues = Datos(Ruta("ajeno.sol"));
+        EXPECT_EQ(ajenoDespues.st_ino, ajeno.st_ino);
+        EXPECT_EQ(ajenoDespues.st_uid, 0u);
+        EXPECT_EQ(ajenoDespues.st_mode & 07777, 0666u);
+    }
+}
+
+// Where the rename is possible the new file still takes the old one's owner and group.
+TEST_F(Ficheros, ElReemplazoConservaDuenoYGrupo) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can give a file to another user";
+    Crear("de_otro.lot", "viejo");
+    ASSERT_EQ(::chown(QFile::encodeName(Ruta("de_otro.lot")).constData(), 65534, 65534), 0);
+    EscribirFicheroSeguro(Ruta("de_otro.lot"), "nuevo");
+    EXPECT_EQ(Datos(Ruta("de_otro.lot")).st_uid, 65534u);
+    EXPECT_EQ(Datos(Ruta("de_otro.lot")).st_gid, 65534u);
+}
+
+// Every name of a file with hard links sees the new text.
+TEST_F(Ficheros, UnFicheroConVariosNombresSeEscribeEnSuSitio) {
+    Crear("a.lot", "viejo");
+    ASSERT_TRUE(::link(QFile::encodeName(Ruta("a.lot")).constData(),
+                       QFile::encodeName(Ruta("b.lot")).constData()) == 0);
+    const ino_t nodo = Datos(Ruta("a.lot")).st_ino;
+    EscribirFicheroSeguro(Ruta("a.lot"), "nuevo");
+    EXPECT_EQ(LeerFichero(Ruta("b.lot")), "nuevo");
+    EXPECT_EQ(Datos(Ruta("a.lot")).st_ino, nodo);
+    EXPECT_EQ(Entradas(), QStringList({"a.lot", "b.lot"}));
+}
+
+// A link to a file that does not exist yet creates that file; the link stays a link.
+TEST_F(Ficheros, UnEnlaceSinDestinoCreaElDestino) {
+    ASSERT_TRUE(QDir(carpeta_.path()).mkdir("destinos"));
+    const auto enlazar = [&](const char* objetivo, const QString& enlace) {
+        return ::symlink(objetivo, QFile::encodeName(Ruta(enlace)).constData()) == 0;
+    };
+    ASSERT_TRUE(enlazar("destinos/nuevo.sol", "directo.sol"));
+    ASSERT_TRUE(enlazar("intermedio", "cadena.sol"));
+    ASSERT_TRUE(enlazar("destinos/../destinos/otro.sol", "intermedio"));
+    ASSERT_TRUE(enlazar("bucle", "bucle"));
+    EscribirFicheroSeguro(Ruta("directo.sol"), "uno");
+    SalidaFichero salida;
+    salida.Abrir(Ruta("cadena.sol"));
+    salida.Cerrar();
+    EscribirFicheroSeguro(Ruta("cadena.sol"), "dos");
+    EXPECT_EQ(MensajeDe([&] { EscribirFicheroSeguro(Ruta("bucle"), "x"); }), "I/O error 40");
+
+    for (const char* enlace : {"directo.sol", "cadena.sol", "intermedio"})
+        EXPECT_TRUE(QFileInfo(Ruta(enlace)).isSymLink()) << enlace;
+    EXPECT_EQ(LeerFichero(Ruta("destinos/nuevo.sol")), "uno");
+    EXPECT_EQ(LeerFichero(Ruta("destinos/otro.sol")), "dos");
+    EXPECT_EQ(QDir(Ruta("destinos")).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"nuevo.sol", "otro.sol"}));
+}
+
+// A pipe that nobody reads or a socket would hold the program for good: refused at once.
+TEST_F(Ficheros, NuncaEsperaAUnaTuberiaSinLector) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Ruta("tuberia")).constData(), 0600), 0);
+    const int enchufe = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un direccion{};
+    direccion.sun_family = AF_UNIX;
+    const QByteArray rutaEnchufe = QFile::encodeName(Ruta("enchufe"));
+    ASSERT_LT(std::size_t(rutaEnchufe.size()), sizeof direccion.sun_path);
+    std::memcpy(direccion.sun_path, rutaEnchufe.constData(), std::size_t(rutaEnchufe.size()));
+    ASSERT_EQ(::bind(enchufe, reinterpret_cast<sockaddr*>(&direccion), sizeof direccion), 0);
+    for (const char* nombre : {"tuberia", "enchufe"}) {
+        SCOPED_TRACE(nombre);
+        EXPECT_EQ(MensajeDe([&] { EscribirFicheroSeguro(Ruta(nombre), "x"); }),
+                  "File access denied");
+        EXPECT_EQ(MensajeDe([&] { SalidaFichero().Abrir(Ruta(nombre)); }), "File access denied");
+    }
+    ::close(enchufe);
+    // A character device is written as it is.
+    EscribirFicheroSeguro(QStringLiteral("/dev/null"), "x");
+    SalidaFichero nula;
+    nula.Abrir(QStringLiteral("/dev/null"));
+    nula.Escribir("x", 1);
+    nula.Cerrar();
+}
+
+// Temporary files left by a save that was killed go with the next save of the same file; those
+// of a save still in progress (locked) and of other files stay.
+TEST_F(Ficheros, LaSiguienteEscrituraBorraLosRestosDeUnaInterrumpida) {
+    for (const char* nombre :
+         {".problema.lot.0badf00d~", ".problema.lot.12345678~", ".problema.lot.cafecafe~",
+          ".problema.lot.1234567~", ".otro.lot.0badf00d~", "problema.lot"})
+        Crear(nombre, "resto");
+    const int enCurso =
+        ::open(QFile::encodeName(Ruta(".problema.lot.cafecafe~")).constData(), O_RDONLY);
+    ASSERT_EQ(::flock(enCurso, LOCK_EX), 0);
+    EscribirFicheroSeguro(Ruta("problema.lot"), "nuevo");
+    ::close(enCurso);
+    EXPECT_EQ(Entradas(), QStringList({".otro.lot.0badf00d~", ".problema.lot.1234567~",
+                                       ".problema.lot.cafecafe~", "problema.lot"}));
+}
+
+// The space a trace can take is asked of the disk that would hold it; writing to a device or a
+// pipe takes none, and a folder that does not exist has no answer.
+TEST_F(Ficheros, EspacioDisponibleDelDiscoDelFichero) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Ruta("tuberia")).constData(), 0600), 0);
+    Crear("existente.txt", Patron(100000));
+    EXPECT_TRUE(EspacioDisponible(Ruta("nuevo.txt")));
+    EXPECT_GE(EspacioDisponible(Ruta("existente.txt")).value_or(0), 100000u);
+    for (const QString& ruta :
+         {QStringLiteral("/dev/null"), Ruta("tuberia"), Ruta("no/existe.txt")})
+        EXPECT_FALSE(EspacioDisponible(ruta)) << ruta.toStdString();
+}
+
+// Writes nothing and raises the signal of GetParam(), as a user ending the program mid-save.
+int senalDuranteEscritura = 0;
+ssize_t EscribirYRecibirSenal(int, const void*, std::size_t) {
+    std::raise(senalDuranteEscritura);
+    errno = EIO;
+    return -1;
+}
+
+class SenalDuranteEscritura : public Ficheros, public testing::WithParamInterface<int> {};
+
+TEST_P(SenalDuranteEscritura, BorraElFicheroTemporal) {
+    Crear("problema.lot", "viejo");
+    EXPECT_EXIT(
+        {
+            BorrarTemporalesAlTerminar();
+            senalDuranteEscritura = GetParam();
+            CambiarFuncionWrite(&EscribirYRecibirSenal);
+            EscribirFicheroSeguro(Ruta("problema.lot"), "nuevo");
+        },
+        testing::KilledBySignal(GetParam()), "");
+    EXPECT_EQ(Entradas(), QStringList({"problema.lot"}));
+    EXPECT_EQ(LeerFichero(Ruta("problema.lot")), "viejo");
+}
+
+INSTANTIATE_TEST_SUITE_P(Ficheros, SenalDuranteEscritura, testing::Values(SIGTERM, SIGINT),
+                         [](const auto& instancia) {
+                             return std::string(instancia.param == SIGTERM ? "SIGTERM" : "SIGINT");
+                         });
 
 } // namespace

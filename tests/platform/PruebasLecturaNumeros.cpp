@@ -1,4 +1,5 @@
 // Reading integers and reals from text, in Spanish (decimal comma) unless a test says otherwise.
+#include "Errores.h"
 #include "LocaleTemporal.h"
 #include "MensajeDe.h"
 #include "Numeros.h"
@@ -7,6 +8,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <functional>
 #include <string>
 
 namespace {
@@ -130,8 +132,11 @@ TEST(StrToFloat, RechazaConElTextoOriginalEnElMensaje) {
     for (const std::string& texto : rechazados) {
         SCOPED_TRACE(texto);
         const QString original = QString::fromStdString(texto);
-        EXPECT_EQ(MensajeDe([&] { StrToFloat(original); }),
-                  "'" + texto + "' is not a valid floating point value");
+        // A message quotes no more than the first 200 characters.
+        const QString citado =
+            texto.size() > 200 ? original.left(200) + QStringLiteral("…") : original;
+        EXPECT_EQ(QString::fromStdString(MensajeDe([&] { StrToFloat(original); })),
+                  "'" + citado + "' is not a valid floating point value");
     }
 }
 
@@ -142,6 +147,73 @@ TEST(StrToFloat, SigueElSeparadorDelLocale) {
               "'2,5' is not a valid floating point value");
     EXPECT_EQ(MensajeDe([] { StrToFloat(QStringLiteral("1,000.5")); }),
               "'1,000.5' is not a valid floating point value");
+}
+
+// The program writes the largest doubles rounded up to 15 digits; such a text, and nothing
+// above it, reads as the largest double.
+TEST(StrToFloat, LeeLoQueElProgramaEscribeJuntoAlMayorDouble) {
+    const struct {
+        const char* caso;
+        const char* texto;
+        double valor;
+    } leidos[] = {
+        {"escrito_por_el_programa", "1,79769313486232E308", DBL_MAX},
+        {"negativo", "-1,79769313486232E308", -DBL_MAX},
+        {"con_ceros_al_final", "1,7976931348623200000E308", DBL_MAX},
+        {"en_otra_escala", "179769313486232E294", DBL_MAX},
+    };
+    for (const auto& c : leidos) {
+        SCOPED_TRACE(c.caso);
+        EXPECT_EQ(StrToFloat(QString::fromUtf8(c.texto)), c.valor);
+    }
+    for (const char* fuera : {"1,797693134862320001E308", "1,79769313486233E308", "1,8E308"})
+        EXPECT_EQ(QString::fromStdString(MensajeDe([&] { StrToFloat(QString::fromUtf8(fuera)); })),
+                  QStringLiteral("'%1' is not a valid floating point value").arg(fuera));
+
+    // Every double near the top: what is written reads back and is written the same again.
+    double x = DBL_MAX;
+    for (int i = 0; i < 2000; ++i, x = std::nextafter(x, 0.0)) {
+        const QString escrito = FloatToStr(x);
+        ASSERT_EQ(FloatToStr(StrToFloat(escrito)), escrito);
+    }
+}
+
+// The whole text reaches the message, a NUL included; a long one is cut at 200 characters.
+TEST(MensajesDeConversion, TextoEnteroYRecortado) {
+    const QString conNul = QString::fromUtf8("8\0x", 3);
+    const auto mensaje = [](const std::function<void()>& llamada) {
+        try {
+            llamada();
+        } catch (const std::exception& error) {
+            return MensajeError(error);
+        }
+        return QString();
+    };
+    EXPECT_EQ(mensaje([&] { StrToInt(conNul); }),
+              QStringLiteral("''") + conNul + QStringLiteral("'' is not a valid integer value"));
+    EXPECT_EQ(mensaje([&] { StrToFloat(conNul); }),
+              QStringLiteral("'") + conNul +
+                  QStringLiteral("' is not a valid floating point value"));
+
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // two code units, one character
+    const struct {
+        const char* caso;
+        QString texto;
+        QString citado;
+    } casos[] = {
+        {"doscientos", QString(200, u'9'), QString(200, u'9')},
+        {"doscientos_uno", QString(201, u'9'), QString(200, u'9') + u'…'},
+        {"megas", QString(4 << 20, u'9'), QString(200, u'9') + u'…'},
+        {"caracter_de_dos_unidades_al_final", QString(199, u'9') + emoji + u'9',
+         QString(199, u'9') + emoji + u'…'},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        EXPECT_EQ(TextoEnMensaje(c.texto), c.citado);
+        EXPECT_EQ(mensaje([&] { StrToInt(c.texto); }),
+                  QStringLiteral("''") + c.citado +
+                      QStringLiteral("'' is not a valid integer value"));
+    }
 }
 
 } // namespace

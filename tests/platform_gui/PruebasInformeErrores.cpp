@@ -2,6 +2,7 @@
 #include "Errores.h"
 #include "InformeErrores.h"
 #include "Plataforma.h"
+#include "PlataformaQt.h"
 
 #include <QWidget>
 
@@ -66,6 +67,9 @@ INSTANTIATE_TEST_SUITE_P(
         OrdenQueFalla{"ConversionConTextoNoAscii",
                       [] { throw EConvertError("'3,5€' is not a valid floating point value"); },
                       "'3,5€' is not a valid floating point value"},
+        OrdenQueFalla{"ConversionConNul",
+                      [] { throw EConvertError(QString::fromUtf8("''8\0x'' no", 9)); },
+                      QString::fromUtf8("''8\0x'' no", 9)},
         OrdenQueFalla{"EntradaSalida", [] { throw EInOutError(ENOSPC); }, "Disk full"},
         OrdenQueFalla{"FaltaDeMemoria", [] { throw std::bad_alloc(); }, "std::bad_alloc"},
         OrdenQueFalla{"AlgoQueNoEsUnaExcepcion", [] { throw 42; }, "Unexpected error"}),
@@ -77,6 +81,28 @@ TEST(Protegido, UnaOrdenSinErroresNoInformaDeNada) {
 
     EXPECT_TRUE(Protegido(plataforma, nullptr, [&] { hecha = true; }));
     EXPECT_TRUE(hecha);
+}
+
+// A message box breaks only between words: a long run gets places where it may break, and
+// nothing else of the text changes.
+TEST(TextoEnCaja, UnaTiradaLargaPuedePartirseCada40Caracteres) {
+    const QChar corte(0x200B);
+    const QString x40(40, u'x');
+    const struct {
+        const char* caso;
+        QString texto;
+        QString enCaja;
+    } casos[] = {
+        {"mensaje_corto", "'12a' is not a valid integer value",
+         "'12a' is not a valid integer value"},
+        {"tirada_de_40", x40 + " y", x40 + " y"},
+        {"tirada_de_100", QString(100, u'x'), x40 + corte + x40 + corte + QString(20, u'x')},
+        {"el_blanco_reinicia_la_cuenta", x40 + " " + x40, x40 + " " + x40},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        EXPECT_EQ(PlataformaQt::TextoEnCaja(c.texto), c.enCaja);
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "AyudasPruebas.h"
 #include "CalculoProblema.h"
 #include "FicheroProblema.h"
+#include "LongitudCampo.h"
 
 #include <gtest/gtest.h>
 
@@ -329,6 +330,19 @@ TEST(LecturaProblema, ErroresDeConversionEnSuOrden) {
         SCOPED_TRACE(caso.nombre);
         EXPECT_EQ(MensajeDe([&] { LeerTextoProblema(caso.bytes); }), caso.mensaje);
     }
+}
+
+// The fields take at most LongitudMaximaCampo characters, as the window's do; the method is no
+// field and is read whole.
+TEST(LecturaProblema, CortaLosCamposComoLaVentana) {
+    const QByteArray largo(40000, '0');
+    const ProblemaLeido leido =
+        LeerTextoProblema("N = " + largo + "3\r\nT = 1\r\nS = 0\r\nE = " + largo +
+                          "\r\nP = 1\r\nM = " + largo + "3\r\n");
+    EXPECT_EQ(leido.NPeriodos, QString(LongitudMaximaCampo, u'0'));
+    EXPECT_EQ(leido.N, 0);
+    EXPECT_EQ(leido.CE.size(), LongitudMaximaCampo);
+    EXPECT_EQ(leido.Metodo, 3);
 }
 
 TEST(AplicarProblema, CambiaSoloLosCamposElMetodoYLasFilasDeEntrada) {

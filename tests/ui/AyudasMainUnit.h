@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -50,6 +51,8 @@ protected:
     QLineEdit* Campo(const char* nombre) { return Hijo<QLineEdit>(nombre); }
     QCheckBox* Casilla(const char* nombre) { return Hijo<QCheckBox>(nombre); }
     QAction* Accion(const char* nombre) { return Hijo<QAction>(nombre); }
+    // What the status bar says the last command did.
+    QString BarraEstado() { return Hijo<QLabel>("MensajeEstado")->text(); }
 
     // Empties the field as a user would and types the text.
     void Teclear(const char* campo, const QString& texto) {

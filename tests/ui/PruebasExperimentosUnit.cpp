@@ -2,10 +2,12 @@
 // the windows stay alive, stopping them, seeds, report, closing.
 #include "Ejecucion.h"
 #include "ExperimentosUnit.h"
+#include "Informe.h"
 #include "MainUnit.h"
 #include "PlataformaGuionada.h"
 #include "Programa.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -17,6 +19,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
@@ -76,6 +80,7 @@ protected:
     QLineEdit* Campo(const char* nombre) { return ventana.findChild<QLineEdit*>(nombre); }
     QToolButton* Boton(const char* nombre) { return ventana.findChild<QToolButton*>(nombre); }
     QProgressBar* Barra() { return ventana.findChild<QProgressBar*>("ProgressBar1"); }
+    QCheckBox* CasillaOptimo() { return ventana.findChild<QCheckBox*>("CheckBoxOptimo"); }
     QPlainTextEdit* Memo() { return ventana.findChild<QPlainTextEdit*>("Memo1"); }
     QStringList LineasMemo() { return Memo()->toPlainText().split('\n'); }
 
@@ -141,6 +146,22 @@ TEST_F(VentanaExperimentos, EmpiezaConLosValoresPorDefectoYSinFichero) {
     EXPECT_TRUE(Memo()->toPlainText().isEmpty());
     EXPECT_TRUE(ventana.FicheroExperimentos().isEmpty());
     EXPECT_EQ(ventana.Datos().Estadisticas, TEstadisticas{});
+    EXPECT_EQ(CasillaOptimo()->text(), "Comparar con el óptimo");
+    EXPECT_FALSE(CasillaOptimo()->isChecked());
+    EXPECT_EQ(ventana.Textos(), TextosExperimento::PorDefecto());
+}
+
+TEST_F(VentanaExperimentos, LaCasillaDelOptimoAnadeSuLineaYSuInforme) {
+    ElegirFichero(traza);
+    Escribir("NExp", "2");
+    QTest::mouseClick(CasillaOptimo(), Qt::LeftButton);
+    EXPECT_TRUE(ventana.Textos().CompararOptimo);
+    Ejecutar();
+    ASSERT_TRUE(plataforma.mensajes.isEmpty()) << plataforma.mensajes.join('\n').toStdString();
+    const QList<QByteArray> lineas = LineasTraza(traza);
+    ASSERT_EQ(lineas.size(), 15);
+    EXPECT_EQ(lineas[7].split('\t')[4], "7");
+    EXPECT_EQ(LineasMemo().size(), 15);
 }
 
 TEST_F(VentanaExperimentos, ElegirFicheroCambiaElTituloYActivaLaEjecucionYCancelarNoCambiaNada) {
@@ -151,6 +172,7 @@ TEST_F(VentanaExperimentos, ElegirFicheroCambiaElTituloYActivaLaEjecucionYCancel
     const DialogoFichero& dialogo = plataforma.dialogosMostrados.front();
     EXPECT_EQ(dialogo.tipo, DialogoFichero::Tipo::Abrir);
     EXPECT_EQ(dialogo.filtro, "Ficheros de experimentos (*.txt)");
+    EXPECT_EQ(dialogo.extensionDefecto, "txt");
     EXPECT_TRUE(dialogo.admiteInexistente);
 
     ElegirFichero(traza);
@@ -164,6 +186,37 @@ TEST_F(VentanaExperimentos, ElegirFicheroCambiaElTituloYActivaLaEjecucionYCancel
     EXPECT_TRUE(Boton("SBEjecutar")->isEnabled());
     EXPECT_EQ(plataforma.dialogosMostrados.back().nombre, traza) << "the dialog remembers it";
     EXPECT_TRUE(plataforma.mensajes.isEmpty());
+}
+
+// Each column of the report starts at the same place on every line, whatever the width of the
+// amounts; the lines keep their characters.
+TEST_F(VentanaExperimentos, LasColumnasDelInformeSeAlineanConUnCosteGrande) {
+    TEstadisticas estadisticas{};
+    estadisticas[1].CosteAc = 66642720;
+    estadisticas[4].CosteAc = 3;
+    const QStringList lineas = LineasInforme("1000", 2.5, estadisticas);
+    Memo()->appendPlainText(lineas.join('\n'));
+    Memo()->appendPlainText(LineasInforme("5", 0.01, TEstadisticas{}).join('\n'));
+    ASSERT_EQ(LineasMemo().mid(0, 8), lineas);
+
+    // Where every tab-separated field of a line starts, in pixels.
+    const auto inicios = [&](int linea) {
+        const QTextBlock bloque = Memo()->document()->findBlockByNumber(linea);
+        const QTextLine renglon = bloque.layout()->lineAt(0);
+        QList<int> posiciones;
+        for (qsizetype i = 0; i < bloque.text().size(); ++i)
+            if (bloque.text()[i] == u'\t') posiciones << qRound(renglon.cursorToX(int(i) + 1));
+        return posiciones;
+    };
+    const QList<int> columnas = inicios(1);
+    ASSERT_EQ(columnas.size(), 5);
+    for (int linea = 2; linea < 16; ++linea) {
+        if (linea == 8) continue; // the first line of a report has no columns
+        EXPECT_EQ(inicios(linea), columnas) << LineasMemo()[linea].toStdString();
+    }
+    // The widest amount ends before the next column begins.
+    const QFontMetricsF medida(Memo()->font());
+    EXPECT_LT(columnas[2] + medida.horizontalAdvance(lineas[3].split('\t')[3]), columnas[3]);
 }
 
 TEST_F(VentanaExperimentos, UnaEjecucionEscribeLaTrazaYAnadeElInformeAlMemo) {
@@ -236,8 +289,9 @@ TEST_F(VentanaExperimentos, LaBarraAvanzaYLosCamposEsperanMientrasDuraLaEjecucio
             visibleYColocada && Barra()->isVisible() && Memo()->geometry().bottom() < Barra()->y();
         for (const char* campo : {"NPMin", "NExp", "Semilla"})
             desactivados = desactivados && !Campo(campo)->isEnabled();
-        desactivados = desactivados && !Boton("SBFichero")->isEnabled() &&
-                       !Boton("SBEjecutar")->isEnabled() && Boton("SBDetener")->isEnabled();
+        desactivados = desactivados && !CasillaOptimo()->isEnabled() &&
+                       !Boton("SBFichero")->isEnabled() && !Boton("SBEjecutar")->isEnabled() &&
+                       Boton("SBDetener")->isEnabled();
     });
     Ejecutar();
     EXPECT_EQ(posiciones, QList<int>({12, 25, 38, 50, 62, 75, 88, 100}));
@@ -247,6 +301,7 @@ TEST_F(VentanaExperimentos, LaBarraAvanzaYLosCamposEsperanMientrasDuraLaEjecucio
     QCoreApplication::processEvents();
     EXPECT_EQ(Memo()->geometry().bottom(), ventana.height() - 1) << "the memo has the room back";
     for (const char* campo : {"NPMin", "NExp", "Semilla"}) EXPECT_TRUE(Campo(campo)->isEnabled());
+    EXPECT_TRUE(CasillaOptimo()->isEnabled());
     EXPECT_TRUE(Boton("SBEjecutar")->isEnabled());
     EXPECT_FALSE(Boton("SBDetener")->isEnabled());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the window is not busy";
@@ -385,7 +440,13 @@ TEST_F(VentanaExperimentos, CerrarLaVentanaPrincipalDetieneLaEjecucionYTerminaEl
     TFormMain principal(plataforma);
     QDialog acercaDe;
     principal.PonerVentanas(ventana, acercaDe);
+    // The window is the fixture's: the main window, gone first, must not take it along.
+    struct Soltar {
+        QWidget& hija;
+        ~Soltar() { hija.setParent(nullptr); }
+    } soltar{ventana};
     principal.show();
+    ventana.show(); // owned now, and hidden by the change of owner until shown again
     ElegirFichero(traza);
     EmpezarEjecucionLarga();
     QTimer::singleShot(0, &principal, [&principal] { principal.close(); });

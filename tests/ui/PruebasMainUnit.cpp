@@ -59,7 +59,8 @@ QStringList EntradasMenu(QMenu* menu) {
 TEST_F(PruebaMain, LosMenusTienenSusEntradasEnOrden) {
     QStringList menus;
     for (QAction* menu : Hijo<QMenuBar>("MainMenu1")->actions()) menus << menu->text();
-    EXPECT_EQ(menus, QStringList({"&Archivo", "&Calcular", "&Experimentos", "Ayuda"}));
+    EXPECT_EQ(menus, QStringList({"&Archivo", "E&ditar", "&Calcular", "A&nálisis", "&Experimentos",
+                                  "Ayuda"}));
 
     EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Archivo1")),
               QStringList({"Nuevo1:&Nuevo*", "Abrir1:&Abrir*", "GuardarProblema:&Guardar problema*",
@@ -68,9 +69,16 @@ TEST_F(PruebaMain, LosMenusTienenSusEntradasEnOrden) {
                            "GuardarSolucionComo:Guardar solucion c&omo...", "-",
                            "Configurarimpresora1:Con&figurar impresora", "Imprimir1:&Imprimir*",
                            "-", "Salir1:&Salir*"}));
+    // The grid's keys beside the items, which have no shortcut of their own.
+    EXPECT_EQ(
+        EntradasMenu(Hijo<QMenu>("Editar1")),
+        QStringList({"Copiar1:&Copiar\tCtrl+C", "Pegar1:&Pegar\tCtrl+V", "Borrar1:&Borrar\tSupr"}));
     EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Calcular1")),
               QStringList({"CalculoManual1:Cálculo &manual*",
-                           "LotificacinSeleccionada1:Lotificación &seleccionada*"}));
+                           "LotificacinSeleccionada1:Lotificación &seleccionada*",
+                           "PlanOptimo1:Plan ó&ptimo (Wagner-Whitin)"}));
+    EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Analisis1")),
+              QStringList({"CompararMetodos1:&Comparar métodos"}));
     EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Experimentos1")),
               QStringList({"Modulodeexperimentos1:Módulo de experimentos ..."}));
     EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Ayuda1")), QStringList({"Acercade1:Acerca de...*"}));
@@ -445,6 +453,9 @@ TEST_F(PruebaMain, ElMenuAbreLasOtrasVentanas) {
     acercaDe.setObjectName("AboutBox");
     ventana.PonerVentanas(experimentos, acercaDe);
 
+    // Owned by the main window, so it stays above it, and still a modeless window of its own.
+    EXPECT_EQ(experimentos.parentWidget(), &ventana);
+    EXPECT_TRUE(experimentos.isWindow());
     Menu("Modulodeexperimentos1");
     EXPECT_TRUE(experimentos.isVisible());
     EXPECT_FALSE(experimentos.isModal());

@@ -2,7 +2,9 @@
 // files, the dialogs, failures that must leave files and window as they were, and a printout.
 #include "AyudasMainUnit.h"
 #include "CalculoProblema.h"
+#include "FicheroProblema.h"
 #include "Ficheros.h"
+#include "LongitudCampo.h"
 
 #include <QDir>
 #include <QFile>
@@ -101,6 +103,24 @@ TEST_F(PruebaFicheros, GuardarComoEscribeLosBytesDelProblemaYPoneElTitulo) {
     EXPECT_TRUE(plataforma.mensajes.isEmpty());
 }
 
+TEST_F(PruebaFicheros, CadaOrdenDeFicherosDiceEnLaBarraDeEstadoLoQueHizo) {
+    TeclearProblema();
+    GuardarComo(Ruta("p1.lot"));
+    EXPECT_EQ(BarraEstado(), "Problema guardado en " + Ruta("p1.lot"));
+    Boton("ToolButtonGuardarSolucion"); // beside the problem, without a dialog
+    EXPECT_EQ(BarraEstado(), "Solución guardada en " + Ruta("p1.sol"));
+    plataforma.respuestasFichero.push_back(std::nullopt);
+    Boton("ToolButtonAbrir");
+    EXPECT_EQ(BarraEstado(), "Solución guardada en " + Ruta("p1.sol")) << "a cancelled dialog";
+    Abrir(Ruta("p1.lot"));
+    EXPECT_EQ(BarraEstado(), "Problema abierto: " + Ruta("p1.lot"));
+    ventana.Impresora().setOutputFormat(QPrinter::PdfFormat);
+    ventana.Impresora().setOutputFileName(Ruta("rejilla.pdf"));
+    Boton("ToolButtonImprimir");
+    EXPECT_EQ(BarraEstado(), "Rejilla enviada a la impresora");
+    EXPECT_TRUE(plataforma.mensajes.isEmpty());
+}
+
 TEST_F(PruebaFicheros, UnProblemaGuardadoVuelveIgualSalvoElCeroQueVuelveVacio) {
     TeclearProblema();
     Boton("ToolButtonGuardar"); // no name yet: behaves as "save as"
@@ -146,6 +166,19 @@ TEST_F(PruebaFicheros, AbrirDejaResultadosColumnaFinalCasillasYMenusComoEstaban)
     // No method selected is saved as -1.
     Boton("ToolButtonGuardar");
     EXPECT_TRUE(Leer(Ruta("otro.lot")).contains("Tipo de lotificaci\xF3n = -1\r\n"));
+}
+
+// The window's fields cut a long text where the shared reading of a file cuts it, so the window
+// and the command-line tool read the same problem.
+TEST_F(PruebaFicheros, LosCamposCortanDondeCortaLaLectura) {
+    for (const char* campo : {"EditNPeriodos", "EditTS", "Editss", "EditCE", "EditCP"})
+        EXPECT_EQ(Campo(campo)->maxLength(), LongitudMaximaCampo) << campo;
+    const QByteArray bytes = "N = " + QByteArray(40000, '0') +
+                             "3\r\nT = 1\r\nS = 0\r\nE = 1\r\n"
+                             "P = 1\r\nM = 0\r\n";
+    Escribir(Ruta("largo.lot"), bytes);
+    Abrir(Ruta("largo.lot"));
+    EXPECT_EQ(Campo("EditNPeriodos")->text(), LeerTextoProblema(bytes).NPeriodos);
 }
 
 class PruebaSolucion : public PruebaFicheros {
@@ -471,7 +504,7 @@ TEST_F(PruebaFicheros, UnaImpresoraQueNoEmpiezaSeInforma) {
     impresora.setOutputFormat(QPrinter::PdfFormat);
     impresora.setOutputFileName(Ruta("no/existe/rejilla.pdf"));
     Boton("ToolButtonImprimir");
-    EXPECT_EQ(plataforma.errores, QStringList{"Printing could not start"});
+    EXPECT_EQ(plataforma.errores, QStringList{"No se pudo empezar a imprimir."});
 
     Menu("Configurarimpresora1");
     EXPECT_EQ(plataforma.configuracionesImpresora, 1);

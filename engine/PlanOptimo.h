@@ -1,0 +1,21 @@
+// The optimal plan (code 7): the plan of least total cost among those that cover the problem the
+// way the lot-by-lot methods do, found by dynamic programming over where the lots start.
+#pragma once
+
+#include "RegistroMRP.h"
+
+#include <cstdint>
+
+// After the first re-projection (no orders), c(p) is the largest net requirement of periods
+// TS + 1 to p. The plans considered receive lots only after the lead time, each in the first
+// period whose requirement it covers, and bring their receipts by the end of each lot's run to
+// exactly c of its last period, so that by the end of every period p > TS they reach c(p). Of
+// those the one of least total cost as CalcularCostes prices it is chosen; among plans of equal
+// cost, the one whose first lot covers fewer periods, then the second, and so on. Costs are
+// compared as exact sums (exactly so with whole quantities), so a plan of equal cost may have a
+// total that differs in its last bits (TotalesIguales). Lots are sized as the lot-by-lot methods
+// size them, so a plan one of them also finds is the same table to the bit. O(N^2), less with
+// costs of 0 or more; expects NN, RPPL and PPL zero on entry. Throws EOverflow when the costs
+// of the plans could leave the range of a double.
+void PlanOptimo(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
+                TTablaMRP& Tabla);

@@ -1,0 +1,86 @@
+// The comparison panel: the shared texts of the comparison in a read-only table.
+#include "PanelComparacion.h"
+
+#include "TextosComparacion.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// Light enough for the text to keep the palette's colour.
+const QColor ColorMasBarato(214, 239, 214);
+
+} // namespace
+
+PanelComparacion::PanelComparacion(QWidget* padre)
+    : QDockWidget(QStringLiteral("Comparación de métodos"), padre),
+      SinCalculo_(new QLabel(QStringLiteral("Calcule el problema para comparar los métodos."))),
+      Tabla_(new QTableWidget) {
+    setObjectName(QStringLiteral("PanelComparacion"));
+    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
+
+    const QStringList cabecera = CabeceraComparacion();
+    Tabla_->setObjectName(QStringLiteral("TablaComparacion"));
+    Tabla_->setColumnCount(int(cabecera.size()));
+    Tabla_->setHorizontalHeaderLabels(cabecera);
+    Tabla_->verticalHeader()->hide();
+    // Rows as close as the grid's, and a panel as tall as its rows, so that it opens showing
+    // every method without a scroll bar.
+    Tabla_->verticalHeader()->setDefaultSectionSize(Tabla_->fontMetrics().height() + 8);
+    Tabla_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    Tabla_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Tabla_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Tabla_->setSelectionMode(QAbstractItemView::SingleSelection);
+    Tabla_->setWordWrap(false);
+    Tabla_->setToolTip(QStringLiteral("Doble clic en una fila: su plan en la rejilla"));
+    connect(Tabla_, &QTableWidget::cellDoubleClicked, this, [this](int fila, int) {
+        if (fila >= 0 && std::size_t(fila) < metodos_.size()) emit PlanElegido(metodos_[fila]);
+    });
+
+    auto* contenido = new QWidget;
+    auto* disposicion = new QVBoxLayout(contenido);
+    disposicion->setContentsMargins(4, 4, 4, 4);
+    disposicion->addWidget(SinCalculo_);
+    disposicion->addWidget(Tabla_);
+    setWidget(contenido);
+    Mostrar(std::nullopt);
+}
+
+void PanelComparacion::Mostrar(const std::optional<ResultadoCalculo>& calculo) {
+    const std::vector<TextosFilaComparacion> filas =
+        calculo ? TextosComparacion(calculo->Comparacion) : std::vector<TextosFilaComparacion>{};
+    SinCalculo_->setVisible(filas.empty());
+    Tabla_->clearSpans();
+    Tabla_->setRowCount(int(filas.size()));
+    metodos_.clear();
+    for (int f = 0; f < int(filas.size()); ++f) {
+        const TextosFilaComparacion& fila = filas[std::size_t(f)];
+        metodos_.push_back(fila.Metodo);
+        for (int c = 0; c < int(fila.Celdas.size()); ++c) {
+            auto* celda = new QTableWidgetItem(fila.Celdas[c]);
+            // Figures right-aligned so that their digits line up; the method's name on the left.
+            celda->setTextAlignment(Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignRight));
+            if (fila.MasBarato) {
+                QFont negrita = celda->font();
+                negrita.setBold(true);
+                celda->setFont(negrita);
+                celda->setBackground(ColorMasBarato);
+            }
+            Tabla_->setItem(f, c, celda);
+        }
+        // A failure's message is all the row has: it may take the width of the figures.
+        if (!calculo->Comparacion.Filas[std::size_t(f)].Fallo.empty()) {
+            Tabla_->item(f, 1)->setTextAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+            Tabla_->setSpan(f, 1, 1, Tabla_->columnCount() - 1);
+        }
+    }
+    Tabla_->resizeColumnsToContents();
+    // The row of the plan the grid shows is the selected one.
+    Tabla_->clearSelection();
+    if (calculo)
+        for (std::size_t f = 0; f < metodos_.size(); ++f)
+            if (metodos_[f] == calculo->Metodo) Tabla_->selectRow(int(f));
+}

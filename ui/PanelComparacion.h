@@ -1,0 +1,32 @@
+// The panel "Comparación de métodos": every method and the optimum side by side for the problem of
+// the last calculation, the cheapest methods highlighted. Double-clicking a row asks for its plan.
+#pragma once
+
+#include "ResultadoCalculo.h"
+
+#include <QDockWidget>
+
+#include <optional>
+#include <vector>
+
+class QLabel;
+class QTableWidget;
+
+class PanelComparacion : public QDockWidget {
+    Q_OBJECT
+public:
+    explicit PanelComparacion(QWidget* padre = nullptr);
+
+    // The comparison of the calculation, the row of its plan selected; an empty table before the
+    // first one and after "Nuevo".
+    void Mostrar(const std::optional<ResultadoCalculo>& calculo);
+
+signals:
+    // A row was double-clicked: the method of its plan, CodigoPlanManual for the user's plan.
+    void PlanElegido(TipoLotificacion metodo);
+
+private:
+    QLabel* SinCalculo_;
+    QTableWidget* Tabla_;
+    std::vector<TipoLotificacion> metodos_; // of each row
+};
