@@ -3,6 +3,7 @@
 #include "ExperimentosUnit.h"
 
 #include "ComprobarParametros.h"
+#include "EspacioTraza.h"
 #include "InformeErrores.h"
 #include "Semilla.h"
 #include "TabuladoresColumnas.h"
@@ -165,6 +166,10 @@ void TFormExp::Ejecutar() {
                                                "el reloj.")
                                     .arg(ui_->LabelSemilla->text())
                                     .arg(SemillaMaxima));
+        return;
+    }
+    if (const std::optional<QString> aviso = ComprobarEspacioTraza(textos, FicheroExperimentos_)) {
+        plataforma_.Aviso(this, *aviso);
         return;
     }
     FuenteSorteos* sorteos = sorteos_;

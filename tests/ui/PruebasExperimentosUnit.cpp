@@ -1,6 +1,7 @@
 // The experiments window driven as a user drives it: fields, trace file, runs that go on while
 // the windows stay alive, stopping them, seeds, report, closing.
 #include "Ejecucion.h"
+#include "EspacioTraza.h"
 #include "ExperimentosUnit.h"
 #include "Informe.h"
 #include "MainUnit.h"
@@ -417,6 +418,31 @@ TEST_F(VentanaExperimentos, UnaSemillaQueNoEsUnEnteroDeTreintaYDosBitsSoloDaUnAv
             << texto;
         EXPECT_FALSE(QFile::exists(traza)) << texto;
     }
+}
+
+// The free space of the trace's disk comes through the seam. 1000 experiments are estimated at
+// 300.050 bytes with six lines each, at 350.050 with the optimum's seventh.
+TEST_F(VentanaExperimentos, UnaTrazaQueNoCabeEnElDiscoSoloDaUnAviso) {
+    struct Espacio {
+        FuncionEspacio anterior = CambiarFuncionEspacio(
+            [](const QString&) -> std::optional<std::uint64_t> { return 320'000; });
+        ~Espacio() { CambiarFuncionEspacio(anterior); }
+    } espacio;
+    ElegirFichero(traza);
+    Ejecutar();
+    EXPECT_TRUE(plataforma.avisos.isEmpty()) << plataforma.avisos.join('\n').toStdString();
+    EXPECT_EQ(LineasTraza(traza).size(), 1 + 6 * 1000);
+
+    ASSERT_TRUE(QFile::remove(traza));
+    QTest::mouseClick(CasillaOptimo(), Qt::LeftButton);
+    Ejecutar();
+    EXPECT_EQ(
+        plataforma.avisos,
+        QStringList{"Una ejecución de 1000 experimentos escribiría una traza de unos 350,1 kB, "
+                    "y en el disco del fichero de seguimiento solo quedan 320,0 kB libres."});
+    EXPECT_FALSE(QFile::exists(traza));
+    EXPECT_FALSE(ventana.Ejecutando());
+    EXPECT_TRUE(Boton("SBEjecutar")->isEnabled());
 }
 
 // Closing the window during a run stops it first; the report of the experiments done is in the
