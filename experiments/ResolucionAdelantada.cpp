@@ -17,7 +17,10 @@ ResolucionAdelantada::ResolucionAdelantada(std::span<const TipoLotificacion> met
                                            bool segundoHilo)
     : metodos_(metodos), tabla_(std::make_unique<TTablaMRP>()) {
     for (BloqueExperimentos& b : bloques_) b.experimentos.resize(PorBloque);
-    if (segundoHilo) hilo_ = std::jthread([this](std::stop_token parada) { Resolutor(parada); });
+    if (segundoHilo) {
+        tablaSegunda_ = std::make_unique<TTablaMRP>();
+        hilo_ = std::jthread([this](std::stop_token parada) { Resolutor(parada); });
+    }
 }
 
 ResolucionAdelantada::~ResolucionAdelantada() {
@@ -36,25 +39,43 @@ BloqueExperimentos* ResolucionAdelantada::Libre() {
 }
 
 void ResolucionAdelantada::Entregar() {
+    BloqueExperimentos& b = Bloque(entregados_);
     if (!hilo_.joinable()) {
-        Resolver(Bloque(entregados_));
+        Resolver(b, *tabla_);
+        b.estado = BloqueExperimentos::Estado::Resuelto;
         ++entregados_;
-        ++resueltos_;
         return;
     }
     {
         const std::lock_guard cerrojo(mutex_);
+        b.estado = BloqueExperimentos::Estado::PorResolver;
         ++entregados_;
     }
     cambio_.notify_all();
 }
 
 BloqueExperimentos& ResolucionAdelantada::Recoger() {
-    if (hilo_.joinable()) {
-        std::unique_lock cerrojo(mutex_);
-        cambio_.wait(cerrojo, [this] { return resueltos_ > recogidos_; });
+    using Estado = BloqueExperimentos::Estado;
+    BloqueExperimentos& primero = Bloque(recogidos_);
+    if (!hilo_.joinable()) return primero;
+    std::unique_lock cerrojo(mutex_);
+    while (primero.estado != Estado::Resuelto) {
+        // The latest block waiting, so that the second thread, which takes the oldest, seldom
+        // finds its next one taken.
+        BloqueExperimentos* tomado = nullptr;
+        for (std::size_t s = entregados_; s > recogidos_ && !tomado; --s)
+            if (Bloque(s - 1).estado == Estado::PorResolver) tomado = &Bloque(s - 1);
+        if (!tomado) {
+            cambio_.wait(cerrojo);
+            continue;
+        }
+        tomado->estado = Estado::Resolviendose;
+        cerrojo.unlock();
+        Resolver(*tomado, *tabla_);
+        cerrojo.lock();
+        tomado->estado = Estado::Resuelto;
     }
-    return Bloque(recogidos_);
+    return primero;
 }
 
 void ResolucionAdelantada::Devolver() {
@@ -63,8 +84,7 @@ void ResolucionAdelantada::Devolver() {
 
 // A random problem's table is its NB row with every other row zero (GenerarProblema). A failure
 // ends the block: the run ends at that experiment, so none after it is ever read.
-void ResolucionAdelantada::Resolver(BloqueExperimentos& bloque) {
-    TTablaMRP& t = *tabla_;
+void ResolucionAdelantada::Resolver(BloqueExperimentos& bloque, TTablaMRP& t) {
     for (std::size_t i = 0; i < bloque.cuantos; ++i) {
         ExperimentoEnCurso& e = bloque.experimentos[i];
         const int entradas = e.N + 1;
@@ -81,15 +101,25 @@ void ResolucionAdelantada::Resolver(BloqueExperimentos& bloque) {
     }
 }
 
+// Takes the oldest block waiting; the run's thread may have taken some of them itself.
 void ResolucionAdelantada::Resolutor(std::stop_token parada) {
+    using Estado = BloqueExperimentos::Estado;
     std::unique_lock cerrojo(mutex_);
-    while (cambio_.wait(cerrojo, parada, [this] { return entregados_ > resueltos_; }) &&
-           !parada.stop_requested()) {
-        BloqueExperimentos& b = Bloque(resueltos_);
+    std::size_t siguiente = 0; // no block before it waits
+    while (!parada.stop_requested()) {
+        siguiente = std::max(siguiente, recogidos_);
+        while (siguiente < entregados_ && Bloque(siguiente).estado != Estado::PorResolver)
+            ++siguiente;
+        if (siguiente == entregados_) {
+            cambio_.wait(cerrojo, parada, [&] { return entregados_ > siguiente; });
+            continue;
+        }
+        BloqueExperimentos& b = Bloque(siguiente);
+        b.estado = Estado::Resolviendose;
         cerrojo.unlock();
-        Resolver(b);
+        Resolver(b, *tablaSegunda_);
         cerrojo.lock();
-        ++resueltos_;
+        b.estado = Estado::Resuelto;
         cambio_.notify_all();
     }
 }

@@ -1,7 +1,8 @@
 // The experiments of a run on their way from the drawing to the trace: drawn in blocks on the
 // run's thread, solved on a second thread while the next blocks are drawn and the earlier ones
-// written, and handed back in order. With one thread each block is solved as it is handed over;
-// what comes back is the same.
+// written, and handed back in order. The run's thread, rather than wait for a block, solves a
+// later one itself, so the two threads share the solving as their other work allows. With one
+// thread each block is solved as it is handed over; what comes back is the same.
 #pragma once
 
 #include "LotificaUnit.h"
@@ -34,6 +35,8 @@ struct BloqueExperimentos {
     std::vector<ExperimentoEnCurso> experimentos; // always full size; `cuantos` in use
     std::size_t cuantos = 0;
     std::exception_ptr falloSorteo; // the drawing of the experiment after them failed
+    // Handed over to be solved, taken by a thread that solves it, solved.
+    enum class Estado { PorResolver, Resolviendose, Resuelto } estado = Estado::Resuelto;
 };
 
 class ResolucionAdelantada {
@@ -53,21 +56,25 @@ public:
     void Entregar();
     // Blocks handed over and not yet taken back.
     bool Pendiente() const { return entregados_ > recogidos_; }
-    // The oldest block handed over, once solved. It stays valid until Devolver.
+    // The oldest block handed over, once solved; while it is being solved, this thread solves
+    // the latest block still waiting. It stays valid until Devolver.
     BloqueExperimentos& Recoger();
     void Devolver();
 
 private:
-    static constexpr std::size_t Bloques = 3;
+    static constexpr std::size_t Bloques = 6;
     BloqueExperimentos& Bloque(std::size_t secuencia) { return bloques_[secuencia % Bloques]; }
-    void Resolver(BloqueExperimentos& bloque);
+    // Solves the block in `tabla`, a scratch of the thread that solves.
+    void Resolver(BloqueExperimentos& bloque, TTablaMRP& tabla);
     void Resolutor(std::stop_token parada);
 
     std::span<const TipoLotificacion> metodos_;
     std::array<BloqueExperimentos, Bloques> bloques_;
-    std::unique_ptr<TTablaMRP> tabla_; // the solving's scratch, on the thread that solves
-    // Blocks counted from the start of the run: handed over, solved, taken back.
-    std::size_t entregados_ = 0, resueltos_ = 0, recogidos_ = 0;
+    // Scratch tables: of the run's thread, of the second.
+    std::unique_ptr<TTablaMRP> tabla_, tablaSegunda_;
+    // Blocks counted from the start of the run: handed over, taken back. The states of the
+    // blocks between them are kept under the mutex.
+    std::size_t entregados_ = 0, recogidos_ = 0;
     std::mutex mutex_;
     std::condition_variable_any cambio_;
     std::jthread hilo_; // last: it stops before anything it uses is destroyed
