@@ -47,8 +47,9 @@ public:
                     GenerarProblema(textos_, sorteos_, problema_);
                     parametros_ = ParametrosExperimento::Convertir(textos_);
                 }
-                bloque.experimentos[bloque.cuantos++].Poner(problema_);
                 ++sorteados_;
+                bloque.experimentos[bloque.cuantos++].Poner(static_cast<std::int32_t>(sorteados_),
+                                                            problema_);
             }
         } catch (...) {
             bloque.falloSorteo = std::current_exception();
@@ -130,11 +131,9 @@ QStringList EjecutarExperimentos(const TextosExperimento& textos, const QString&
             for (std::size_t j = 0; j < bloque.cuantos; ++j) {
                 const ExperimentoEnCurso& e = bloque.experimentos[j];
                 const auto experimento = static_cast<std::int32_t>(++k);
-                for (std::size_t i = 0; i < e.resueltos; ++i) {
-                    traza.Linea(experimento, e.N, e.Ts, e.Ce, e.Cp, metodos[i], e.costes[i]);
-                    if (i < datos.CostesExperimento.size())
-                        datos.CostesExperimento[i] = e.costes[i];
-                }
+                traza.Escribir(e.lineas.data(), e.largo);
+                std::copy_n(e.costes.begin(), std::min(e.resueltos, datos.CostesExperimento.size()),
+                            datos.CostesExperimento.begin());
                 if (e.fallo) std::rethrow_exception(e.fallo);
                 ActualizarEstadisticas(experimento, datos.CostesExperimento, datos.Estadisticas);
                 if (textos.CompararOptimo)

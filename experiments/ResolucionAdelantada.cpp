@@ -5,7 +5,8 @@
 
 #include <algorithm>
 
-void ExperimentoEnCurso::Poner(const ProblemaAleatorio& problema) {
+void ExperimentoEnCurso::Poner(std::int32_t numero, const ProblemaAleatorio& problema) {
+    k = numero;
     N = problema.N;
     Ts = problema.Ts;
     Ce = problema.Ce;
@@ -15,10 +16,10 @@ void ExperimentoEnCurso::Poner(const ProblemaAleatorio& problema) {
 
 ResolucionAdelantada::ResolucionAdelantada(std::span<const TipoLotificacion> metodos,
                                            bool segundoHilo)
-    : metodos_(metodos), tabla_(std::make_unique<TTablaMRP>()) {
+    : metodos_(metodos), borrador_(std::make_unique<Borrador>()) {
     for (BloqueExperimentos& b : bloques_) b.experimentos.resize(PorBloque);
     if (segundoHilo) {
-        tablaSegunda_ = std::make_unique<TTablaMRP>();
+        borradorSegundo_ = std::make_unique<Borrador>();
         hilo_ = std::jthread([this](std::stop_token parada) { Resolutor(parada); });
     }
 }
@@ -41,7 +42,7 @@ BloqueExperimentos* ResolucionAdelantada::Libre() {
 void ResolucionAdelantada::Entregar() {
     BloqueExperimentos& b = Bloque(entregados_);
     if (!hilo_.joinable()) {
-        Resolver(b, *tabla_);
+        Resolver(b, *borrador_);
         b.estado = BloqueExperimentos::Estado::Resuelto;
         ++entregados_;
         return;
@@ -60,18 +61,21 @@ BloqueExperimentos& ResolucionAdelantada::Recoger() {
     if (!hilo_.joinable()) return primero;
     std::unique_lock cerrojo(mutex_);
     while (primero.estado != Estado::Resuelto) {
-        // The latest block waiting, so that the second thread, which takes the oldest, seldom
-        // finds its next one taken.
+        // The latest block waiting, and only while another waits for the second thread, which
+        // takes the oldest: it never has to wait for this one to draw more.
         BloqueExperimentos* tomado = nullptr;
-        for (std::size_t s = entregados_; s > recogidos_ && !tomado; --s)
-            if (Bloque(s - 1).estado == Estado::PorResolver) tomado = &Bloque(s - 1);
-        if (!tomado) {
+        int esperando = 0;
+        for (std::size_t s = entregados_; s > recogidos_; --s) {
+            if (Bloque(s - 1).estado != Estado::PorResolver) continue;
+            if (++esperando == 1) tomado = &Bloque(s - 1);
+        }
+        if (esperando < 2) {
             cambio_.wait(cerrojo);
             continue;
         }
         tomado->estado = Estado::Resolviendose;
         cerrojo.unlock();
-        Resolver(*tomado, *tabla_);
+        Resolver(*tomado, *borrador_);
         cerrojo.lock();
         tomado->estado = Estado::Resuelto;
     }
@@ -83,8 +87,11 @@ void ResolucionAdelantada::Devolver() {
 }
 
 // A random problem's table is its NB row with every other row zero (GenerarProblema). A failure
-// ends the block: the run ends at that experiment, so none after it is ever read.
-void ResolucionAdelantada::Resolver(BloqueExperimentos& bloque, TTablaMRP& t) {
+// ends the block: the run ends at that experiment, so none after it is ever read. The lines are
+// those the trace would get one by one: a method that fails has none, and the quotient of the
+// first line fails before it is written.
+void ResolucionAdelantada::Resolver(BloqueExperimentos& bloque, Borrador& borrador) {
+    TTablaMRP& t = borrador.tabla;
     for (std::size_t i = 0; i < bloque.cuantos; ++i) {
         ExperimentoEnCurso& e = bloque.experimentos[i];
         const int entradas = e.N + 1;
@@ -92,12 +99,20 @@ void ResolucionAdelantada::Resolver(BloqueExperimentos& bloque, TTablaMRP& t) {
         for (TFilaMRP* fila : {&t.D, &t.RP, &t.NN, &t.RPPL, &t.PPL})
             std::fill_n(fila->v.begin(), entradas, 0.0);
         e.fallo = nullptr;
+        e.largo = 0;
         try {
             CostesMetodos(metodos_, e.N, e.Ts, 0, e.Ce, e.Cp, t, e.costes.data(), e.resueltos);
         } catch (...) {
             e.fallo = std::current_exception();
-            return;
         }
+        try {
+            e.largo =
+                borrador.lineas.Escribir(e.k, e.N, e.Ts, e.Ce, e.Cp, metodos_.first(e.resueltos),
+                                         e.costes.data(), e.lineas.data());
+        } catch (...) {
+            e.fallo = std::current_exception();
+        }
+        if (e.fallo) return;
     }
 }
 
@@ -117,7 +132,7 @@ void ResolucionAdelantada::Resolutor(std::stop_token parada) {
         BloqueExperimentos& b = Bloque(siguiente);
         b.estado = Estado::Resolviendose;
         cerrojo.unlock();
-        Resolver(b, *tablaSegunda_);
+        Resolver(b, *borradorSegundo_);
         cerrojo.lock();
         b.estado = Estado::Resuelto;
         cambio_.notify_all();

@@ -1,12 +1,14 @@
 // The experiments of a run on their way from the drawing to the trace: drawn in blocks on the
-// run's thread, solved on a second thread while the next blocks are drawn and the earlier ones
-// written, and handed back in order. The run's thread, rather than wait for a block, solves a
-// later one itself, so the two threads share the solving as their other work allows. With one
-// thread each block is solved as it is handed over; what comes back is the same.
+// run's thread, solved and their trace lines made on a second thread while the next blocks are
+// drawn and the earlier ones written, and handed back in order. The run's thread, rather than
+// wait for a block, solves a later one itself, so the two threads share the work as their other
+// work allows. With one thread each block is solved as it is handed over; what comes back is the
+// same.
 #pragma once
 
 #include "LotificaUnit.h"
 #include "ProblemaAleatorio.h"
+#include "Traza.h"
 
 #include <array>
 #include <condition_variable>
@@ -21,14 +23,19 @@
 
 // One experiment: its problem as drawn, then what solving it gave.
 struct ExperimentoEnCurso {
+    std::int32_t k = 0; // its number in the run, from 1
     std::int32_t N = 0, Ts = 0;
     double Ce = 0, Cp = 0;
     TFilaMRP NB;               // entries 1 to N + 1; every other row of a random problem is zero
     std::size_t resueltos = 0; // methods solved, in the order of the list
-    std::exception_ptr fallo;  // the failure of the method after them
     std::array<double, MetodosLotificacion.size()> costes{};
+    // Its trace lines, those of the methods solved; then what ended the run there, if anything:
+    // a method that failed, or the quotient Ce / Cp of the lines.
+    std::size_t largo = 0;
+    std::array<char, LineasTraza::PorLinea * MetodosLotificacion.size()> lineas;
+    std::exception_ptr fallo;
 
-    void Poner(const ProblemaAleatorio& problema);
+    void Poner(std::int32_t numero, const ProblemaAleatorio& problema);
 };
 
 struct BloqueExperimentos {
@@ -41,7 +48,7 @@ struct BloqueExperimentos {
 
 class ResolucionAdelantada {
 public:
-    static constexpr std::size_t PorBloque = 256;
+    static constexpr std::size_t PorBloque = 64;
 
     // metodos: the methods of every experiment, in order; must outlive this object.
     ResolucionAdelantada(std::span<const TipoLotificacion> metodos, bool segundoHilo);
@@ -62,16 +69,20 @@ public:
     void Devolver();
 
 private:
-    static constexpr std::size_t Bloques = 6;
+    static constexpr std::size_t Bloques = 16;
     BloqueExperimentos& Bloque(std::size_t secuencia) { return bloques_[secuencia % Bloques]; }
-    // Solves the block in `tabla`, a scratch of the thread that solves.
-    void Resolver(BloqueExperimentos& bloque, TTablaMRP& tabla);
+    // What the thread that solves a block works with.
+    struct Borrador {
+        TTablaMRP tabla;
+        LineasTraza lineas;
+    };
+    void Resolver(BloqueExperimentos& bloque, Borrador& borrador);
     void Resolutor(std::stop_token parada);
 
     std::span<const TipoLotificacion> metodos_;
     std::array<BloqueExperimentos, Bloques> bloques_;
-    // Scratch tables: of the run's thread, of the second.
-    std::unique_ptr<TTablaMRP> tabla_, tablaSegunda_;
+    // Of the run's thread, of the second.
+    std::unique_ptr<Borrador> borrador_, borradorSegundo_;
     // Blocks counted from the start of the run: handed over, taken back. The states of the
     // blocks between them are kept under the mutex.
     std::size_t entregados_ = 0, recogidos_ = 0;
