@@ -79,6 +79,10 @@ void LotePOQ(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, doub
     const int ultimaEmision = NPeriodos - TS;
     int s = 1;
     while (s <= ultimaEmision && Tabla.PPL[s] == 0.0) ++s;
+    // No release before s has moved, so the periods before its receipt keep the lot-for-lot
+    // projection, which re-projecting them would give again; without releases nothing moves.
+    if (s > ultimaEmision) return;
+    const int primeraRecepcion = s + TS;
     for (; s <= ultimaEmision; s += P) {
         const int fin = std::min(s + P - 1, ultimaEmision);
         double suma = 0.0;
@@ -89,5 +93,5 @@ void LotePOQ(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, doub
         Tabla.PPL[s] = suma;
     }
 
-    motor::ReproyectarDesde(1, NPeriodos, TS, SS, Tabla);
+    motor::ReproyectarDesde(primeraRecepcion, NPeriodos, TS, SS, Tabla);
 }

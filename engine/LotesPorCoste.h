@@ -8,8 +8,8 @@
 
 class PasadasComunes;
 
-// Each takes Pasadas as LoteALote does: the first re-projection, which the three share, is made
-// once when they run one after another on the same input.
+// Each takes Pasadas as LoteALote does: the first re-projection, which the three share with the
+// optimum, is made once when they run one after another on the same input.
 
 // Code 3: the lot whose holding cost comes closest to the ordering cost.
 void MinimoCosteTotal(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,

@@ -18,7 +18,7 @@ public:
     // The passes methods begin with: each is a function of the input alone.
     enum class Pasada {
         LoteALote,          // all of code 0, and the start of POQ; reads no row methods write
-        ReproyeccionInicial // the start of codes 3 to 5; reads the input's releases
+        ReproyeccionInicial // the start of codes 3 to 5 and 7; reads the input's releases
     };
     // The mean demand of the horizon and the economic lot before any rounding (EOQ and POQ).
     struct DemandaMedia {
