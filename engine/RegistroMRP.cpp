@@ -69,12 +69,12 @@ void Reproyectar(std::int32_t NPeriodos, std::int32_t TS, double SS, TTablaMRP& 
 }
 
 void motor::PasadaLoteALote(std::int32_t NPeriodos, std::int32_t TS, double SS, TTablaMRP& Tabla) {
+    // The receipt goes on in a register: read back from the row, it would wait for its store.
     Pasada(1, NPeriodos, Tabla, SS, [&Tabla, TS](int i, double neta) {
-        if (i > TS) {
-            Tabla.RPPL[i] = neta;
-            Tabla.PPL[i - TS] = neta;
-        }
-        return Tabla.RPPL[i];
+        if (i <= TS) return Tabla.RPPL[i];
+        Tabla.RPPL[i] = neta;
+        Tabla.PPL[i - TS] = neta;
+        return neta;
     });
 }
 
