@@ -82,7 +82,13 @@ BloqueExperimentos& ResolucionAdelantada::Recoger() {
     return primero;
 }
 
+// The second thread reads how many were taken back when it looks for a block to solve.
 void ResolucionAdelantada::Devolver() {
+    if (!hilo_.joinable()) {
+        ++recogidos_;
+        return;
+    }
+    const std::lock_guard cerrojo(mutex_);
     ++recogidos_;
 }
 
