@@ -5,7 +5,6 @@
 #include "PasadasComunes.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -56,9 +55,8 @@ void LoteEOQ(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, doub
         if (i > TS) {
             // Q when the net requirement is not above it, the requirement otherwise, and no lot
             // without a requirement; selected without branches, as random as the requirements.
-            const double lote = std::max(neta, Q);
-            const double recibido = std::bit_cast<double>(std::bit_cast<std::uint64_t>(lote) &
-                                                          -std::uint64_t{neta != 0.0});
+            const double recibido =
+                motor::Si(std::max(neta, Q), neta, [](auto x) { return x != 0.0; });
             Tabla.RPPL[i] = recibido;
             Tabla.PPL[i - TS] = recibido;
             return recibido;

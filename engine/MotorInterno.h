@@ -22,10 +22,22 @@ inline bool DentroDelContrato(std::int32_t NPeriodos, std::int32_t TS) {
     return PeriodosCalculables(NPeriodos) && TiempoSuministroValido(TS);
 }
 
-// v where v > 0, else +0. Selected without a branch: the sign of a net requirement is as good as
-// random, and a mispredicted branch costs more than the whole netting.
+// valor where the comparison of v holds, else +0; `comparar` compares the lanes of a vector of
+// two doubles, the first of them v. Selected without a branch, and with a mask in the registers
+// of the values: a trip through the integer registers lengthens the chain from period to period
+// of a pass, whose tests are as good as random. A vector of the compiler's own, of no one
+// processor.
+template <class Comparar> inline double Si(double valor, double v, Comparar comparar) {
+    using Par = double __attribute__((vector_size(16)));
+    using Mascara = std::int64_t __attribute__((vector_size(16)));
+    const Par x = {v, 0.0};
+    const Par y = {valor, 0.0};
+    return reinterpret_cast<Par>(reinterpret_cast<Mascara>(y) & comparar(x))[0];
+}
+
+// v where v > 0, else +0.
 inline double Positivo(double v) {
-    return std::bit_cast<double>(std::bit_cast<std::uint64_t>(v) & -std::uint64_t{v > 0.0});
+    return Si(v, v, [](auto x) { return x > 0.0; });
 }
 
 inline void Netear(int i, TTablaMRP& t, double SS) {
