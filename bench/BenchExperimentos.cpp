@@ -1,5 +1,6 @@
 // A whole run of a million experiments with the window's default fields, trace file included,
-// without and with the comparison with the optimum.
+// without and with the comparison with the optimum: on one thread, measured in CPU time, and with
+// the methods solved ahead on a second thread, measured in wall time.
 #include "Ejecucion.h"
 
 #include <QTemporaryDir>
@@ -13,11 +14,14 @@ void EjecucionDeUnMillon(benchmark::State& estado) {
     const QString traza = carpeta.filePath(QStringLiteral("traza.txt"));
     auto textos = TextosExperimento::PorDefecto();
     textos.NExp = QStringLiteral("1000000");
-    textos.CompararOptimo = estado.range(0) != 0;
+    textos.CompararOptimo = estado.range(1) != 0;
     Generador generador(20240601);
     DatosExperimentos datos;
+    OpcionesEjecucion opciones;
+    opciones.SegundoHilo = estado.range(0) == 2;
     for (auto _ : estado) {
-        const QStringList informe = EjecutarExperimentos(textos, traza, generador, datos, {});
+        const QStringList informe =
+            EjecutarExperimentos(textos, traza, generador, datos, {}, opciones);
         benchmark::DoNotOptimize(informe);
     }
     estado.counters["segundos_informados"] = datos.Segundos;
@@ -26,9 +30,17 @@ void EjecucionDeUnMillon(benchmark::State& estado) {
 } // namespace
 
 BENCHMARK(EjecucionDeUnMillon)
-    ->ArgName("optimo")
-    ->Arg(0)
-    ->Arg(1)
+    ->ArgNames({"hilos", "optimo"})
+    ->Args({1, 0})
+    ->Args({1, 1})
     ->Iterations(1)
     ->Unit(benchmark::kSecond)
+    ->MeasureProcessCPUTime();
+BENCHMARK(EjecucionDeUnMillon)
+    ->ArgNames({"hilos", "optimo"})
+    ->Args({2, 0})
+    ->Args({2, 1})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->MeasureProcessCPUTime()
     ->UseRealTime();

@@ -45,7 +45,8 @@ DatosGrafico GraficoPlan(const ResultadoCalculo& calculo) {
 
 DatosGrafico GraficoComparacion(const ComparacionMetodos& comparacion) {
     DatosGrafico grafico;
-    grafico.Titulo = QStringLiteral("Coste de cada plan (%1 el método más barato de los seis)").arg(MarcaMasBarato);
+    grafico.Titulo = QStringLiteral("Coste de cada plan (%1 el método más barato de los seis)")
+                         .arg(MarcaMasBarato);
     grafico.TituloValores = QStringLiteral("Coste");
     grafico.Forma = FormaBarras::Apiladas;
     grafico.Horizontal = true;

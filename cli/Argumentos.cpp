@@ -3,13 +3,13 @@
 // error with its own message.
 #include "Argumentos.h"
 
+#include "Semilla.h"
 #include "TextosLotificacion.h"
 
 #include <QRegularExpression>
 
 #include <algorithm>
 #include <iterator>
-#include <limits>
 
 namespace {
 
@@ -98,15 +98,10 @@ template <class T> void PonerUnaVez(std::optional<T>& destino, T valor, const QS
 }
 
 std::uint32_t Semilla(const QString& texto) {
-    static const QRegularExpression digitos(QStringLiteral("^[0-9]+$"));
-    bool convertido = false;
-    const qulonglong valor = texto.toULongLong(&convertido);
-    if (!digitos.match(texto).hasMatch() || !convertido ||
-        valor > std::numeric_limits<std::uint32_t>::max())
-        throw ErrorUso(QStringLiteral("la semilla ha de ser un entero de 0 a %1, no %2")
-                           .arg(std::numeric_limits<std::uint32_t>::max())
-                           .arg(Citado(texto)));
-    return static_cast<std::uint32_t>(valor);
+    if (const std::optional<std::uint32_t> semilla = LeerSemilla(texto)) return *semilla;
+    throw ErrorUso(QStringLiteral("la semilla ha de ser un entero de 0 a %1, no %2")
+                       .arg(SemillaMaxima)
+                       .arg(Citado(texto)));
 }
 
 // A method code of the method table, written as a decimal integer.

@@ -2,22 +2,35 @@
 #include "LotesDemandaMedia.h"
 
 #include "MotorInterno.h"
+#include "PasadasComunes.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 using namespace calculo;
 
 namespace {
 
-double DemandaMedia(std::int32_t NPeriodos, const TTablaMRP& Tabla) {
+// Once the running sum of finite values overflows it stays infinite or NaN, so one check at the
+// end catches it; dividing a finite sum by N >= 1 can neither fail nor overflow.
+double Media(std::int32_t NPeriodos, const TTablaMRP& Tabla) {
     double suma = 0.0;
-    for (int i = 1; i <= NPeriodos; ++i) suma = Suma(suma, Tabla.NB[i]);
-    return Cociente(suma, static_cast<double>(NPeriodos));
+    for (int i = 1; i <= NPeriodos; ++i) suma += Tabla.NB[i];
+    return Finito(suma) / static_cast<double>(NPeriodos);
 }
 
 double LoteEconomico(double CE, double CP, double media) {
     return RaizCuadrada(Cociente(Producto(Producto(2.0, CE), media), CP));
+}
+
+// m and Q as EOQ and POQ both begin: computed once when they run among other methods.
+PasadasComunes::DemandaMedia Demanda(std::int32_t NPeriodos, double CE, double CP,
+                                     const TTablaMRP& Tabla, PasadasComunes* Pasadas) {
+    return motor::DemandaInicial(Pasadas, [&]() -> PasadasComunes::DemandaMedia {
+        const double media = Media(NPeriodos, Tabla);
+        return {media, LoteEconomico(CE, CP, media)};
+    });
 }
 
 // Ties go to the even neighbour (the default rounding mode). An interval below one period
@@ -25,7 +38,7 @@ double LoteEconomico(double CE, double CP, double media) {
 // horizon merges everything into the first window, as N does, and never reaches the integer
 // conversion.
 int IntervaloPedido(double periodos, std::int32_t NPeriodos) {
-    const double redondeado = std::nearbyint(periodos);
+    const double redondeado = std::rint(periodos);
     if (redondeado < 1.0) return 1;
     if (redondeado > NPeriodos) return NPeriodos;
     return static_cast<int>(redondeado);
@@ -34,31 +47,40 @@ int IntervaloPedido(double periodos, std::int32_t NPeriodos) {
 } // namespace
 
 void LoteEOQ(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-             bool Redondear, TTablaMRP& Tabla) {
+             bool Redondear, TTablaMRP& Tabla, PasadasComunes* Pasadas) {
     if (!motor::DentroDelContrato(NPeriodos, TS)) return;
-    double Q = LoteEconomico(CE, CP, DemandaMedia(NPeriodos, Tabla));
-    if (Redondear) Q = std::nearbyint(Q);
+    double Q = Demanda(NPeriodos, CE, CP, Tabla, Pasadas).Q;
+    if (Redondear) Q = std::rint(Q); // as nearbyint in the default mode, without its cost
     motor::Pasada(1, NPeriodos, Tabla, SS, [&Tabla, TS, Q](int i, double neta) {
         if (i > TS) {
-            Tabla.RPPL[i] = neta == 0.0 ? 0.0 : (neta > Q ? neta : Q);
-            Tabla.PPL[i - TS] = Tabla.RPPL[i];
+            // Q when the net requirement is not above it, the requirement otherwise, and no lot
+            // without a requirement; selected without branches, as random as the requirements.
+            const double recibido =
+                motor::Si(std::max(neta, Q), neta, [](auto x) { return x != 0.0; });
+            Tabla.RPPL[i] = recibido;
+            Tabla.PPL[i - TS] = recibido;
+            return recibido;
         }
         return Tabla.RPPL[i];
     });
 }
 
 void LotePOQ(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-             TTablaMRP& Tabla) {
+             TTablaMRP& Tabla, PasadasComunes* Pasadas) {
     if (!motor::DentroDelContrato(NPeriodos, TS)) return;
-    const double media = DemandaMedia(NPeriodos, Tabla);
-    const int P = IntervaloPedido(Cociente(LoteEconomico(CE, CP, media), media), NPeriodos);
+    const auto [media, Q] = Demanda(NPeriodos, CE, CP, Tabla, Pasadas);
+    const int P = IntervaloPedido(Cociente(Q, media), NPeriodos);
 
-    LoteALote(NPeriodos, TS, SS, CE, CP, Tabla);
+    LoteALote(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas);
 
     // Releases after N - TS would be received beyond the horizon: they are not ours to move.
     const int ultimaEmision = NPeriodos - TS;
     int s = 1;
     while (s <= ultimaEmision && Tabla.PPL[s] == 0.0) ++s;
+    // No release before s has moved, so the periods before its receipt keep the lot-for-lot
+    // projection, which re-projecting them would give again; without releases nothing moves.
+    if (s > ultimaEmision) return;
+    const int primeraRecepcion = s + TS;
     for (; s <= ultimaEmision; s += P) {
         const int fin = std::min(s + P - 1, ultimaEmision);
         double suma = 0.0;
@@ -69,5 +91,5 @@ void LotePOQ(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, doub
         Tabla.PPL[s] = suma;
     }
 
-    motor::ReproyectarDesde(1, NPeriodos, TS, SS, Tabla);
+    motor::ReproyectarDesde(primeraRecepcion, NPeriodos, TS, SS, Tabla);
 }

@@ -3,6 +3,7 @@
 #include "LotesPorCoste.h"
 
 #include "MotorInterno.h"
+#include "PasadasComunes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,12 +29,14 @@ struct CosteUnitario {
     static constexpr bool ParaAlSubir = true;
     // NN may fall where scheduled receipts arrive; the lot still has to be the largest
     // cumulative requirement seen, or the unit cost would divide by a lot that covers nothing.
-    static double Valor(const Candidato& c) { return Cociente(Suma(c.CE, c.H), c.LoteMayor); }
+    // That lot is at least NN[k] > 0, so the division cannot be by zero, only overflow.
+    static double Valor(const Candidato& c) { return Finito(Suma(c.CE, c.H) / c.LoteMayor); }
 };
 
 struct CostePorPeriodo {
     static constexpr bool ParaAlSubir = false;
-    static double Valor(const Candidato& c) { return Cociente(Suma(c.CE, c.H), c.Periodos); }
+    // A finite value divided by at least one period stays finite.
+    static double Valor(const Candidato& c) { return Suma(c.CE, c.H) / c.Periodos; }
 };
 
 int PrimeraNecesidad(int desde, std::int32_t NPeriodos, const TTablaMRP& Tabla) {
@@ -46,29 +49,33 @@ int PrimeraNecesidad(int desde, std::int32_t NPeriodos, const TTablaMRP& Tabla) 
 // j, so it sizes a lot that covers them.
 template <class Criterio>
 void LotesPorCoste(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                   TTablaMRP& Tabla) {
+                   TTablaMRP& Tabla, PasadasComunes* Pasadas) {
     if (!motor::DentroDelContrato(NPeriodos, TS)) return;
-    motor::ReproyectarDesde(1, NPeriodos, TS, SS, Tabla);
+    motor::PasadaInicial(Pasadas, PasadasComunes::Pasada::ReproyeccionInicial, Tabla,
+                         [=](TTablaMRP& t) { motor::ReproyectarDesde(1, NPeriodos, TS, SS, t); });
 
     for (int k = PrimeraNecesidad(1, NPeriodos, Tabla); k <= NPeriodos;) {
         double mejor = motor::MejorInicial;
         int bj = k;
         double lote = Tabla.NN[k];
         Candidato c{CE, 0.0, 0.0, 0.0};
-        for (int j = k; j <= NPeriodos; ++j) {
+        double anterior = 0.0;  // NN[k] - 0 is NN[k] itself: NN is never -0
+        double distancia = 0.0; // j - k, exact as a double
+        for (int j = k; j <= NPeriodos; ++j, distancia += 1.0) {
             // NN is never negative, so r cannot overflow; an overflow in H shows in H itself.
-            const double r = j == k ? Tabla.NN[j] : Tabla.NN[j] - Tabla.NN[j - 1];
-            c.H = Finito(static_cast<double>(j - k) * CP * r + c.H);
-            c.LoteMayor = std::max(c.LoteMayor, Tabla.NN[j]);
-            c.Periodos = static_cast<double>(j - k + 1);
+            const double nn = Tabla.NN[j];
+            const double r = nn - anterior;
+            anterior = nn;
+            c.H = Finito(distancia * CP * r + c.H);
+            c.LoteMayor = std::max(c.LoteMayor, nn);
+            c.Periodos = distancia + 1.0;
             const double v = Criterio::Valor(c);
-            if (v < mejor) {
-                mejor = v;
-                bj = j;
-                lote = c.LoteMayor;
-            } else if (Criterio::ParaAlSubir && j > k && v > mejor) {
-                break;
-            }
+            // Whether a candidate improves is as good as random: selected without a branch.
+            const bool mejora = v < mejor;
+            if (Criterio::ParaAlSubir && !mejora && j > k && v > mejor) break;
+            mejor = mejora ? v : mejor;
+            bj = mejora ? j : bj;
+            lote = mejora ? c.LoteMayor : lote;
         }
         if (k > TS) {
             Tabla.PPL[k - TS] = lote;
@@ -86,16 +93,16 @@ void LotesPorCoste(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE
 } // namespace
 
 void MinimoCosteTotal(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                      TTablaMRP& Tabla) {
-    LotesPorCoste<CosteTotal>(NPeriodos, TS, SS, CE, CP, Tabla);
+                      TTablaMRP& Tabla, PasadasComunes* Pasadas) {
+    LotesPorCoste<CosteTotal>(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas);
 }
 
 void MinimoCosteUnitario(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                         TTablaMRP& Tabla) {
-    LotesPorCoste<CosteUnitario>(NPeriodos, TS, SS, CE, CP, Tabla);
+                         TTablaMRP& Tabla, PasadasComunes* Pasadas) {
+    LotesPorCoste<CosteUnitario>(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas);
 }
 
 void SilverMeal(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                TTablaMRP& Tabla) {
-    LotesPorCoste<CostePorPeriodo>(NPeriodos, TS, SS, CE, CP, Tabla);
+                TTablaMRP& Tabla, PasadasComunes* Pasadas) {
+    LotesPorCoste<CostePorPeriodo>(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas);
 }

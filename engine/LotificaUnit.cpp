@@ -8,5 +8,5 @@ void Lotificar(TipoLotificacion Metodo, std::int32_t NPeriodos, std::int32_t TS,
                std::int32_t& MetodoElegido) {
     if (!motor::DentroDelContrato(NPeriodos, TS)) return;
     if (const MetodoLotificacion* metodo = BuscarMetodo(Metodo))
-        metodo->Rutina(NPeriodos, TS, SS, CE, CP, Redondear, Tabla, MetodoElegido);
+        metodo->Rutina(NPeriodos, TS, SS, CE, CP, Redondear, Tabla, MetodoElegido, nullptr);
 }

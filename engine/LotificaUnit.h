@@ -11,6 +11,7 @@
 #include "MetodosLotificacion.h"
 #include "PlanOptimo.h"
 #include "RegistroMRP.h"
+#include "ResolucionConjunta.h"
 
 #include <cstdint>
 

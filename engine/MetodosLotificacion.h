@@ -6,6 +6,7 @@
 #include "LotesDemandaMedia.h"
 #include "LotesPorCoste.h"
 #include "MejorMetodo.h"
+#include "PasadasComunes.h"
 #include "PlanOptimo.h"
 #include "RegistroMRP.h"
 
@@ -27,10 +28,11 @@ inline constexpr TipoLotificacion LotificacionSilverMeal = 5;
 inline constexpr TipoLotificacion LotificacionMejor = 6;
 inline constexpr TipoLotificacion LotificacionOptimo = 7;
 
-// Every routine as Lotificar calls it, with the whole parameter set.
+// Every routine as Lotificar calls it, with the whole parameter set, and the passes it may share
+// with other methods solved on the same input (null when it runs alone).
 using RutinaLotificacion = void (*)(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE,
                                     double CP, bool Redondear, TTablaMRP& Tabla,
-                                    std::int32_t& MetodoElegido);
+                                    std::int32_t& MetodoElegido, PasadasComunes* Pasadas);
 
 struct MetodoLotificacion {
     TipoLotificacion Codigo;
@@ -44,17 +46,30 @@ struct MetodoLotificacion {
 
 namespace metodos {
 
-// Each routine takes the part of Lotificar's parameters it needs.
+// Each routine takes the part of Lotificar's parameters it needs. One that takes the shared
+// passes gets them; one that does not is handed the whole input first.
 template <auto Rutina>
 void ConParametrosDeLotificar(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE,
                               double CP, [[maybe_unused]] bool Redondear, TTablaMRP& Tabla,
-                              [[maybe_unused]] std::int32_t& MetodoElegido) {
+                              [[maybe_unused]] std::int32_t& MetodoElegido,
+                              PasadasComunes* Pasadas) {
     using R = decltype(Rutina);
-    if constexpr (std::is_invocable_v<R, std::int32_t, std::int32_t, double, double, double,
-                                      TTablaMRP&>)
+    using I = std::int32_t;
+    constexpr bool SinRedondeo =
+        std::is_invocable_v<R, I, I, double, double, double, TTablaMRP&, PasadasComunes*>;
+    constexpr bool ConRedondeo =
+        std::is_invocable_v<R, I, I, double, double, double, bool, TTablaMRP&, PasadasComunes*>;
+    if (Pasadas) {
+        if constexpr (!SinRedondeo && !ConRedondeo) Pasadas->Entrada(Tabla);
+        Pasadas->Escribiendo();
+    }
+    if constexpr (SinRedondeo)
+        Rutina(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas);
+    else if constexpr (ConRedondeo)
+        Rutina(NPeriodos, TS, SS, CE, CP, Redondear, Tabla, Pasadas);
+    else if constexpr (std::is_invocable_v<R, I, I, double, double, double, TTablaMRP&>)
         Rutina(NPeriodos, TS, SS, CE, CP, Tabla);
-    else if constexpr (std::is_invocable_v<R, std::int32_t, std::int32_t, double, double, double,
-                                           bool, TTablaMRP&>)
+    else if constexpr (std::is_invocable_v<R, I, I, double, double, double, bool, TTablaMRP&>)
         Rutina(NPeriodos, TS, SS, CE, CP, Redondear, Tabla);
     else
         Rutina(NPeriodos, TS, SS, CE, CP, Redondear, Tabla, MetodoElegido);

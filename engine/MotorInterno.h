@@ -1,5 +1,6 @@
 // Pieces the engine's sources share and its callers never see: the input contract, the netting
-// and projection of one period, and the re-projection of a tail of the horizon.
+// and projection of one period, the re-projection of a tail of the horizon and the price of a plan
+// without its rows.
 #pragma once
 
 #include <bit>
@@ -21,12 +22,22 @@ inline bool DentroDelContrato(std::int32_t NPeriodos, std::int32_t TS) {
     return PeriodosCalculables(NPeriodos) && TiempoSuministroValido(TS);
 }
 
-// Sums and differences of finite values: an overflow anywhere in a chain leaves an infinity or
-// a NaN in its result, so checking the result alone catches it.
-// v where v > 0, else +0. Selected without a branch: the sign of a net requirement is as good as
-// random, and a mispredicted branch costs more than the whole netting.
+// valor where the comparison of v holds, else +0; `comparar` compares the lanes of a vector of
+// two doubles, the first of them v. Selected without a branch, and with a mask in the registers
+// of the values: a trip through the integer registers lengthens the chain from period to period
+// of a pass, whose tests are as good as random. A vector of the compiler's own, of no one
+// processor.
+template <class Comparar> inline double Si(double valor, double v, Comparar comparar) {
+    using Par = double __attribute__((vector_size(16)));
+    using Mascara = std::int64_t __attribute__((vector_size(16)));
+    const Par x = {v, 0.0};
+    const Par y = {valor, 0.0};
+    return reinterpret_cast<Par>(reinterpret_cast<Mascara>(y) & comparar(x))[0];
+}
+
+// v where v > 0, else +0.
 inline double Positivo(double v) {
-    return std::bit_cast<double>(std::bit_cast<std::uint64_t>(v) & -std::uint64_t{v > 0.0});
+    return Si(v, v, [](auto x) { return x > 0.0; });
 }
 
 inline void Netear(int i, TTablaMRP& t, double SS) {
@@ -54,5 +65,11 @@ inline void Pasada(int Desde, std::int32_t NPeriodos, TTablaMRP& t, double SS, R
 // no release received before Desde has changed since they were projected.
 void ReproyectarDesde(int Desde, std::int32_t NPeriodos, std::int32_t TS, double SS,
                       TTablaMRP& Tabla);
+
+// Lot-for-lot's one pass: every net requirement received in its own period, released TS before.
+void PasadaLoteALote(std::int32_t NPeriodos, std::int32_t TS, double SS, TTablaMRP& Tabla);
+
+// The total cost of the plan, as CalcularCostes leaves it in CTotal[N + 1], without its rows.
+double PrecioTotal(std::int32_t NPeriodos, const TTablaMRP& Tabla, double CE, double CP);
 
 } // namespace motor

@@ -3,6 +3,7 @@
 #include "PlanOptimo.h"
 
 #include "MotorInterno.h"
+#include "PasadasComunes.h"
 
 #include <algorithm>
 #include <array>
@@ -27,9 +28,10 @@ double LoteHasta(int k, int j, const TTablaMRP& t, double SS) {
 } // namespace
 
 void PlanOptimo(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                TTablaMRP& Tabla) {
+                TTablaMRP& Tabla, PasadasComunes* Pasadas) {
     if (!motor::DentroDelContrato(NPeriodos, TS)) return;
-    motor::ReproyectarDesde(1, NPeriodos, TS, SS, Tabla);
+    motor::PasadaInicial(Pasadas, PasadasComunes::Pasada::ReproyeccionInicial, Tabla,
+                         [=](TTablaMRP& t) { motor::ReproyectarDesde(1, NPeriodos, TS, SS, t); });
     if (TS >= NPeriodos) return; // nothing can be received
 
     // The periods where c rises, which are the periods a lot can start in, and by how much.

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+class PasadasComunes;
+
 // After the first re-projection (no orders), c(p) is the largest net requirement of periods
 // TS + 1 to p. The plans considered receive lots only after the lead time, each in the first
 // period whose requirement it covers, and bring their receipts by the end of each lot's run to
@@ -17,5 +19,7 @@
 // size them, so a plan one of them also finds is the same table to the bit. O(N^2), less with
 // costs of 0 or more; expects NN, RPPL and PPL zero on entry. Throws EOverflow when the costs
 // of the plans could leave the range of a double.
+// With Pasadas, the first re-projection, which codes 3 to 5 begin with too, is made once when they
+// run one after another on the same input (PasadasComunes.h).
 void PlanOptimo(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                TTablaMRP& Tabla);
+                TTablaMRP& Tabla, PasadasComunes* Pasadas = nullptr);

@@ -2,13 +2,61 @@
 #include "RegistroMRP.h"
 
 #include "MotorInterno.h"
+#include "PasadasComunes.h"
 
 #include <algorithm>
-#include <bit>
+#include <array>
 #include <cmath>
 #include <cstdint>
 
 using namespace calculo;
+
+namespace {
+
+// The price of a plan, with its rows or its total alone. Any nonzero release is an order, a
+// negative one typed by hand included. The costs of the periods do not depend on each other, so
+// they are worked out first, in a loop the compiler turns into vector instructions without a
+// branch; only the running total has to go period by period.
+template <bool ConFilas>
+double Precio(std::int32_t NPeriodos, const TTablaMRP& Tabla, double CE, double CP,
+              TCostesMRP* Costes) {
+    std::array<double, EntradasFila> ce, cp, ct;
+    for (int k = 0; k < NPeriodos; ++k) {
+        ce[std::size_t(k)] = Tabla.PPL.v[std::size_t(k)] != 0.0 ? CE : 0.0;
+        cp[std::size_t(k)] = CP * Tabla.D.v[std::size_t(k) + 1];
+        ct[std::size_t(k)] = ce[std::size_t(k)] + cp[std::size_t(k)];
+    }
+    double total = 0.0;
+    for (int k = 0; k < NPeriodos; ++k) total += ct[std::size_t(k)];
+    // Every term is finite or overflowed; once the running total leaves the finite range it
+    // never comes back, so checking it once at the end catches an overflow anywhere.
+    if (!std::isfinite(total)) [[unlikely]] {
+        if constexpr (ConFilas) {
+            // The rows as far as the running total stayed finite, and no costs of an earlier
+            // plan nor any infinite cost after that.
+            double suma = 0.0;
+            int k = 1;
+            for (; k <= NPeriodos && std::isfinite(suma += ct[std::size_t(k - 1)]); ++k) {
+                Costes->Ce[k] = ce[std::size_t(k - 1)];
+                Costes->Cp[k] = cp[std::size_t(k - 1)];
+                Costes->CTotal[k] = ct[std::size_t(k - 1)];
+            }
+            for (; k <= NPeriodos + 1; ++k) Costes->Ce[k] = Costes->Cp[k] = Costes->CTotal[k] = 0.0;
+        }
+        FallarDesbordamiento();
+    }
+    if constexpr (ConFilas) {
+        std::copy_n(ce.begin(), NPeriodos, Costes->Ce.v.begin());
+        std::copy_n(cp.begin(), NPeriodos, Costes->Cp.v.begin());
+        std::copy_n(ct.begin(), NPeriodos, Costes->CTotal.v.begin());
+        Costes->Ce[NPeriodos + 1] = 0.0;
+        Costes->Cp[NPeriodos + 1] = 0.0;
+        Costes->CTotal[NPeriodos + 1] = total;
+    }
+    return total;
+}
+
+} // namespace
 
 void NecesidadNeta(std::int32_t Periodo, TTablaMRP& Tabla, double SS) {
     if (Periodo < 1 || Periodo > MaxPeriodos) return;
@@ -20,16 +68,21 @@ void Reproyectar(std::int32_t NPeriodos, std::int32_t TS, double SS, TTablaMRP& 
     motor::ReproyectarDesde(1, NPeriodos, TS, SS, Tabla);
 }
 
-void LoteALote(std::int32_t NPeriodos, std::int32_t TS, double SS, double /*CE*/, double /*CP*/,
-               TTablaMRP& Tabla) {
-    if (!motor::DentroDelContrato(NPeriodos, TS)) return;
-    motor::Pasada(1, NPeriodos, Tabla, SS, [&Tabla, TS](int i, double neta) {
-        if (i > TS) {
-            Tabla.RPPL[i] = neta;
-            Tabla.PPL[i - TS] = neta;
-        }
-        return Tabla.RPPL[i];
+void motor::PasadaLoteALote(std::int32_t NPeriodos, std::int32_t TS, double SS, TTablaMRP& Tabla) {
+    // The receipt goes on in a register: read back from the row, it would wait for its store.
+    Pasada(1, NPeriodos, Tabla, SS, [&Tabla, TS](int i, double neta) {
+        if (i <= TS) return Tabla.RPPL[i];
+        Tabla.RPPL[i] = neta;
+        Tabla.PPL[i - TS] = neta;
+        return neta;
     });
+}
+
+void LoteALote(std::int32_t NPeriodos, std::int32_t TS, double SS, double /*CE*/, double /*CP*/,
+               TTablaMRP& Tabla, PasadasComunes* Pasadas) {
+    if (!motor::DentroDelContrato(NPeriodos, TS)) return;
+    motor::PasadaInicial(Pasadas, PasadasComunes::Pasada::LoteALote, Tabla,
+                         [=](TTablaMRP& t) { motor::PasadaLoteALote(NPeriodos, TS, SS, t); });
 }
 
 bool TotalesIguales(double a, double b) {
@@ -42,27 +95,9 @@ bool TotalesIguales(double a, double b) {
 void CalcularCostes(std::int32_t NPeriodos, const TTablaMRP& Tabla, double CE, double CP,
                     TCostesMRP& Costes) {
     if (!motor::DentroDelContrato(NPeriodos, 0)) return;
-    double total = 0.0;
-    for (int k = 1; k <= NPeriodos; ++k) {
-        // Any nonzero release is an order, a negative one typed by hand included. Selected
-        // without a branch: whether a period orders is as good as random.
-        const double ce = std::bit_cast<double>(std::bit_cast<std::uint64_t>(CE) &
-                                                -std::uint64_t{Tabla.PPL[k] != 0.0});
-        const double cp = CP * Tabla.D[k + 1];
-        const double ct = ce + cp;
-        total += ct;
-        // An overflow in the product or either sum leaves the running total infinite or NaN.
-        if (!std::isfinite(total)) [[unlikely]] {
-            // No costs of an earlier plan stay behind a failure.
-            for (int resto = k; resto <= NPeriodos + 1; ++resto)
-                Costes.Ce[resto] = Costes.Cp[resto] = Costes.CTotal[resto] = 0.0;
-            FallarDesbordamiento();
-        }
-        Costes.Ce[k] = ce;
-        Costes.Cp[k] = cp;
-        Costes.CTotal[k] = ct;
-    }
-    Costes.Ce[NPeriodos + 1] = 0.0;
-    Costes.Cp[NPeriodos + 1] = 0.0;
-    Costes.CTotal[NPeriodos + 1] = total;
+    Precio<true>(NPeriodos, Tabla, CE, CP, &Costes);
+}
+
+double motor::PrecioTotal(std::int32_t NPeriodos, const TTablaMRP& Tabla, double CE, double CP) {
+    return Precio<false>(NPeriodos, Tabla, CE, CP, nullptr);
 }

@@ -50,7 +50,10 @@ void Reproyectar(std::int32_t NPeriodos, std::int32_t TS, double SS, TTablaMRP& 
 // Nets one period (from 1); a period outside 1 to MaxPeriodos does nothing.
 void NecesidadNeta(std::int32_t Periodo, TTablaMRP& Tabla, double SS);
 
+class PasadasComunes;
+
 // Lot-for-lot (code 0): every net requirement received in its own period. Also the first pass of
-// POQ. Expects NN, RPPL and PPL zero on entry.
+// POQ. Expects NN, RPPL and PPL zero on entry. With Pasadas, a pass another method made on the
+// same input is copied rather than made again (PasadasComunes.h).
 void LoteALote(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-               TTablaMRP& Tabla);
+               TTablaMRP& Tabla, PasadasComunes* Pasadas = nullptr);

@@ -11,7 +11,10 @@ namespace {
 // The deviation of cost c from a reference, folded into a running mean and a greatest value.
 void AcumularDesviacion(std::int32_t k, double c, double referencia, double& DesvMed,
                         double& MaxDesv) {
-    const double d = ADouble(Cociente(c, referencia) - 1);
+    // c / c - 1 is exactly 0 for a cost equal to its reference, which spares most experiments
+    // half their divisions; 0 / 0 still fails as it must.
+    const double d =
+        c == referencia && referencia != 0 ? 0.0 : ADouble(Cociente(c, referencia) - 1);
     DesvMed = k == 1 ? d : ADouble(((k - 1.0L) * DesvMed + d) / static_cast<long double>(k));
     if (d > MaxDesv) MaxDesv = d;
 }

@@ -14,14 +14,21 @@ public:
     virtual long double Sorteo() = 0;
 };
 
-class Generador : public FuenteSorteos {
+class Generador final : public FuenteSorteos {
 public:
-    // Without a fixed seed every Sembrar takes the low 32 bits of the monotonic clock.
+    // Without a fixed seed every Sembrar takes SemillaDelReloj().
     explicit Generador(std::optional<std::uint32_t> semillaFija = std::nullopt)
         : semillaFija_(semillaFija) {}
 
+    // The low 32 bits of the monotonic clock.
+    static std::uint32_t SemillaDelReloj();
+
     void Sembrar() override;
-    long double Sorteo() override;
+    // Inline, so that drawing through a Generador known as such costs no call.
+    long double Sorteo() override {
+        estado_ = estado_ * 134775813u + 1u; // unsigned: wraps modulo 2^32
+        return static_cast<long double>(estado_) / 4294967296.0L;
+    }
 
     std::uint32_t Estado() const { return estado_; }
     void PonerEstado(std::uint32_t estado) { estado_ = estado; }

@@ -98,28 +98,31 @@ long double Entre(double lo, double hi, long double r) {
     return min + r * (static_cast<long double>(hi) - min);
 }
 
-template <class Campos> double Requerimiento(const Campos& campos, FuenteSorteos& sorteos) {
+template <class Campos, class Fuente> double Requerimiento(const Campos& campos, Fuente& sorteos) {
     const double nbMin = campos.NBMin();
     const double nbMax = campos.NBMax();
     return ADouble(RedondearPar(Entre(nbMin, nbMax, sorteos.Sorteo())));
 }
 
-template <class Campos>
-void Generar(const Campos& campos, FuenteSorteos& sorteos, ProblemaAleatorio& problema) {
+template <class Campos, class Fuente>
+void Generar(const Campos& campos, Fuente& sorteos, ProblemaAleatorio& problema) {
     const std::int32_t npMax = campos.NPMax();
     const std::int32_t npMin = campos.NPMin();
     const long double n = RedondearPar(Entre(npMin, npMax, sorteos.Sorteo()));
+    // N and Ts are whole numbers between two 32-bit bounds, which a double holds exactly; going
+    // through it spares the x87 the change of rounding mode a direct conversion makes.
+    const auto entero = [](long double x) { return static_cast<std::int64_t>(double(x)); };
     // N lies between the two 32-bit bounds, so only bounds the checks refuse can bring it here.
-    if (!PeriodosCalculables(static_cast<std::int64_t>(n))) {
+    if (!PeriodosCalculables(entero(n))) {
         const auto aviso = AvisoRangoPeriodos(npMin, npMax);
         throw std::out_of_range(aviso.value_or(QString()).toStdString());
     }
-    const auto N = static_cast<std::int32_t>(n);
+    const auto N = static_cast<std::int32_t>(entero(n));
 
     const std::int32_t tsMax = campos.TsMax();
     const std::int32_t tsMin = campos.TsMin();
     const long double ts = RedondearPar(Entre(tsMin, tsMax, sorteos.Sorteo()));
-    const std::int32_t Ts = ts >= N ? N - 1 : static_cast<std::int32_t>(ts);
+    const std::int32_t Ts = ts >= N ? N - 1 : static_cast<std::int32_t>(entero(ts));
 
     const long double p = campos.EProbNB();
 
@@ -161,6 +164,11 @@ void GenerarProblema(const TextosExperimento& textos, FuenteSorteos& sorteos,
 }
 
 void GenerarProblema(const ParametrosExperimento& parametros, FuenteSorteos& sorteos,
+                     ProblemaAleatorio& problema) {
+    Generar(CamposConvertidos(parametros), sorteos, problema);
+}
+
+void GenerarProblema(const ParametrosExperimento& parametros, Generador& sorteos,
                      ProblemaAleatorio& problema) {
     Generar(CamposConvertidos(parametros), sorteos, problema);
 }

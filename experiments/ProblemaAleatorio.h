@@ -45,3 +45,6 @@ struct ParametrosExperimento {
 };
 void GenerarProblema(const ParametrosExperimento& parametros, FuenteSorteos& sorteos,
                      ProblemaAleatorio& problema);
+// The same with the draws of the generator itself, which cost no call each.
+void GenerarProblema(const ParametrosExperimento& parametros, Generador& sorteos,
+                     ProblemaAleatorio& problema);

@@ -2,60 +2,75 @@
 #include "Traza.h"
 
 #include "AritmeticaComprobada.h"
+#include "MetodosLotificacion.h"
 
+#include <cstddef>
 #include <cstring>
+#include <stdexcept>
 
 namespace {
 constexpr char Cabecera[] = "Exp\tT\tTs\tCe/Cp\tLotificacion\tCoste\r\n";
 
+// The number and a tab; the method codes and most lead times are one digit.
 char* Entero(std::int64_t valor, char* destino) {
-    destino += FormatoRapido::Entero(valor, destino);
+    if (valor >= 0 && valor < 10)
+        *destino++ = static_cast<char>('0' + valor);
+    else
+        destino += FormatoRapido::Entero(valor, destino);
     *destino++ = '\t';
     return destino;
 }
+// Copies n bytes eight at a time, which is cheaper than a call for the few bytes of a field: up to
+// seven bytes past them are read from the source's room and written into the destination's.
+char* EnPalabras(const char* origen, std::size_t n, char* destino) {
+    for (std::size_t i = 0; i < n; i += 8) std::memcpy(destino + i, origen + i, 8);
+    return destino + n;
+}
+
 } // namespace
 
 void Traza::Abrir(const QString& ruta) {
     Cerrar();
-    prefijo_ = Prefijo{};
-    numeroCostes_ = 0;
     fichero_.Abrir(ruta);
     fichero_.Escribir(Cabecera, sizeof Cabecera - 1);
 }
 
-const Traza::Coste& Traza::CosteEscrito(double valor) {
-    for (std::size_t i = 0; i < numeroCostes_; ++i)
-        if (costes_[i].valor == valor) return costes_[i];
-    // Beyond six costs (a caller writing more lines per experiment) the last slot is reused.
-    Coste& nuevo = costes_[numeroCostes_ < costes_.size() ? numeroCostes_++ : costes_.size() - 1];
-    nuevo.valor = valor;
-    nuevo.longitud = formato_.General(valor, nuevo.texto);
-    return nuevo;
-}
-
-void Traza::Linea(std::int32_t k, std::int32_t N, std::int32_t Ts, double Ce, double Cp,
-                  std::int32_t metodo, double coste) {
+// Formatting a real costs more than everything else in a line, so what the lines of one
+// experiment share is written once: the first four columns, and the cost of methods that tie.
+// Digits only, and separators of one byte: the lines are already Windows-1252.
+std::size_t LineasTraza::Escribir(std::int32_t k, std::int32_t N, std::int32_t Ts, double Ce,
+                                  double Cp, std::span<const std::int32_t> metodos,
+                                  const double* costes, char* destino) const {
+    if (metodos.empty()) return 0;
     // Recomputed in extended precision, and written from that value, not from a double.
     const long double cociente = aritmetica::Cociente(Ce, Cp);
-    Prefijo& p = prefijo_;
-    if (p.longitud == 0 || k != p.k || N != p.N || Ts != p.Ts || cociente != p.cociente) {
-        char* fin = Entero(Ts, Entero(N, Entero(k, p.texto)));
-        fin += formato_.General(cociente, fin);
-        *fin++ = '\t';
-        p.longitud = static_cast<std::size_t>(fin - p.texto);
-        p.k = k, p.N = N, p.Ts = Ts, p.cociente = cociente;
-        numeroCostes_ = 0;
+    char prefijo[64];
+    char* fin = Entero(Ts, Entero(N, Entero(k, prefijo)));
+    fin += formato_.General(cociente, fin);
+    *fin++ = '\t';
+    const auto largoPrefijo = static_cast<std::size_t>(fin - prefijo);
+
+    char* p = destino;
+    const char* textoCoste[MetodosLotificacion.size()];
+    std::size_t largoCoste[MetodosLotificacion.size()];
+    if (metodos.size() > MetodosLotificacion.size())
+        throw std::invalid_argument("LineasTraza::Escribir: más métodos que los de la tabla");
+    for (std::size_t i = 0; i < metodos.size(); ++i) {
+        p = Entero(metodos[i], EnPalabras(prefijo, largoPrefijo, p));
+        std::size_t igual = 0;
+        while (igual < i && costes[igual] != costes[i]) ++igual;
+        textoCoste[i] = p;
+        if (igual < i) {
+            largoCoste[i] = largoCoste[igual];
+            EnPalabras(textoCoste[igual], largoCoste[i], p);
+        } else {
+            largoCoste[i] = formato_.General(costes[i], p);
+        }
+        p += largoCoste[i];
+        std::memcpy(p, "\r\n", 2);
+        p += 2;
     }
-    const Coste& c = CosteEscrito(coste);
-    // Digits only, and the separator is one byte: the line is already Windows-1252.
-    char linea[192];
-    std::memcpy(linea, p.texto, p.longitud);
-    char* fin = Entero(metodo, linea + p.longitud);
-    std::memcpy(fin, c.texto, c.longitud);
-    fin += c.longitud;
-    *fin++ = '\r';
-    *fin++ = '\n';
-    fichero_.Escribir(linea, static_cast<std::size_t>(fin - linea));
+    return static_cast<std::size_t>(p - destino);
 }
 
 void Traza::Cerrar() {

@@ -1,5 +1,6 @@
-// The trace file of a run: a header line, then one line per experiment and method, written
-// through a buffer with numbers formatted without locale lookups.
+// The trace file of a run: a header line, then one line per experiment and method. The lines of
+// an experiment are made apart from the file, by whichever thread solved it, with numbers
+// formatted without locale lookups; the file takes them in order, through a buffer.
 #pragma once
 
 #include "Ficheros.h"
@@ -7,42 +8,39 @@
 
 #include <QString>
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
+
+class LineasTraza {
+public:
+    // Bytes one line may take, with room for the copies in whole words that make it.
+    static constexpr std::size_t PorLinea = 96;
+
+    // Writes at destino, which has room for PorLinea bytes a method, the lines of one experiment,
+    // one per method: experiment, periods, lead time, Ce / Cp, metodos[i], costes[i]; returns
+    // the bytes written. The quotient Ce / Cp throws the engine's division errors with a Cp of
+    // 0, before any line is written; with no methods nothing is computed. N and Ts are those of a
+    // problem the engine could solve.
+    std::size_t Escribir(std::int32_t k, std::int32_t N, std::int32_t Ts, double Ce, double Cp,
+                         std::span<const std::int32_t> metodos, const double* costes,
+                         char* destino) const;
+
+private:
+    FormatoRapido formato_;
+};
 
 class Traza {
 public:
     // Empties or creates the file and writes the header line.
     void Abrir(const QString& ruta);
-    // One line: experiment, periods, lead time, Ce / Cp, method, cost. A Cp of 0 throws the
-    // engine's division errors, as the quotient does.
-    void Linea(std::int32_t k, std::int32_t N, std::int32_t Ts, double Ce, double Cp,
-               std::int32_t metodo, double coste);
+    // Lines made by LineasTraza.
+    void Escribir(const char* lineas, std::size_t n) { fichero_.Escribir(lineas, n); }
     // Writes what is buffered and closes, reporting a failure. A trace destroyed while open is
     // closed the same way without reporting, so a failed run leaves its lines on disk.
     void Cerrar();
     bool Abierta() const { return fichero_.Abierto(); }
 
 private:
-    // Formatting a real costs more than everything else in a line, so what the six lines of one
-    // experiment share is written once: the first four columns, and the cost of methods that tie.
-    struct Prefijo {
-        std::int32_t k = 0, N = 0, Ts = 0;
-        long double cociente = 0;
-        std::size_t longitud = 0; // 0: none written yet
-        char texto[128] = {};
-    };
-    struct Coste {
-        double valor = 0;
-        std::size_t longitud = 0;
-        char texto[32] = {};
-    };
-    const Coste& CosteEscrito(double valor);
-
     SalidaFichero fichero_;
-    FormatoRapido formato_;
-    Prefijo prefijo_;
-    std::array<Coste, 6> costes_{}; // those of the current experiment
-    std::size_t numeroCostes_ = 0;
 };

@@ -362,35 +362,44 @@ void SalidaFichero::Abrir(const QString& ruta) {
         }
     }
     fd_ = AbrirParaEscribir(RutaNativa(ruta), O_CREAT | O_TRUNC);
-    buffer_.clear();
-    buffer_.reserve(tamanoBuffer);
+    buffer_.resize(tamanoBuffer + Holgura);
+    usados_ = 0;
 }
 
 void SalidaFichero::Escribir(const char* datos, std::size_t n) {
     if (!Abierto()) Fallar(EBADF);
-    if (buffer_.size() + n > tamanoBuffer) {
+    if (usados_ + n > tamanoBuffer) {
         Vaciar();
         if (n >= tamanoBuffer) {
             if (!EscribirTodo(fd_, datos, n)) Fallar(errno);
             return;
         }
     }
-    buffer_.insert(buffer_.end(), datos, datos + n);
+    std::memcpy(buffer_.data() + usados_, datos, n);
+    usados_ += n;
+}
+
+char* SalidaFichero::Espacio(std::size_t n) {
+    if (!Abierto()) Fallar(EBADF);
+    if (usados_ + n > tamanoBuffer) Vaciar();
+    char* const destino = buffer_.data() + usados_;
+    usados_ += n;
+    return destino;
 }
 
 void SalidaFichero::Vaciar() {
-    const bool escrito = EscribirTodo(fd_, buffer_.data(), buffer_.size());
+    const bool escrito = EscribirTodo(fd_, buffer_.data(), usados_);
     const int codigo = errno;
     // Bytes that failed are not written again: part of them may already be in the file.
-    buffer_.clear();
+    usados_ = 0;
     if (!escrito) Fallar(codigo);
 }
 
 void SalidaFichero::Cerrar() {
     if (!Abierto()) return;
     int codigo = 0;
-    if (!EscribirTodo(fd_, buffer_.data(), buffer_.size())) codigo = errno;
-    buffer_.clear();
+    if (!EscribirTodo(fd_, buffer_.data(), usados_)) codigo = errno;
+    usados_ = 0;
     if (::close(std::exchange(fd_, -1)) != 0 && codigo == 0) codigo = errno;
     if (codigo != 0) Fallar(codigo);
 }

@@ -43,15 +43,6 @@ QString FormatoFijo(double valor, int precision, int decimales) {
     return ConSeparadorLocal(texto);
 }
 
-// rint rounds as nearbyint does in the default mode, without saving and restoring the
-// floating-point environment, which for long double costs more than a whole random draw.
-double RedondearPar(double valor) {
-    return std::rint(valor);
-}
-long double RedondearPar(long double valor) {
-    return std::rint(valor);
-}
-
 FormatoRapido::FormatoRapido() {
     const QByteArray separador = AAnsi(QLocale().decimalPoint());
     separador_ = separador.size() == 1 ? separador[0] : '.';

@@ -1,13 +1,16 @@
-// The experiments window: maps its fields, buttons, memo and progress bar onto the run.
+// The experiments window: maps its fields, buttons, memo and progress bar onto runs that go on
+// off the interface thread.
 #include "ExperimentosUnit.h"
 
 #include "ComprobarParametros.h"
+#include "EspacioTraza.h"
 #include "InformeErrores.h"
 #include "PanelGraficoExperimentos.h"
+#include "Semilla.h"
 #include "TabuladoresColumnas.h"
 #include "ui_ExperimentosUnit.h"
 
-#include <QApplication>
+#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QScreen>
 #include <QStyle>
@@ -15,18 +18,10 @@
 #include <QTextOption>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace {
-
-// The wait cursor for as long as a run lasts; it goes before a failure is reported.
-class CursorEspera {
-public:
-    CursorEspera() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CursorEspera() { QApplication::restoreOverrideCursor(); }
-    CursorEspera(const CursorEspera&) = delete;
-    CursorEspera& operator=(const CursorEspera&) = delete;
-};
 
 // Centred on the screen, but never with the title bar above or left of it.
 QRect Centrado(const QSize& tamano, const QRect& pantalla) {
@@ -68,6 +63,19 @@ const std::pair<QLineEdit * Ui::TFormExp::*, QString TextosExperimento::*> Campo
     {&Ui::TFormExp::NExp, &TextosExperimento::NExp},
 };
 
+// The seed field: empty (or blank) leaves the seed to the clock.
+struct SemillaPedida {
+    bool valida = true;
+    std::optional<std::uint32_t> semilla;
+};
+
+SemillaPedida LeerCampoSemilla(const QString& texto) {
+    const QString recortado = texto.trimmed();
+    if (recortado.isEmpty()) return {};
+    const std::optional<std::uint32_t> semilla = LeerSemilla(recortado);
+    return {semilla.has_value(), semilla};
+}
+
 } // namespace
 
 TFormExp::TFormExp(Plataforma& plataforma, QWidget* padre)
@@ -95,7 +103,17 @@ TFormExp::TFormExp(Plataforma& plataforma, QWidget* padre)
 
     connect(ui_->SBFichero, &QToolButton::clicked, this, &TFormExp::SBFicheroClick);
     connect(ui_->SBEjecutar, &QToolButton::clicked, this, &TFormExp::SBEjecutarClick);
+    connect(ui_->SBDetener, &QToolButton::clicked, this, &TFormExp::SBDetenerClick);
     connect(ui_->SBBorra, &QToolButton::clicked, this, &TFormExp::SBBorraClick);
+
+    QProgressBar* barra = ui_->ProgressBar1;
+    connect(&hilo_, &HiloExperimentos::BarraMostrada, this, [barra] {
+        barra->setValue(0);
+        barra->show();
+    });
+    connect(&hilo_, &HiloExperimentos::Posicion, barra, &QProgressBar::setValue);
+    connect(&hilo_, &HiloExperimentos::BarraOcultada, barra, &QWidget::hide);
+    connect(&hilo_, &HiloExperimentos::Terminada, this, &TFormExp::Terminar);
 }
 
 TFormExp::~TFormExp() = default;
@@ -130,38 +148,77 @@ void TFormExp::SBEjecutarClick() {
     Protegido(plataforma_, this, [this] { Ejecutar(); });
 }
 
-// The run stays on this thread and never returns to the event loop, so input waits until it
-// ends; a failure leaves the report unwritten and the bar where it stood.
+void TFormExp::SBDetenerClick() {
+    Protegido(plataforma_, this, [this] { hilo_.Detener(); });
+}
+
+// The run goes on on its own thread: the fields and the buttons that would change it are
+// disabled until it ends, and Terminar shows what it gave.
 void TFormExp::Ejecutar() {
+    if (ejecutando_) return;
     const TextosExperimento textos = Textos();
     if (const std::optional<QString> aviso = ComprobarParametros(textos)) {
         plataforma_.Aviso(this, *aviso);
         return;
     }
-    const CursorEspera espera;
+    const SemillaPedida pedida = LeerCampoSemilla(ui_->Semilla->text());
+    if (!pedida.valida) {
+        plataforma_.Aviso(this, QStringLiteral("Especifique en «%1» un número entero de 0 a %2, o "
+                                               "deje el campo vacío para que la semilla la dé "
+                                               "el reloj.")
+                                    .arg(ui_->LabelSemilla->text())
+                                    .arg(SemillaMaxima));
+        return;
+    }
+    if (const std::optional<QString> aviso = ComprobarEspacioTraza(textos, FicheroExperimentos_)) {
+        plataforma_.Aviso(this, *aviso);
+        return;
+    }
+    FuenteSorteos* sorteos = sorteos_;
+    if (!sorteos) {
+        const std::uint32_t semilla = pedida.semilla.value_or(Generador::SemillaDelReloj());
+        generador_ = Generador(semilla);
+        sorteos = &generador_;
+        ui_->LabelSemillaUsada->setText(QStringLiteral("usada: %1").arg(semilla));
+    }
     GraficoExperimentos_->Vaciar();
-    const QStringList informe =
-        EjecutarExperimentos(textos, FicheroExperimentos_, *sorteos_, datos_, Progreso());
-    ui_->Memo1->appendPlainText(informe.join(QLatin1Char('\n')));
-    GraficoExperimentos_->Mostrar(datos_, textos.CompararOptimo, textos.NExp);
+    EnEjecucion(true);
+    hilo_.Empezar(textos, FicheroExperimentos_, *sorteos);
 }
 
-ProgresoEjecucion TFormExp::Progreso() {
-    QProgressBar* barra = ui_->ProgressBar1;
-    return {[this, barra] {
-                barra->setValue(0);
-                MostrarBarra(true);
-            },
-            [barra](int posicion) {
-                barra->setValue(posicion);
-                barra->repaint();
-            },
-            [this] { MostrarBarra(false); }};
+void TFormExp::EnEjecucion(bool ejecutando) {
+    ejecutando_ = ejecutando;
+    for (const auto& campo : Campos) (*ui_.*campo.first)->setEnabled(!ejecutando);
+    ui_->Semilla->setEnabled(!ejecutando);
+    ui_->CheckBoxOptimo->setEnabled(!ejecutando);
+    ui_->SBFichero->setEnabled(!ejecutando);
+    ui_->SBEjecutar->setEnabled(!ejecutando);
+    ui_->SBDetener->setEnabled(ejecutando);
 }
 
-// No event is processed during a run, so the layout is settled and the window painted here.
-void TFormExp::MostrarBarra(bool visible) {
-    ui_->ProgressBar1->setVisible(visible);
-    layout()->activate();
-    if (visible) repaint();
+// A failure leaves the report unwritten and the bar where it stood, and reaches the user through
+// the one error report, here on the interface thread.
+void TFormExp::Terminar(const FinEjecucion& fin) {
+    hilo_.Esperar();
+    datos_ = fin.Datos;
+    EnEjecucion(false);
+    if (fin.Fallo) {
+        Protegido(plataforma_, this, [&fin] { std::rethrow_exception(fin.Fallo); });
+    } else {
+        ui_->Memo1->appendPlainText(fin.Informe.join(QLatin1Char('\n')));
+        // The fields could not change during the run; a stopped one counts what it did.
+        const TextosExperimento textos = Textos();
+        GraficoExperimentos_->Mostrar(datos_, textos.CompararOptimo,
+                                      datos_.Detenida ? QString::number(datos_.Hechos)
+                                                      : textos.NExp);
+    }
+    emit EjecucionTerminada();
+}
+
+void TFormExp::closeEvent(QCloseEvent* evento) {
+    if (hilo_.Activa()) {
+        hilo_.Detener();
+        hilo_.Esperar();
+    }
+    QWidget::closeEvent(evento);
 }

@@ -1,10 +1,11 @@
-// The experiments window: the parameter fields, the choice of the trace file, the run of random
-// problems through all six methods, the report memo and the chart of the last run. The rules live
-// in experiments/.
+// The experiments window: the parameter fields, the choice of the trace file, runs of random
+// problems through the methods off the interface thread, the report memo and the chart of the last
+// run. The rules live in experiments/.
 #pragma once
 
 #include "Ejecucion.h"
 #include "Generador.h"
+#include "HiloExperimentos.h"
 #include "Plataforma.h"
 #include "ProblemaAleatorio.h"
 
@@ -22,6 +23,7 @@ class TFormExp : public QWidget {
     Q_OBJECT
 public:
     explicit TFormExp(Plataforma& plataforma, QWidget* padre = nullptr);
+    // A run still going is stopped and waited for.
     ~TFormExp() override;
 
     // The trace file chosen last; empty until one is chosen.
@@ -30,20 +32,32 @@ public:
     const DatosExperimentos& Datos() const { return datos_; }
     // The twelve parameter texts and the check box as the fields hold them now.
     TextosExperimento Textos() const;
+    // From the click on the run button until the run's report or failure is shown.
+    bool Ejecutando() const { return ejecutando_; }
 
-    // The draws of the next runs; by default a generator seeded from the clock at every run.
-    void PonerFuenteSorteos(FuenteSorteos& sorteos) { sorteos_ = &sorteos; }
+    // The draws of the next runs in place of the generator the seed field sets up (tests); null
+    // gives the seed field back its say.
+    void PonerFuenteSorteos(FuenteSorteos* sorteos) { sorteos_ = sorteos; }
 
 public slots:
     void SBFicheroClick();
     void SBEjecutarClick();
+    void SBDetenerClick();
     void SBBorraClick();
+
+signals:
+    // A run has ended and its report or its failure has been shown.
+    void EjecucionTerminada();
+
+protected:
+    // Closing only hides the window; a run still going is stopped first.
+    void closeEvent(QCloseEvent* evento) override;
 
 private:
     void PonerTextos(const TextosExperimento& textos);
     void Ejecutar();
-    ProgresoEjecucion Progreso();
-    void MostrarBarra(bool visible);
+    void EnEjecucion(bool ejecutando);
+    void Terminar(const FinEjecucion& fin);
 
     Plataforma& plataforma_;
     std::unique_ptr<Ui::TFormExp> ui_;
@@ -52,5 +66,7 @@ private:
     DatosExperimentos datos_;
     PanelGraficoExperimentos* GraficoExperimentos_;
     Generador generador_;
-    FuenteSorteos* sorteos_ = &generador_;
+    FuenteSorteos* sorteos_ = nullptr; // given by a test; the generator otherwise
+    bool ejecutando_ = false;
+    HiloExperimentos hilo_; // last: it stops before anything the run uses goes
 };

@@ -263,9 +263,12 @@ void TFormMain::Salir1Click() {
     close();
 }
 
+// A run of experiments still going is stopped, its trace closed, before the program ends.
 void TFormMain::closeEvent(QCloseEvent* evento) {
     QMainWindow::closeEvent(evento);
-    if (evento->isAccepted()) QApplication::quit();
+    if (!evento->isAccepted()) return;
+    if (FormExp_) FormExp_->close();
+    QApplication::quit();
 }
 
 void TFormMain::Modulodeexperimentos1Click() {

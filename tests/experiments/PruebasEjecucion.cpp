@@ -154,6 +154,163 @@ TEST_F(Ejecucion, UnFalloCierraLaTrazaYDejaLoHecho) {
     EXPECT_EQ(LineasFichero(traza), QStringList{Cabecera});
 }
 
+namespace {
+
+// What a run leaves on disk and in memory, to compare runs made in different ways.
+struct Huella {
+    QStringList informe; // without the time of the first line
+    QStringList traza;
+    TEstadisticas estadisticas{};
+    TEstadisticasOptimo estadisticasOptimo{};
+    std::string fallo;
+    std::int64_t hechos = 0;
+};
+
+Huella Huellas(const TextosExperimento& textos, std::uint32_t semilla, bool segundoHilo,
+               const QString& ruta, const std::stop_source* parada = nullptr,
+               int pararEnPosicion = -1) {
+    Huella h;
+    Generador g(semilla);
+    DatosExperimentos datos;
+    OpcionesEjecucion opciones;
+    opciones.SegundoHilo = segundoHilo;
+    if (parada) opciones.Parada = parada->get_token();
+    ProgresoEjecucion progreso;
+    progreso.Posicion = [&](int posicion) {
+        if (posicion == pararEnPosicion) parada->request_stop();
+    };
+    try {
+        h.informe = EjecutarExperimentos(textos, ruta, g, datos, progreso, opciones);
+        h.informe.removeFirst();
+    } catch (const std::exception& e) {
+        h.fallo = e.what();
+    }
+    h.traza = LineasFichero(ruta);
+    h.estadisticas = datos.Estadisticas;
+    h.estadisticasOptimo = datos.EstadisticasOptimo;
+    h.hechos = datos.Hechos;
+    return h;
+}
+
+} // namespace
+
+// The methods solved ahead on a second thread change nothing anyone can see: trace, report,
+// statistics, and where and how a failing run ends.
+TEST_F(Ejecucion, UnSegundoHiloNoCambiaNadaNiEnLosFallos) {
+    const struct {
+        const char* caso;
+        std::vector<std::pair<QString TextosExperimento::*, QString>> campos;
+        std::string fallo;
+    } casos[] = {
+        {"por defecto", {{&TextosExperimento::NExp, "3000"}}, ""},
+        {"amplios",
+         {{&TextosExperimento::NExp, "2000"},
+          {&TextosExperimento::NPMin, "1"},
+          {&TextosExperimento::NPMax, "99"},
+          {&TextosExperimento::TsMin, "0"},
+          {&TextosExperimento::TsMax, "20"},
+          {&TextosExperimento::CeCpMax, "100000"}},
+         ""},
+        {"POQ sin demanda",
+         {{&TextosExperimento::NExp, "100000"},
+          {&TextosExperimento::NBMin, "0"},
+          {&TextosExperimento::NBMax, "100"},
+          {&TextosExperimento::EProbNB, "0,02"}},
+         "Invalid floating point operation"},
+        {"desbordamiento",
+         {{&TextosExperimento::NExp, "100000"},
+          {&TextosExperimento::NBMin, "1"},
+          {&TextosExperimento::NBMax, "2e305"},
+          {&TextosExperimento::EProbNB, "0,05"}},
+         "Floating point overflow"},
+        {"coste de posesión cero",
+         {{&TextosExperimento::NExp, "100000"},
+          {&TextosExperimento::CEMin, "1e-310"},
+          {&TextosExperimento::CeMax, "1e-310"},
+          {&TextosExperimento::CECpMin, "1"},
+          {&TextosExperimento::CeCpMax, "4,1e13"}},
+         "Floating point division by zero"},
+        {"campo que no convierte",
+         {{&TextosExperimento::TsMax, "tres"}},
+         "''tres'' is not a valid integer value"},
+    };
+    for (const auto& c : casos) {
+        for (const bool optimo : {false, true}) {
+            auto textos = TextosExperimento::PorDefecto();
+            for (const auto& [campo, texto] : c.campos) textos.*campo = texto;
+            textos.CompararOptimo = optimo;
+            const std::string caso = c.caso + std::string(optimo ? ", con el óptimo" : "");
+            const Huella uno = Huellas(textos, 7, false, carpeta.filePath("uno.txt"));
+            const Huella dos = Huellas(textos, 7, true, carpeta.filePath("dos.txt"));
+            EXPECT_EQ(uno.fallo, c.fallo) << caso;
+            EXPECT_EQ(dos.fallo, uno.fallo) << caso;
+            EXPECT_EQ(dos.informe, uno.informe) << caso;
+            EXPECT_EQ(dos.traza, uno.traza) << caso;
+            EXPECT_EQ(dos.estadisticas, uno.estadisticas) << caso;
+            EXPECT_EQ(dos.estadisticasOptimo, uno.estadisticasOptimo) << caso;
+            if (!c.fallo.empty() && c.campos.size() > 1) {
+                EXPECT_GT(uno.hechos, 1) << caso << ": fails part-way";
+            }
+        }
+    }
+}
+
+// A stop ends the run after the experiment in progress: the trace holds those done, whole, and
+// the report is made over them, with the stop line after it.
+TEST_F(Ejecucion, UnaParadaAcabaTrasElExperimentoEnCurso) {
+    auto textos = TextosExperimento::PorDefecto();
+    textos.NExp = "8";
+    for (const bool segundoHilo : {false, true}) {
+        std::stop_source parada;
+        const Huella detenida =
+            Huellas(textos, 11, segundoHilo, carpeta.filePath("detenida.txt"), &parada, 38);
+        EXPECT_EQ(detenida.hechos, 3);
+        ASSERT_EQ(detenida.traza.size(), 19);
+        EXPECT_TRUE(detenida.traza.back().startsWith("3\t"));
+        ASSERT_EQ(detenida.informe.size(), 8);
+        EXPECT_EQ(detenida.informe.back(), "Ejecución detenida por el usuario.");
+
+        // The same as a run of just those three experiments.
+        textos.NExp = "3";
+        const Huella tres = Huellas(textos, 11, segundoHilo, carpeta.filePath("tres.txt"));
+        textos.NExp = "8";
+        EXPECT_EQ(detenida.traza, tres.traza);
+        EXPECT_EQ(detenida.informe.mid(0, 7), tres.informe);
+        EXPECT_EQ(detenida.estadisticas, tres.estadisticas);
+
+        // A stop asked for during the last experiment comes too late: the run is whole.
+        std::stop_source tarde;
+        const Huella entera =
+            Huellas(textos, 11, segundoHilo, carpeta.filePath("entera.txt"), &tarde, 100);
+        EXPECT_EQ(entera.traza.size(), 49);
+        EXPECT_EQ(entera.informe.size(), 7);
+    }
+
+    // Compared with the optimum, its lines come before the stop line, over the same experiments.
+    textos.CompararOptimo = true;
+    std::stop_source parada;
+    const Huella detenida = Huellas(textos, 11, true, carpeta.filePath("optimo.txt"), &parada, 38);
+    EXPECT_EQ(detenida.traza.size(), 1 + 7 * 3);
+    ASSERT_EQ(detenida.informe.size(), 7 + 7 + 1);
+    EXPECT_TRUE(detenida.informe[7].startsWith("Plan óptimo"));
+    EXPECT_EQ(detenida.informe.back(), "Ejecución detenida por el usuario.");
+}
+
+// The first line of a stopped run names the experiments done, not the field's text.
+TEST_F(Ejecucion, ElInformeDeUnaEjecucionDetenidaNombraLosExperimentosHechos) {
+    auto textos = TextosExperimento::PorDefecto();
+    textos.NExp = " +8";
+    std::stop_source parada;
+    parada.request_stop(); // before the first experiment: that one is still made
+    Generador g(3);
+    OpcionesEjecucion opciones;
+    opciones.Parada = parada.get_token();
+    const QStringList informe = EjecutarExperimentos(textos, traza, g, datos, {}, opciones);
+    EXPECT_TRUE(informe.front().startsWith("Nº de experimentos: 1 Tiempo requerido: "))
+        << informe.front().toStdString();
+    EXPECT_EQ(LineasFichero(traza).size(), 7);
+}
+
 // With the optimum every experiment gets a seventh trace line, code 7, never above the six; the
 // report gets a heading and one line per method after its eight. Without it the run is the same
 // run, trace and report, with nothing of the optimum.

@@ -1,4 +1,5 @@
 // Writing reals in the general, fixed and currency formats, and rounding halves to even.
+#include "EscrituraCifras.h"
 #include "LocaleTemporal.h"
 #include "Numeros.h"
 
@@ -249,3 +250,49 @@ TEST(FormatoRapido, SeparadorDelLocaleYEnteros) {
 }
 
 } // namespace
+
+// Every precision and every magnitude, doubles and extended values, against the C library's
+// exact rounding: the 128-bit way where it reaches, the library's own beyond it, and exact
+// halves (sixteen digits ending in 5) going to the even neighbour.
+TEST(FormatoGeneral, ExactoEnCualquierPrecisionYMagnitud) {
+    std::mt19937_64 azar(1451736);
+    const auto referencia = [](auto valor, int precision) {
+        char texto[128];
+        char* fin =
+            std::to_chars(texto, texto + 128, valor, std::chars_format::general, precision).ptr;
+        std::string r(texto, fin);
+        const auto e = r.find('e');
+        if (e == std::string::npos) return r;
+        return r.substr(0, e) + 'E' + std::to_string(std::stoi(r.substr(e + 1)));
+    };
+    for (int i = 0; i < 60000; ++i) {
+        const int precision = 1 + int(azar() % 17);
+        long double extendido;
+        switch (i % 4) {
+        case 0: { // any finite bit pattern of the 80-bit format
+            const std::uint64_t mantisa = azar() | (std::uint64_t{1} << 63);
+            const auto exponente = static_cast<std::uint16_t>(1 + azar() % 0x7ffe);
+            std::memcpy(&extendido, &mantisa, 8);
+            std::memcpy(reinterpret_cast<char*>(&extendido) + 8, &exponente, 2);
+            break;
+        }
+        case 1:
+            extendido = std::ldexp(static_cast<long double>(azar() | 1), int(azar() % 160) - 130);
+            break;
+        case 2:
+            extendido = static_cast<long double>(azar() % 10000000000000000) + 0.5L;
+            break;
+        default:
+            extendido = static_cast<long double>(1000000000000000 + azar() % 9000000000000000);
+        }
+        const double doble = static_cast<double>(extendido);
+        char texto[32];
+        ASSERT_EQ(std::string(texto, EscribirGeneral(extendido, precision, '.', texto)),
+                  referencia(extendido, precision))
+            << i;
+        if (!std::isfinite(doble) || doble == 0) continue;
+        ASSERT_EQ(std::string(texto, EscribirGeneral(doble, precision, '.', texto)),
+                  referencia(doble, precision))
+            << i;
+    }
+}

@@ -1,11 +1,17 @@
-// The experiments window driven as a user drives it: fields, trace file, runs, report, closing.
+// The experiments window driven as a user drives it: fields, trace file, runs that go on while
+// the windows stay alive, stopping them, seeds, report, closing.
+#include "Ejecucion.h"
+#include "EspacioTraza.h"
 #include "ExperimentosUnit.h"
 #include "GraficosExperimentos.h"
 #include "Informe.h"
+#include "MainUnit.h"
 #include "PlataformaGuionada.h"
+#include "Programa.h"
 #include "VistaGrafico.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -19,21 +25,47 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QThread>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+// Lines print as text when an expectation fails.
+inline void PrintTo(const QStringList& lineas, std::ostream* salida) {
+    *salida << '[' << lineas.join(QStringLiteral("|")).toStdString() << ']';
+}
+inline void PrintTo(const QList<QByteArray>& lineas, std::ostream* salida) {
+    *salida << lineas.size() << " líneas: [" << lineas.join('|').left(400).toStdString() << "...]";
+}
+
 namespace {
 
-// Counts the paint events a widget receives.
-class ContadorPintadas : public QObject {
-public:
-    int pintadas = 0;
-    bool eventFilter(QObject*, QEvent* evento) override {
-        if (evento->type() == QEvent::Paint) ++pintadas;
-        return false;
+// Waits, processing events, until the condition holds or ten seconds pass.
+template <class Condicion> bool Esperar(Condicion condicion) {
+    for (int i = 0; i < 1000 && !condicion(); ++i) QTest::qWait(10);
+    return condicion();
+}
+
+// Clicks the run button and waits for the run to end with its report or its failure shown.
+void EjecutarYEsperar(TFormExp& ventana) {
+    QSignalSpy terminada(&ventana, &TFormExp::EjecucionTerminada);
+    QTest::mouseClick(ventana.findChild<QToolButton*>("SBEjecutar"), Qt::LeftButton);
+    if (ventana.Ejecutando()) {
+        EXPECT_TRUE(terminada.wait(60000)) << "the run did not end";
     }
-};
+}
+
+// The trace file's lines, without their CR LF ends.
+QList<QByteArray> LineasTraza(const QString& ruta) {
+    QFile fichero(ruta);
+    if (!fichero.open(QIODevice::ReadOnly)) return {};
+    QList<QByteArray> lineas = fichero.readAll().split('\n');
+    lineas.removeLast();
+    return lineas;
+}
 
 class VentanaExperimentos : public testing::Test {
 protected:
@@ -44,7 +76,7 @@ protected:
     const QString traza = carpeta.filePath("traza.txt");
 
     void SetUp() override {
-        ventana.PonerFuenteSorteos(sorteos);
+        ventana.PonerFuenteSorteos(&sorteos);
         ventana.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana));
     }
@@ -66,15 +98,12 @@ protected:
         plataforma.respuestasFichero.push_back(respuesta);
         QTest::mouseClick(Boton("SBFichero"), Qt::LeftButton);
     }
-    void Ejecutar() { QTest::mouseClick(Boton("SBEjecutar"), Qt::LeftButton); }
-
-    // The trace file's lines, without their CR LF ends.
-    static QList<QByteArray> LineasTraza(const QString& ruta) {
-        QFile fichero(ruta);
-        if (!fichero.open(QIODevice::ReadOnly)) return {};
-        QList<QByteArray> lineas = fichero.readAll().split('\n');
-        lineas.removeLast();
-        return lineas;
+    void Ejecutar() { EjecutarYEsperar(ventana); }
+    // Starts a run long enough to be stopped, and waits until it is under way.
+    void EmpezarEjecucionLarga() {
+        Escribir("NExp", "100000000");
+        QTest::mouseClick(Boton("SBEjecutar"), Qt::LeftButton);
+        ASSERT_TRUE(Esperar([this] { return Barra()->isVisible(); }));
     }
 };
 
@@ -94,7 +123,8 @@ TEST_F(VentanaExperimentos, EmpiezaConLosValoresPorDefectoYSinFichero) {
                   {"EProbNB", "Prob. NB:", "0,5"},    {"TsMin", "Ts Min:", "1"},
                   {"TsMax", "Ts Max:", "3"},          {"CEMin", "Ce Min:", "3"},
                   {"CeMax", "Ce Max:", "30"},         {"CECpMin", "Ce/Cp Min:", "100"},
-                  {"CeCpMax", "Ce/Cp Max:", "2000"},  {"NExp", "Nº experimentos:", "1000"}};
+                  {"CeCpMax", "Ce/Cp Max:", "2000"},  {"NExp", "Nº experimentos:", "1000"},
+                  {"Semilla", "Semilla:", ""}};
     for (const auto& c : campos) {
         EXPECT_EQ(Campo(c.campo)->text(), c.texto) << c.campo;
         const auto* etiqueta = ventana.findChild<QLabel*>(QStringLiteral("Label") + c.campo);
@@ -108,6 +138,7 @@ TEST_F(VentanaExperimentos, EmpiezaConLosValoresPorDefectoYSinFichero) {
         bool activo;
     } botones[] = {{"SBFichero", "Fichero de seguimiento", true},
                    {"SBEjecutar", "Ejecutar experimentos", false},
+                   {"SBDetener", "Detener la ejecución", false},
                    {"SBBorra", "Borrar memo", true}};
     for (const auto& b : botones) {
         EXPECT_EQ(Boton(b.boton)->toolTip(), b.pista);
@@ -115,6 +146,8 @@ TEST_F(VentanaExperimentos, EmpiezaConLosValoresPorDefectoYSinFichero) {
         EXPECT_TRUE(Boton(b.boton)->autoRaise());
         EXPECT_FALSE(Boton(b.boton)->icon().isNull()) << b.boton;
     }
+    EXPECT_EQ(Boton("SBDetener")->text(), "Detener");
+    EXPECT_TRUE(ventana.findChild<QLabel*>("LabelSemillaUsada")->text().isEmpty());
     EXPECT_TRUE(Barra()->isHidden());
     EXPECT_TRUE(Memo()->toPlainText().isEmpty());
     EXPECT_TRUE(ventana.FicheroExperimentos().isEmpty());
@@ -281,39 +314,216 @@ TEST_F(VentanaExperimentos, SinExperimentosNingunCampoSeConvierteYElInformeSaleA
     }
 }
 
-// The run never returns to the event loop, so the bar is laid out, painted and given the wait
-// cursor without any event being processed.
-TEST_F(VentanaExperimentos, LaBarraSeVeYSePintaEnCadaPasoSinVolverAlBucleDeEventos) {
+// The run goes on off the interface thread: its progress arrives through the event loop, and
+// until it ends the fields and the buttons that would change it are disabled.
+TEST_F(VentanaExperimentos, LaBarraAvanzaYLosCamposEsperanMientrasDuraLaEjecucion) {
     ElegirFichero(traza);
     Escribir("NExp", "8");
-    ContadorPintadas contador;
-    Barra()->installEventFilter(&contador);
     QList<int> posiciones;
     bool visibleYColocada = true;
-    bool cursorDeEspera = true;
-    int pintadasAlMostrarse = -1;
+    bool desactivados = true;
     QObject::connect(Barra(), &QProgressBar::valueChanged, [&](int posicion) {
-        if (posiciones.isEmpty()) pintadasAlMostrarse = contador.pintadas;
         posiciones << posicion;
-        visibleYColocada = visibleYColocada && Barra()->isVisible() && Barra()->height() > 0 &&
-                           Barra()->y() + Barra()->height() <= ventana.height() &&
+        visibleYColocada = visibleYColocada && Barra()->isVisible() &&
                            Resultados()->geometry().bottom() < Barra()->y();
-        cursorDeEspera = cursorDeEspera && QGuiApplication::overrideCursor() &&
-                         QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        for (const char* campo : {"NPMin", "NExp", "Semilla"})
+            desactivados = desactivados && !Campo(campo)->isEnabled();
+        desactivados = desactivados && !CasillaOptimo()->isEnabled() &&
+                       !Boton("SBFichero")->isEnabled() && !Boton("SBEjecutar")->isEnabled() &&
+                       Boton("SBDetener")->isEnabled();
     });
     Ejecutar();
     EXPECT_EQ(posiciones, QList<int>({12, 25, 38, 50, 62, 75, 88, 100}));
     EXPECT_TRUE(visibleYColocada);
-    EXPECT_TRUE(cursorDeEspera);
-    EXPECT_GE(pintadasAlMostrarse, 1) << "the bar is painted as soon as it shows";
-    EXPECT_GE(contador.pintadas, 8);
+    EXPECT_TRUE(desactivados);
     EXPECT_TRUE(Barra()->isHidden());
+    QCoreApplication::processEvents();
     EXPECT_EQ(Resultados()->geometry().bottom(), ventana.height() - 1)
         << "the memo has the room back";
+    for (const char* campo : {"NPMin", "NExp", "Semilla"}) EXPECT_TRUE(Campo(campo)->isEnabled());
+    EXPECT_TRUE(CasillaOptimo()->isEnabled());
+    EXPECT_TRUE(Boton("SBEjecutar")->isEnabled());
+    EXPECT_FALSE(Boton("SBDetener")->isEnabled());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the window is not busy";
 
     posiciones.clear();
     Ejecutar();
     EXPECT_EQ(posiciones.first(), 0) << "a new run shows the bar at 0";
+}
+
+// Stopped part-way: the trace holds the experiments done, whole, and the report is the one a run
+// of just those experiments from the same seed gives, with the stop line after it.
+TEST_F(VentanaExperimentos, DetenerAcabaTrasElExperimentoEnCursoConElInformeDeLosHechos) {
+    ventana.PonerFuenteSorteos(nullptr);
+    ElegirFichero(traza);
+    Escribir("Semilla", "424242");
+    QSignalSpy terminada(&ventana, &TFormExp::EjecucionTerminada);
+    EmpezarEjecucionLarga();
+    // The interface answers while the run goes on: a timer of the event loop stops it.
+    QTimer::singleShot(20, &ventana,
+                       [this] { QTest::mouseClick(Boton("SBDetener"), Qt::LeftButton); });
+    ASSERT_TRUE(terminada.wait(60000));
+    EXPECT_TRUE(plataforma.mensajes.isEmpty()) << plataforma.mensajes.join('\n').toStdString();
+
+    const QStringList memo = LineasMemo();
+    ASSERT_EQ(memo.size(), 9);
+    const qint64 hechos = ventana.Datos().Hechos;
+    ASSERT_GE(hechos, 1);
+    EXPECT_TRUE(ventana.Datos().Detenida);
+    EXPECT_TRUE(
+        memo[0].startsWith(QStringLiteral("Nº de experimentos: %1 Tiempo requerido: ").arg(hechos)))
+        << memo[0].toStdString();
+    EXPECT_EQ(memo[8], "Ejecución detenida por el usuario.");
+    const QList<QByteArray> lineas = LineasTraza(traza);
+    ASSERT_EQ(lineas.size(), 1 + 6 * hechos);
+    EXPECT_TRUE(lineas.back().startsWith(QByteArray::number(hechos) + '\t'));
+    EXPECT_TRUE(Boton("SBEjecutar")->isEnabled());
+    EXPECT_FALSE(Boton("SBDetener")->isEnabled());
+
+    const QString soloEsos = carpeta.filePath("solo-esos.txt");
+    auto textos = TextosExperimento::PorDefecto();
+    textos.NExp = QString::number(hechos);
+    Generador mismaSemilla(424242u);
+    DatosExperimentos datos;
+    const QStringList informe = EjecutarExperimentos(textos, soloEsos, mismaSemilla, datos, {});
+    EXPECT_EQ(memo.mid(1, 7), informe.mid(1));
+    EXPECT_EQ(LineasTraza(soloEsos), lineas);
+}
+
+// A failure on the run's thread is shown by the one error report, on the interface thread.
+TEST_F(VentanaExperimentos, UnFalloDelHiloDeLaEjecucionSeInformaEnElHiloDeLaInterfaz) {
+    struct PlataformaConHilo : PlataformaGuionada {
+        QThread* hilo = nullptr;
+        void InformeError(QWidget* padre, const QString& mensaje) override {
+            hilo = QThread::currentThread();
+            PlataformaGuionada::InformeError(padre, mensaje);
+        }
+    } conHilo;
+    TFormExp otra(conHilo);
+    conHilo.respuestasFichero = {traza};
+    QTest::mouseClick(otra.findChild<QToolButton*>("SBFichero"), Qt::LeftButton);
+    otra.findChild<QLineEdit*>("CEMin")->setText("1e300");
+    otra.findChild<QLineEdit*>("CeMax")->setText("1e305");
+    otra.findChild<QLineEdit*>("CECpMin")->setText("1e-300");
+    otra.findChild<QLineEdit*>("CeCpMax")->setText("1e-299");
+    EjecutarYEsperar(otra);
+    EXPECT_EQ(conHilo.errores, QStringList{"Floating point overflow"});
+    EXPECT_EQ(conHilo.hilo, qApp->thread());
+    EXPECT_FALSE(otra.Ejecutando());
+}
+
+// The seed field repeats a run exactly: the same trace and report as quelmar-cli's --semilla;
+// empty, the clock gives the seed, and the one used is shown so the run can be repeated.
+TEST_F(VentanaExperimentos, UnaSemillaDaLaTrazaYElInformeDeLaLineaDeOrdenes) {
+    ventana.PonerFuenteSorteos(nullptr);
+    QLabel* usada = ventana.findChild<QLabel*>("LabelSemillaUsada");
+    ElegirFichero(traza);
+    Escribir("NExp", "300");
+    Escribir("EProbNB", "0,7");
+    Escribir("Semilla", " 4294967295 ");
+    Ejecutar();
+    EXPECT_EQ(usada->text(), "usada: 4294967295");
+
+    const QString deLaOrden = carpeta.filePath("orden.txt");
+    std::ostringstream salida, errores;
+    ASSERT_EQ(EjecutarPrograma({"experimentos", "--traza", deLaOrden, "--semilla", "4294967295",
+                                "--NExp", "300", "--EProbNB", "0,7"},
+                               Consola{salida, errores, false}),
+              0)
+        << errores.str();
+    EXPECT_EQ(LineasTraza(traza), LineasTraza(deLaOrden));
+    const QStringList informe = QString::fromStdString(salida.str()).split('\n');
+    EXPECT_EQ(LineasMemo().mid(1), informe.mid(1, 7));
+
+    Escribir("Semilla", "");
+    Ejecutar();
+    ASSERT_TRUE(usada->text().startsWith("usada: "));
+    const QList<QByteArray> delReloj = LineasTraza(traza);
+    Escribir("Semilla", usada->text().mid(7));
+    Ejecutar();
+    EXPECT_EQ(LineasTraza(traza), delReloj);
+    EXPECT_TRUE(plataforma.mensajes.isEmpty()) << plataforma.mensajes.join('\n').toStdString();
+}
+
+TEST_F(VentanaExperimentos, UnaSemillaQueNoEsUnEnteroDeTreintaYDosBitsSoloDaUnAviso) {
+    ElegirFichero(traza);
+    for (const char* texto : {"4294967296", "-1", "12a", "1,5"}) {
+        plataforma.avisos.clear();
+        Escribir("Semilla", texto);
+        Ejecutar();
+        EXPECT_EQ(plataforma.avisos,
+                  QStringList{"Especifique en «Semilla:» un número entero de 0 a 4294967295, o "
+                              "deje el campo vacío para que la semilla la dé el reloj."})
+            << texto;
+        EXPECT_FALSE(QFile::exists(traza)) << texto;
+    }
+}
+
+// The free space of the trace's disk comes through the seam. 1000 experiments are estimated at
+// 300.050 bytes with six lines each, at 350.050 with the optimum's seventh.
+TEST_F(VentanaExperimentos, UnaTrazaQueNoCabeEnElDiscoSoloDaUnAviso) {
+    struct Espacio {
+        FuncionEspacio anterior = CambiarFuncionEspacio(
+            [](const QString&) -> std::optional<std::uint64_t> { return 320'000; });
+        ~Espacio() { CambiarFuncionEspacio(anterior); }
+    } espacio;
+    ElegirFichero(traza);
+    Ejecutar();
+    EXPECT_TRUE(plataforma.avisos.isEmpty()) << plataforma.avisos.join('\n').toStdString();
+    EXPECT_EQ(LineasTraza(traza).size(), 1 + 6 * 1000);
+
+    ASSERT_TRUE(QFile::remove(traza));
+    QTest::mouseClick(CasillaOptimo(), Qt::LeftButton);
+    Ejecutar();
+    EXPECT_EQ(
+        plataforma.avisos,
+        QStringList{"Una ejecución de 1000 experimentos escribiría una traza de unos 350,1 kB, "
+                    "y en el disco del fichero de seguimiento solo quedan 320,0 kB libres."});
+    EXPECT_FALSE(QFile::exists(traza));
+    EXPECT_FALSE(ventana.Ejecutando());
+    EXPECT_TRUE(Boton("SBEjecutar")->isEnabled());
+}
+
+// Closing the window during a run stops it first; the report of the experiments done is in the
+// memo when the window shows again.
+TEST_F(VentanaExperimentos, CerrarLaVentanaDetieneLaEjecucionAntes) {
+    ElegirFichero(traza);
+    QSignalSpy terminada(&ventana, &TFormExp::EjecucionTerminada);
+    EmpezarEjecucionLarga();
+    EXPECT_TRUE(ventana.close());
+    EXPECT_FALSE(ventana.isVisible());
+    const QList<QByteArray> lineas = LineasTraza(traza);
+    ASSERT_GE(lineas.size(), 7) << "stopped and closed: every line done is on disk";
+    EXPECT_EQ((lineas.size() - 1) % 6, 0);
+    ASSERT_TRUE(terminada.wait(10000));
+    EXPECT_EQ(LineasMemo().back(), "Ejecución detenida por el usuario.");
+}
+
+// Closing the main window during a run stops the run, its trace closed whole, and then ends the
+// program.
+TEST_F(VentanaExperimentos, CerrarLaVentanaPrincipalDetieneLaEjecucionYTerminaElPrograma) {
+    TFormMain principal(plataforma);
+    QDialog acercaDe;
+    principal.PonerVentanas(ventana, acercaDe);
+    // The window is the fixture's: the main window, gone first, must not take it along.
+    struct Soltar {
+        QWidget& hija;
+        ~Soltar() { hija.setParent(nullptr); }
+    } soltar{ventana};
+    principal.show();
+    ventana.show(); // owned now, and hidden by the change of owner until shown again
+    ElegirFichero(traza);
+    EmpezarEjecucionLarga();
+    QTimer::singleShot(0, &principal, [&principal] { principal.close(); });
+    QTimer guarda;
+    guarda.setSingleShot(true);
+    QObject::connect(&guarda, &QTimer::timeout, [] { QApplication::exit(1); });
+    guarda.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    const QList<QByteArray> lineas = LineasTraza(traza);
+    ASSERT_GE(lineas.size(), 7);
+    EXPECT_EQ((lineas.size() - 1) % 6, 0);
+    EXPECT_TRUE(lineas.back().startsWith(QByteArray::number((lineas.size() - 1) / 6) + '\t'));
 }
 
 TEST_F(VentanaExperimentos, UnosParametrosRechazadosSoloDanUnAviso) {
@@ -341,16 +551,15 @@ TEST_F(VentanaExperimentos, UnFalloSeInformaNoDejaInformeYLaSiguienteEjecucionFu
     for (const auto& c : casos) {
         PlataformaGuionada plataformaCaso;
         TFormExp ventanaCaso(plataformaCaso);
-        ventanaCaso.PonerFuenteSorteos(sorteos);
+        ventanaCaso.PonerFuenteSorteos(&sorteos);
         plataformaCaso.respuestasFichero = {c.fichero, traza};
         auto* const memo = ventanaCaso.findChild<QPlainTextEdit*>("Memo1");
         auto* const barra = ventanaCaso.findChild<QProgressBar*>("ProgressBar1");
         auto* const fichero = ventanaCaso.findChild<QToolButton*>("SBFichero");
-        auto* const ejecutar = ventanaCaso.findChild<QToolButton*>("SBEjecutar");
         ventanaCaso.findChild<QLineEdit*>("NExp")->setText("3");
         ventanaCaso.findChild<QLineEdit*>("NPMin")->setText(c.npMin);
         QTest::mouseClick(fichero, Qt::LeftButton);
-        QTest::mouseClick(ejecutar, Qt::LeftButton);
+        EjecutarYEsperar(ventanaCaso);
         EXPECT_EQ(plataformaCaso.errores, QStringList{c.mensaje}) << c.caso;
         EXPECT_TRUE(memo->toPlainText().isEmpty()) << c.caso;
         EXPECT_EQ(!barra->isHidden(), c.barraVisible) << c.caso;
@@ -358,7 +567,7 @@ TEST_F(VentanaExperimentos, UnFalloSeInformaNoDejaInformeYLaSiguienteEjecucionFu
 
         ventanaCaso.findChild<QLineEdit*>("NPMin")->setText("4");
         QTest::mouseClick(fichero, Qt::LeftButton);
-        QTest::mouseClick(ejecutar, Qt::LeftButton);
+        EjecutarYEsperar(ventanaCaso);
         EXPECT_EQ(plataformaCaso.errores.size(), 1) << c.caso;
         EXPECT_EQ(LineasTraza(traza).size(), 19) << c.caso;
         EXPECT_EQ(memo->toPlainText().split('\n').size(), 8) << c.caso;
@@ -395,6 +604,7 @@ TEST_F(VentanaExperimentos, CapturaTrasUnaEjecucion) {
     ElegirFichero(traza);
     Escribir("NExp", "200");
     Ejecutar();
+    QCoreApplication::processEvents(); // the layout gives the bar's room back to the memo
     const QPixmap captura = ventana.grab();
     EXPECT_EQ(captura.deviceIndependentSize().toSize(), QSize(978, 502));
     if (const QString destino = qEnvironmentVariable("QUELMAR_CAPTURA"); !destino.isEmpty()) {
