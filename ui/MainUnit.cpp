@@ -92,8 +92,11 @@ TFormMain::TFormMain(Plataforma& plataforma, QWidget* padre)
 TFormMain::~TFormMain() = default;
 
 void TFormMain::PonerVentanas(QWidget& FormExp, QDialog& AboutBox) {
-    // Owned, it stays above this window while both are open, yet keeps a window of its own.
-    if (FormExp.parentWidget() != this) FormExp.setParent(this, FormExp.windowFlags() | Qt::Window);
+    // Owned, it stays above this window while both are open, yet keeps a window of its own with
+    // every button: window systems keep a window above its owner only for a dialog's type.
+    if (FormExp.parentWidget() != this)
+        FormExp.setParent(this, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     FormExp_ = &FormExp;
     AboutBox_ = &AboutBox;
 }

@@ -79,6 +79,7 @@ TEST_F(Instalacion, CadaFicheroEnSuSitioYNadaMas) {
         QStringLiteral("share/doc/quelmar/copyright"),
         QStringLiteral("share/icons/hicolor/scalable/apps/quelmar.svg"),
         QStringLiteral("share/man/man1/quelmar-cli.1.gz"),
+        QStringLiteral("share/man/man1/quelmar.1.gz"),
         QStringLiteral("share/metainfo/org.quelmar.Quelmar.metainfo.xml"),
     };
     for (const int lado : Lados)
@@ -127,6 +128,21 @@ TEST_F(Instalacion, MetadatosAppStreamValidos) {
                  {QStringLiteral("validate"), QStringLiteral("--no-net"),
                   Ruta(QStringLiteral("share/metainfo/org.quelmar.Quelmar.metainfo.xml"))});
     EXPECT_EQ(validar.estado, 0) << validar.salida.toStdString() << validar.errores.toStdString();
+}
+
+// The window program's page renders without a warning and names its program.
+TEST_F(Instalacion, PaginaDeManualDeLaVentanaSinAvisos) {
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    entorno.remove(QStringLiteral("MANPAGER"));
+    entorno.remove(QStringLiteral("PAGER"));
+    const Resultado man = Ejecutar(QStringLiteral("man"),
+                                   {QStringLiteral("--warnings"), QStringLiteral("-l"),
+                                    Ruta(QStringLiteral("share/man/man1/quelmar.1.gz"))},
+                                   entorno);
+    EXPECT_EQ(man.estado, 0);
+    EXPECT_EQ(man.errores, QString());
+    EXPECT_TRUE(man.salida.contains(QStringLiteral("quelmar - ")));
 }
 
 // The page renders without a warning and tells all that --help tells.

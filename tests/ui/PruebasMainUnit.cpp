@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 
 namespace {
 
@@ -462,6 +463,11 @@ TEST_F(PruebaMain, ElMenuAbreLasOtrasVentanas) {
     Menu("Modulodeexperimentos1");
     EXPECT_TRUE(experimentos.isVisible());
     EXPECT_FALSE(experimentos.isModal());
+    // Window systems keep only a dialog's type above the window it is transient for.
+    EXPECT_EQ(experimentos.windowType(), Qt::Dialog);
+    ASSERT_TRUE(experimentos.windowHandle());
+    EXPECT_EQ(experimentos.windowHandle()->transientParent(), ventana.windowHandle());
+    EXPECT_TRUE(experimentos.windowFlags() & Qt::WindowMinimizeButtonHint);
     Menu("Acercade1");
     EXPECT_EQ(plataforma.modalesEjecutados, QStringList{"AboutBox"});
 }
