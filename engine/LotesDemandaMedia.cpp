@@ -108,7 +108,9 @@ void LotePOQ(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, doub
             Tabla.PPL[j] = 0.0;
         }
         Tabla.PPL[s] = suma;
-        Obs.Ventana(s, fin, suma);
+        // The window as the user counts it: P periods, or to N; its periods after N - TS held
+        // no release.
+        Obs.Ventana(s, std::min(s + P - 1, NPeriodos), suma);
     }
 
     motor::ReproyectarDesde(primeraRecepcion, NPeriodos, TS, SS, Tabla);

@@ -1,6 +1,7 @@
 // The explanation's texts: one writer per kind of method, reading only the records.
 #include "TextosExplicacion.h"
 
+#include "LecturaNumeros.h"
 #include "Numeros.h"
 #include "TextosLotificacion.h"
 
@@ -145,13 +146,15 @@ void POQ(const ResultadoCalculo& c, Bloques& bloques) {
                                              "P = 1 periodo, que da el plan de lote a lote.")
                                   .arg(N(i.Redondeado));
     else if (i.Redondeado > i.P)
-        intervalo.Parrafos << QStringLiteral("Q / m redondeado al entero más próximo da %1, más que "
-                                             "el horizonte: se toma P = %2, una sola ventana.")
+        intervalo.Parrafos << QStringLiteral(
+                                  "Q / m redondeado al entero más próximo da %1, más que "
+                                  "el horizonte: se toma P = %2, una sola ventana.")
                                   .arg(N(i.Redondeado))
                                   .arg(i.P);
     else
-        intervalo.Parrafos << QStringLiteral("P = Q / m redondeado al entero más próximo (un medio, "
-                                             "al par) = ") +
+        intervalo.Parrafos << QStringLiteral(
+                                  "P = Q / m redondeado al entero más próximo (un medio, "
+                                  "al par) = ") +
                                   Periodos(i.P) + QStringLiteral(".");
     bloques.push_back(std::move(intervalo));
 
@@ -176,10 +179,10 @@ void POQ(const ResultadoCalculo& c, Bloques& bloques) {
         QStringList emisiones;
         for (const auto& [periodo, cantidad] : v.Emisiones)
             emisiones << QStringLiteral("%1 (periodo %2)").arg(N(cantidad)).arg(periodo);
-        ventanas.Filas.push_back(
-            {Ventana(v.Desde, v.Hasta),
-             emisiones.isEmpty() ? QStringLiteral("ninguna") : emisiones.join(QStringLiteral(" + ")),
-             N(v.Total), v.Total != 0.0 ? E(v.Desde) : QStringLiteral("—")});
+        ventanas.Filas.push_back({Ventana(v.Desde, v.Hasta),
+                                  emisiones.isEmpty() ? QStringLiteral("ninguna")
+                                                      : emisiones.join(QStringLiteral(" + ")),
+                                  N(v.Total), v.Total != 0.0 ? E(v.Desde) : QStringLiteral("—")});
     }
     bloques.push_back(std::move(ventanas));
 }
@@ -215,7 +218,8 @@ QString Decision(const CandidatoExplicado& candidato, int bj, int mejorHastaAhor
 
 BloqueExplicacion LotePorCoste(int numero, const LoteExplicado& lote) {
     BloqueExplicacion bloque;
-    bloque.Titulo = QStringLiteral("Lote %1: recibido en el periodo k = %2").arg(numero).arg(lote.k);
+    bloque.Titulo =
+        QStringLiteral("Lote %1: recibido en el periodo k = %2").arg(numero).arg(lote.k);
     bloque.Cabecera = {QStringLiteral("j"), QStringLiteral("r"), QStringLiteral("H"),
                        QStringLiteral("v"), QStringLiteral("Decisión")};
     int mejorJ = lote.k;
@@ -319,8 +323,8 @@ void Optimo(const ResultadoCalculo& c, Bloques& bloques) {
     lotes.Cabecera = {QStringLiteral("Recepción"), QStringLiteral("Emisión en"),
                       QStringLiteral("Cubre"), QStringLiteral("Cantidad")};
     for (const LoteOptimoExplicado& lote : e.LotesOptimos)
-        lotes.Filas.push_back({E(lote.Recepcion), E(lote.Emision), Ventana(lote.Recepcion, lote.Fin),
-                               N(lote.Cantidad)});
+        lotes.Filas.push_back({E(lote.Recepcion), E(lote.Emision),
+                               Ventana(lote.Recepcion, lote.Fin), N(lote.Cantidad)});
     bloques.push_back(std::move(lotes));
 }
 
@@ -406,10 +410,10 @@ void Manual(const ResultadoCalculo& c, Bloques& bloques) {
     BloqueExplicacion bloque;
     bloque.Titulo = QStringLiteral("Cálculo manual");
     bloque.Parrafos << QStringLiteral("Las emisiones escritas en la fila PPL se reciben ") +
-                           (c.Problema.TS == 0 ? QStringLiteral("en su mismo periodo")
-                                               : Periodos(c.Problema.TS) +
-                                                     QStringLiteral(" después (el plazo de "
-                                                                    "suministro)")) +
+                           (c.Problema.TS == 0
+                                ? QStringLiteral("en su mismo periodo")
+                                : Periodos(c.Problema.TS) + QStringLiteral(" después (el plazo de "
+                                                                           "suministro)")) +
                            QStringLiteral(". Una emisión que se recibiría después del periodo "
                                           "%1 se cobra como pedido, pero no se recibe.")
                                .arg(c.Problema.N);
@@ -419,9 +423,9 @@ void Manual(const ResultadoCalculo& c, Bloques& bloques) {
         bloque.Cabecera = {QStringLiteral("Emisión en"), QStringLiteral("Cantidad"),
                            QStringLiteral("Recepción en")};
         for (const EmisionManualExplicada& emision : c.Explicacion.Emisiones)
-            bloque.Filas.push_back(
-                {E(emision.Emision), N(emision.Cantidad),
-                 emision.Recepcion != 0 ? E(emision.Recepcion)
+            bloque.Filas.push_back({E(emision.Emision), N(emision.Cantidad),
+                                    emision.Recepcion != 0
+                                        ? E(emision.Recepcion)
                                         : QStringLiteral("después del horizonte: no se recibe")});
     }
     bloques.push_back(std::move(bloque));
@@ -431,8 +435,8 @@ BloqueExplicacion Datos(const ResultadoCalculo& c) {
     const ProblemaNumerico& p = c.Problema;
     BloqueExplicacion bloque;
     bloque.Titulo = QStringLiteral("Datos");
-    const QString lotificacion =
-        p.Tipo == TipoCalculo::Manual ? QStringLiteral("Cálculo manual") : TextoLotificacion(p.Metodo);
+    const QString lotificacion = p.Tipo == TipoCalculo::Manual ? QStringLiteral("Cálculo manual")
+                                                               : TextoLotificacion(p.Metodo);
     bloque.Parrafos << QStringLiteral("Lotificación: ") +
                            (lotificacion.isEmpty() ? QStringLiteral("ninguna") : lotificacion);
     QString datos = QStringLiteral("N = %1, TS = %2, SS = %3, CE = %4, CP = %5")
@@ -441,38 +445,54 @@ BloqueExplicacion Datos(const ResultadoCalculo& c) {
                         .arg(N(p.SS), N(p.CE), N(p.CP));
     if (p.Tipo == TipoCalculo::Seleccionado &&
         (p.Metodo == LotificacionEOQ || p.Metodo == LotificacionMejor))
-        datos += p.Redondear ? QStringLiteral(", con «Redondear»")
-                             : QStringLiteral(", sin «Redondear»");
+        datos +=
+            p.Redondear ? QStringLiteral(", con «Redondear»") : QStringLiteral(", sin «Redondear»");
     bloque.Parrafos << datos + QStringLiteral(".");
     return bloque;
+}
+
+bool EsCifra(const QString& texto) {
+    try {
+        StrToFloat(texto);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+// A column is of figures when every row holds one in it.
+void Alinear(BloqueExplicacion& bloque) {
+    for (qsizetype c = 0; c < bloque.Cabecera.size(); ++c) {
+        bool cifras = true;
+        for (const QStringList& fila : bloque.Filas) cifras = cifras && EsCifra(fila.value(c));
+        bloque.DeTexto.push_back(!cifras);
+    }
 }
 
 } // namespace
 
 std::vector<BloqueExplicacion> TextosExplicacion(const ResultadoCalculo& calculo) {
     Bloques bloques{Datos(calculo)};
+    const auto parrafo = [&bloques](const QString& titulo, const QString& texto) {
+        BloqueExplicacion bloque;
+        bloque.Titulo = titulo;
+        bloque.Parrafos << texto;
+        bloques.push_back(std::move(bloque));
+    };
     if (calculo.Problema.Tipo == TipoCalculo::Manual) {
         Manual(calculo, bloques);
     } else if (!BuscarMetodo(calculo.Problema.Metodo)) {
-        bloques.push_back({QString(),
-                           {QStringLiteral("No hay ningún método seleccionado: no se ha "
-                                           "planificado nada.")},
-                           {},
-                           {},
-                           {},
-                           {}});
+        parrafo(QString(), QStringLiteral("No hay ningún método seleccionado: no se ha "
+                                          "planificado nada."));
         return bloques;
     } else if (calculo.Problema.Metodo == LotificacionMejor) {
         Mejor(calculo, bloques);
     } else {
         Metodo(calculo, calculo.Problema.Metodo, bloques);
     }
-    bloques.push_back({QStringLiteral("Resultado"),
-                       {QStringLiteral("Coste total del plan: %1.").arg(N(calculo.CosteTotal()))},
-                       {},
-                       {},
-                       {},
-                       {}});
+    parrafo(QStringLiteral("Resultado"),
+            QStringLiteral("Coste total del plan: %1.").arg(N(calculo.CosteTotal())));
+    for (BloqueExplicacion& bloque : bloques) Alinear(bloque);
     return bloques;
 }
 

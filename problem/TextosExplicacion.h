@@ -11,12 +11,13 @@
 #include <vector>
 
 struct BloqueExplicacion {
-    QString Titulo;      // may be empty
+    QString Titulo;       // may be empty
     QStringList Parrafos; // before the table
     QStringList Cabecera; // the table's heading; no table when empty
     std::vector<QStringList> Filas;
     std::vector<bool> Destacadas; // as many as Filas: the chosen candidate, method or lot start
     QStringList Notas;            // after the table
+    std::vector<bool> DeTexto;    // as many as Cabecera: words align left, figures right
 };
 
 std::vector<BloqueExplicacion> TextosExplicacion(const ResultadoCalculo& calculo);

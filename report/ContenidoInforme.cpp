@@ -109,8 +109,8 @@ void Explicacion(const ResultadoCalculo& calculo, ContenidoInforme& informe) {
             titulo.clear();
         }
         if (!bloque.Cabecera.isEmpty()) {
-            informe.Secciones.push_back(
-                SeccionTabla{titulo, bloque.Cabecera, bloque.Filas, bloque.Destacadas, false});
+            informe.Secciones.push_back(SeccionTabla{titulo, bloque.Cabecera, bloque.Filas,
+                                                     bloque.Destacadas, false, bloque.DeTexto});
             titulo.clear();
         }
         if (!bloque.Notas.isEmpty() || !titulo.isEmpty())

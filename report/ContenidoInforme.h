@@ -36,6 +36,7 @@ struct SeccionTabla {
     std::vector<QStringList> Filas;
     std::vector<bool> FilasDestacadas;   // in bold; as many as Filas, or none
     bool UltimaColumnaDestacada = false; // the grid's column after the last period
+    std::vector<bool> ColumnasDeTexto;   // aligned left; none given, only the first
 };
 
 // One line in large type: the total cost.

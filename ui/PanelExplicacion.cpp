@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QShowEvent>
@@ -31,17 +30,6 @@ QLabel* Etiqueta(const QString& texto, bool titulo = false) {
     return etiqueta;
 }
 
-// A column of figures only, which lines up on the right.
-bool ColumnaDeCifras(const BloqueExplicacion& bloque, int columna) {
-    const QLocale locale;
-    for (const QStringList& fila : bloque.Filas) {
-        bool cifra = false;
-        locale.toDouble(fila.value(columna), &cifra);
-        if (!cifra) return false;
-    }
-    return true;
-}
-
 // As tall and as wide as its rows, so that the panel scrolls rather than each table.
 QTableWidget* Tabla(const BloqueExplicacion& bloque) {
     auto* tabla = new QTableWidget(int(bloque.Filas.size()), int(bloque.Cabecera.size()));
@@ -57,7 +45,7 @@ QTableWidget* Tabla(const BloqueExplicacion& bloque) {
     tabla->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int c = 0; c < tabla->columnCount(); ++c) {
         const Qt::Alignment alineacion =
-            Qt::AlignVCenter | (ColumnaDeCifras(bloque, c) ? Qt::AlignRight : Qt::AlignLeft);
+            Qt::AlignVCenter | (bloque.DeTexto.at(std::size_t(c)) ? Qt::AlignLeft : Qt::AlignRight);
         for (int f = 0; f < tabla->rowCount(); ++f) {
             auto* celda = new QTableWidgetItem(bloque.Filas[std::size_t(f)].value(c));
             celda->setTextAlignment(alineacion);
@@ -84,7 +72,8 @@ QTableWidget* Tabla(const BloqueExplicacion& bloque) {
 
 PanelExplicacion::PanelExplicacion(QWidget* padre)
     : QDockWidget(QStringLiteral("Explicación del cálculo"), padre),
-      SinCalculo_(new QLabel(QStringLiteral("Calcule el problema para ver cómo se obtuvo el plan."))),
+      SinCalculo_(
+          new QLabel(QStringLiteral("Calcule el problema para ver cómo se obtuvo el plan."))),
       Copiar_(new QPushButton(QStringLiteral("Copiar como texto"))), Contenido_(new QWidget),
       Bloques_(new QVBoxLayout(Contenido_)) {
     setObjectName(QStringLiteral("PanelExplicacion"));
