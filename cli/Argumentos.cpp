@@ -137,6 +137,9 @@ Orden LeerResolver(Lector& lector) {
             orden.redondear = false;
         } else if (argumento.texto == QStringLiteral("--metodo")) {
             PonerUnaVez(orden.metodo, Metodo(lector.Valor(argumento)), argumento.texto);
+        } else if (argumento.texto == QStringLiteral("--explicar")) {
+            SinValor(argumento);
+            orden.explicar = true;
         } else if (argumento.texto == Ayuda) {
             return OrdenAyuda{};
         } else {
@@ -155,8 +158,8 @@ Orden LeerInforme(Lector& lector) {
     const auto* resolver = std::get_if<OrdenResolver>(&leida);
     if (!resolver) return leida;
     if (!resolver->salida) throw ErrorUso(QStringLiteral("falta la opción «-o»"));
-    return OrdenInforme{resolver->problema, *resolver->salida, resolver->verCostes,
-                        resolver->redondear, resolver->metodo};
+    return OrdenInforme{resolver->problema,  *resolver->salida, resolver->verCostes,
+                        resolver->redondear, resolver->metodo,  resolver->explicar};
 }
 
 Orden LeerComparar(Lector& lector) {

@@ -20,10 +20,11 @@ struct OrdenVersion {};
 
 struct OrdenResolver {
     QString problema;              // the .lot file
-    std::optional<QString> salida; // the .sol file; standard output without it
+    std::optional<QString> salida; // the .sol file; standard output without it, unless explicar
     bool verCostes = true;
     bool redondear = true;
     std::optional<TipoLotificacion> metodo; // the file's method without it
+    bool explicar = false;                  // how the plan was made, on standard output
 };
 
 // "resolver"'s calculation written as the report, to a PDF file.
@@ -33,6 +34,7 @@ struct OrdenInforme {
     bool verCostes = true;
     bool redondear = true;
     std::optional<TipoLotificacion> metodo; // the file's method without it
+    bool explicar = false;                  // the report explains how the plan was made
 };
 
 struct OrdenComparar {

@@ -35,10 +35,10 @@ DatosAyuda Construir() {
     }
     ayuda.sinopsis = {
         QStringLiteral("resolver PROBLEMA.lot [-o SOLUCION.sol] [--sin-costes] [--sin-redondeo] "
-                       "[--metodo M]"),
+                       "[--metodo M] [--explicar]"),
         QStringLiteral("comparar PROBLEMA.lot [--sin-redondeo]"),
         QStringLiteral("informe PROBLEMA.lot -o INFORME.pdf [--metodo M] [--sin-costes] "
-                       "[--sin-redondeo]"),
+                       "[--sin-redondeo] [--explicar]"),
         experimentos,
         QStringLiteral("--help | --version"),
     };
@@ -55,8 +55,8 @@ DatosAyuda Construir() {
     ayuda.ordenes = {
         {QStringLiteral("resolver"),
          QStringLiteral("Abre PROBLEMA.lot, lo calcula con la lotificación que indica y escribe la "
-                        "solución en SOLUCION.sol, o en la salida estándar sin -o. Anuncia en la "
-                        "salida de errores la lotificación empleada."),
+                        "solución en SOLUCION.sol, o en la salida estándar sin -o ni --explicar. "
+                        "Anuncia en la salida de errores la lotificación empleada."),
          {
              {QStringLiteral("-o FICHERO"), QStringLiteral("fichero de la solución")},
              {QStringLiteral("--sin-costes"), QStringLiteral("sin las filas Ce, Cp y CTotal")},
@@ -66,6 +66,10 @@ DatosAyuda Construir() {
               QStringLiteral("calcula con el método de código M en lugar del que indica el "
                              "fichero: ") +
                   CodigosMetodos()},
+             {QStringLiteral("--explicar"),
+              QStringLiteral("escribe en la salida estándar, separada por tabuladores, la "
+                             "explicación del cálculo, como el panel «Explicación del cálculo»; "
+                             "la solución va entonces solo a -o")},
          }},
         {QStringLiteral("comparar"),
          QStringLiteral("Abre PROBLEMA.lot y escribe en la salida estándar, separados por "
@@ -88,6 +92,8 @@ DatosAyuda Construir() {
               QStringLiteral("el registro MRP sin las filas Ce, Cp y CTotal")},
              {QStringLiteral("--sin-redondeo"),
               QStringLiteral("sin redondear la cantidad económica de pedido")},
+             {QStringLiteral("--explicar"),
+              QStringLiteral("añade al informe la explicación del cálculo")},
          }},
         {QStringLiteral("experimentos"),
          QStringLiteral("Resuelve problemas aleatorios con los seis métodos, escribe la traza y "
@@ -126,6 +132,8 @@ DatosAyuda Construir() {
          QStringLiteral("Todos los problemas de una carpeta:")},
         {QStringLiteral("for f in *.lot; do quelmar-cli informe \"$f\" -o \"${f%.lot}.pdf\"; done"),
          QStringLiteral("El informe en PDF de cada problema de una carpeta:")},
+        {QStringLiteral("quelmar-cli resolver ejercicio1.lot --explicar"),
+         QStringLiteral("Cómo obtuvo el método del fichero cada lote, separado por tabuladores:")},
         {QStringLiteral("quelmar-cli comparar ejercicio1.lot"),
          QStringLiteral("Los costes de todos los métodos y del plan óptimo de un problema:")},
         {QStringLiteral("quelmar-cli experimentos --traza traza.txt --semilla 42 --NExp 1000"),

@@ -15,6 +15,7 @@ EstadoSalida EscribirInforme(const OrdenInforme& orden, const Consola& consola) 
         CalcularFichero(orden.problema, orden.metodo, entrada.Problema, entrada.Celdas, avisar);
     if (!entrada.Calculo) return SalidaAviso;
     entrada.FicheroProblema = orden.problema;
+    entrada.ConExplicacion = orden.explicar;
     EscribirFicheroSeguro(orden.salida, InformePdf(ConstruirInforme(entrada)));
     AnunciarMetodo(entrada.Problema, consola);
     return SalidaHecho;

@@ -5,6 +5,7 @@
 #include "FicheroSolucion.h"
 #include "Ficheros.h"
 #include "Numeros.h"
+#include "TextosExplicacion.h"
 #include "TextosLotificacion.h"
 
 std::optional<ResultadoCalculo> CalcularFichero(const QString& ruta,
@@ -25,15 +26,21 @@ EstadoSalida Resolver(const OrdenResolver& orden, const Consola& consola) {
     problema.VerCostes = orden.verCostes;
     problema.Redondear = orden.redondear;
     TextosCelda celdas;
-    if (!CalcularFichero(orden.problema, orden.metodo, problema, celdas, avisar))
-        return SalidaAviso;
+    const std::optional<ResultadoCalculo> resultado =
+        CalcularFichero(orden.problema, orden.metodo, problema, celdas, avisar);
+    if (!resultado) return SalidaAviso;
 
-    // "Guardar solución".
+    // "Guardar solución"; standard output is the explanation's when it is asked for.
     const QByteArray solucion = TextoSolucion(problema.NPeriodos, problema.VerCostes, celdas);
     if (orden.salida) {
         EscribirFicheroSeguro(*orden.salida, solucion);
-    } else {
+    } else if (!orden.explicar) {
         EscribirBytes(consola.salida, solucion);
+        Vaciar(consola.salida);
+    }
+    if (orden.explicar) {
+        for (const QString& linea : LineasTabuladas(TextosExplicacion(*resultado)))
+            EscribirLinea(consola.salida, linea);
         Vaciar(consola.salida);
     }
 

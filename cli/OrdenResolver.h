@@ -22,4 +22,6 @@ void AnunciarMetodo(const TextosProblema& problema, const Consola& consola);
 
 // Warnings go to consola.errores and give SalidaAviso; conversion, arithmetic and file failures
 // throw with the platform's message. On success the method used is announced on consola.errores.
+// With explicar, standard output takes the explanation as TAB-separated lines, and the solution
+// is written only to its file.
 EstadoSalida Resolver(const OrdenResolver& orden, const Consola& consola);

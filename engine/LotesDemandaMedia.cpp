@@ -24,21 +24,26 @@ double LoteEconomico(double CE, double CP, double media) {
     return RaizCuadrada(Cociente(Producto(Producto(2.0, CE), media), CP));
 }
 
-// m and Q as EOQ and POQ both begin: computed once when they run among other methods.
+// m and Q as EOQ and POQ both begin: computed once when they run among other methods, and told
+// to the observer.
+template <class Observador>
 PasadasComunes::DemandaMedia Demanda(std::int32_t NPeriodos, double CE, double CP,
-                                     const TTablaMRP& Tabla, PasadasComunes* Pasadas) {
-    return motor::DemandaInicial(Pasadas, [&]() -> PasadasComunes::DemandaMedia {
-        const double media = Media(NPeriodos, Tabla);
-        return {media, LoteEconomico(CE, CP, media)};
-    });
+                                     const TTablaMRP& Tabla, PasadasComunes* Pasadas,
+                                     Observador Obs) {
+    const PasadasComunes::DemandaMedia demanda =
+        motor::DemandaInicial(Pasadas, [&]() -> PasadasComunes::DemandaMedia {
+            const double media = Media(NPeriodos, Tabla);
+            return {media, LoteEconomico(CE, CP, media)};
+        });
+    Obs.DemandaMedia(demanda.Media, demanda.Q);
+    return demanda;
 }
 
-// Ties go to the even neighbour (the default rounding mode). An interval below one period
-// could never advance the windows, so it becomes one (the lot-for-lot plan); one beyond the
-// horizon merges everything into the first window, as N does, and never reaches the integer
-// conversion.
-int IntervaloPedido(double periodos, std::int32_t NPeriodos) {
-    const double redondeado = std::rint(periodos);
+// The rounded Q / m (ties to the even neighbour, the default rounding mode) as an interval. One
+// below one period could never advance the windows, so it becomes one (the lot-for-lot plan);
+// one beyond the horizon merges everything into the first window, as N does, and never reaches
+// the integer conversion.
+int IntervaloPedido(double redondeado, std::int32_t NPeriodos) {
     if (redondeado < 1.0) return 1;
     if (redondeado > NPeriodos) return NPeriodos;
     return static_cast<int>(redondeado);
@@ -46,12 +51,14 @@ int IntervaloPedido(double periodos, std::int32_t NPeriodos) {
 
 } // namespace
 
+template <class Observador>
 void LoteEOQ(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-             bool Redondear, TTablaMRP& Tabla, PasadasComunes* Pasadas) {
+             bool Redondear, TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs) {
     if (!motor::DentroDelContrato(NPeriodos, TS)) return;
-    double Q = Demanda(NPeriodos, CE, CP, Tabla, Pasadas).Q;
+    double Q = Demanda<Observador>(NPeriodos, CE, CP, Tabla, Pasadas, Obs).Q;
     if (Redondear) Q = std::rint(Q); // as nearbyint in the default mode, without its cost
-    motor::Pasada(1, NPeriodos, Tabla, SS, [&Tabla, TS, Q](int i, double neta) {
+    Obs.LoteEconomico(Q);
+    motor::Pasada(1, NPeriodos, Tabla, SS, [&Tabla, TS, Q, &Obs](int i, double neta) {
         if (i > TS) {
             // Q when the net requirement is not above it, the requirement otherwise, and no lot
             // without a requirement; selected without branches, as random as the requirements.
@@ -59,19 +66,26 @@ void LoteEOQ(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, doub
                 motor::Si(std::max(neta, Q), neta, [](auto x) { return x != 0.0; });
             Tabla.RPPL[i] = recibido;
             Tabla.PPL[i - TS] = recibido;
+            Obs.Periodo(i, neta, recibido, i - TS);
             return recibido;
         }
+        Obs.Periodo(i, neta, Tabla.RPPL[i], 0);
         return Tabla.RPPL[i];
     });
 }
 
+template <class Observador>
 void LotePOQ(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-             TTablaMRP& Tabla, PasadasComunes* Pasadas) {
+             TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs) {
     if (!motor::DentroDelContrato(NPeriodos, TS)) return;
-    const auto [media, Q] = Demanda(NPeriodos, CE, CP, Tabla, Pasadas);
-    const int P = IntervaloPedido(Cociente(Q, media), NPeriodos);
+    const auto [media, Q] = Demanda<Observador>(NPeriodos, CE, CP, Tabla, Pasadas, Obs);
+    const double cociente = Cociente(Q, media);
+    const double redondeado = std::rint(cociente);
+    const int P = IntervaloPedido(redondeado, NPeriodos);
+    Obs.Intervalo(cociente, redondeado, P);
 
-    LoteALote(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas);
+    // POQ tells of the releases it gathers, not of the lot-for-lot pass that made them.
+    LoteALote<ObservadorNulo>(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas, {});
 
     // Releases after N - TS would be received beyond the horizon: they are not ours to move.
     const int ultimaEmision = NPeriodos - TS;
@@ -79,17 +93,34 @@ void LotePOQ(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, doub
     while (s <= ultimaEmision && Tabla.PPL[s] == 0.0) ++s;
     // No release before s has moved, so the periods before its receipt keep the lot-for-lot
     // projection, which re-projecting them would give again; without releases nothing moves.
-    if (s > ultimaEmision) return;
+    if (s > ultimaEmision) {
+        Obs.PrimeraEmision(0);
+        return;
+    }
+    Obs.PrimeraEmision(s);
     const int primeraRecepcion = s + TS;
     for (; s <= ultimaEmision; s += P) {
         const int fin = std::min(s + P - 1, ultimaEmision);
         double suma = 0.0;
         for (int j = s; j <= fin; ++j) {
+            Obs.EmisionAgrupada(j, Tabla.PPL[j]);
             suma = Suma(suma, Tabla.PPL[j]);
             Tabla.PPL[j] = 0.0;
         }
         Tabla.PPL[s] = suma;
+        // The window as the user counts it: P periods, or to N; its periods after N - TS held
+        // no release.
+        Obs.Ventana(s, std::min(s + P - 1, NPeriodos), suma);
     }
 
     motor::ReproyectarDesde(primeraRecepcion, NPeriodos, TS, SS, Tabla);
 }
+
+template void LoteEOQ<ObservadorNulo>(std::int32_t, std::int32_t, double, double, double, bool,
+                                      TTablaMRP&, PasadasComunes*, ObservadorNulo);
+template void LoteEOQ<ObservadorRegistro>(std::int32_t, std::int32_t, double, double, double, bool,
+                                          TTablaMRP&, PasadasComunes*, ObservadorRegistro);
+template void LotePOQ<ObservadorNulo>(std::int32_t, std::int32_t, double, double, double,
+                                      TTablaMRP&, PasadasComunes*, ObservadorNulo);
+template void LotePOQ<ObservadorRegistro>(std::int32_t, std::int32_t, double, double, double,
+                                          TTablaMRP&, PasadasComunes*, ObservadorRegistro);

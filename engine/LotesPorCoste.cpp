@@ -47,14 +47,15 @@ int PrimeraNecesidad(int desde, std::int32_t NPeriodos, const TTablaMRP& Tabla) 
 
 // While no receipt is planned from k on, NN[j] is the cumulative uncovered requirement of k to
 // j, so it sizes a lot that covers them.
-template <class Criterio>
+template <class Criterio, class Observador>
 void LotesPorCoste(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                   TTablaMRP& Tabla, PasadasComunes* Pasadas) {
+                   TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs) {
     if (!motor::DentroDelContrato(NPeriodos, TS)) return;
     motor::PasadaInicial(Pasadas, PasadasComunes::Pasada::ReproyeccionInicial, Tabla,
                          [=](TTablaMRP& t) { motor::ReproyectarDesde(1, NPeriodos, TS, SS, t); });
 
     for (int k = PrimeraNecesidad(1, NPeriodos, Tabla); k <= NPeriodos;) {
+        Obs.Lote(k);
         double mejor = motor::MejorInicial;
         int bj = k;
         double lote = Tabla.NN[k];
@@ -72,11 +73,19 @@ void LotesPorCoste(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE
             const double v = Criterio::Valor(c);
             // Whether a candidate improves is as good as random: selected without a branch.
             const bool mejora = v < mejor;
-            if (Criterio::ParaAlSubir && !mejora && j > k && v > mejor) break;
+            if (Criterio::ParaAlSubir && !mejora && j > k && v > mejor) {
+                Obs.Candidato(j, r, c.H, v, Candidatura::Parada);
+                break;
+            }
+            Obs.Candidato(j, r, c.H, v,
+                          mejora       ? Candidatura::Mejor
+                          : v == mejor ? Candidatura::Empate
+                                       : Candidatura::Peor);
             mejor = mejora ? v : mejor;
             bj = mejora ? j : bj;
             lote = mejora ? c.LoteMayor : lote;
         }
+        Obs.LoteElegido(bj, lote, k > TS ? k - TS : 0);
         if (k > TS) {
             Tabla.PPL[k - TS] = lote;
             motor::ReproyectarDesde(k, NPeriodos, TS, SS, Tabla);
@@ -92,17 +101,36 @@ void LotesPorCoste(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE
 
 } // namespace
 
+template <class Observador>
 void MinimoCosteTotal(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                      TTablaMRP& Tabla, PasadasComunes* Pasadas) {
-    LotesPorCoste<CosteTotal>(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas);
+                      TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs) {
+    LotesPorCoste<CosteTotal, Observador>(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas, Obs);
 }
 
+template <class Observador>
 void MinimoCosteUnitario(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                         TTablaMRP& Tabla, PasadasComunes* Pasadas) {
-    LotesPorCoste<CosteUnitario>(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas);
+                         TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs) {
+    LotesPorCoste<CosteUnitario, Observador>(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas, Obs);
 }
 
+template <class Observador>
 void SilverMeal(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                TTablaMRP& Tabla, PasadasComunes* Pasadas) {
-    LotesPorCoste<CostePorPeriodo>(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas);
+                TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs) {
+    LotesPorCoste<CostePorPeriodo, Observador>(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas, Obs);
 }
+
+template void MinimoCosteTotal<ObservadorNulo>(std::int32_t, std::int32_t, double, double, double,
+                                               TTablaMRP&, PasadasComunes*, ObservadorNulo);
+template void MinimoCosteTotal<ObservadorRegistro>(std::int32_t, std::int32_t, double, double,
+                                                   double, TTablaMRP&, PasadasComunes*,
+                                                   ObservadorRegistro);
+template void MinimoCosteUnitario<ObservadorNulo>(std::int32_t, std::int32_t, double, double,
+                                                  double, TTablaMRP&, PasadasComunes*,
+                                                  ObservadorNulo);
+template void MinimoCosteUnitario<ObservadorRegistro>(std::int32_t, std::int32_t, double, double,
+                                                      double, TTablaMRP&, PasadasComunes*,
+                                                      ObservadorRegistro);
+template void SilverMeal<ObservadorNulo>(std::int32_t, std::int32_t, double, double, double,
+                                         TTablaMRP&, PasadasComunes*, ObservadorNulo);
+template void SilverMeal<ObservadorRegistro>(std::int32_t, std::int32_t, double, double, double,
+                                             TTablaMRP&, PasadasComunes*, ObservadorRegistro);

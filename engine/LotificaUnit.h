@@ -9,6 +9,7 @@
 #include "LotesPorCoste.h"
 #include "MejorMetodo.h"
 #include "MetodosLotificacion.h"
+#include "ObservadorLotificacion.h"
 #include "PlanOptimo.h"
 #include "RegistroMRP.h"
 #include "ResolucionConjunta.h"
@@ -28,3 +29,9 @@
 // changes nothing.
 void Lotificar(TipoLotificacion Metodo, std::int32_t NPeriodos, std::int32_t TS, double SS,
                double CE, double CP, bool Redondear, TTablaMRP& Tabla, std::int32_t& MetodoElegido);
+
+// As Lotificar, telling Observador every decision the method takes (ObservadorLotificacion.h). The
+// method runs alone, sharing no pass with another, so the observer hears all of it.
+void Lotificar(TipoLotificacion Metodo, std::int32_t NPeriodos, std::int32_t TS, double SS,
+               double CE, double CP, bool Redondear, TTablaMRP& Tabla, std::int32_t& MetodoElegido,
+               ObservadorLotificacion& Observador);

@@ -7,8 +7,9 @@
 #include "MotorInterno.h"
 #include "ResolucionConjunta.h"
 
+template <class Observador>
 void MejorMetodo(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                 bool Redondear, TTablaMRP& Tabla, std::int32_t& MetodoElegido) {
+                 bool Redondear, TTablaMRP& Tabla, std::int32_t& MetodoElegido, Observador Obs) {
     if (!motor::DentroDelContrato(NPeriodos, TS)) return;
     double mejor = motor::MejorInicial;
     MetodoElegido = LotificacionLoteALote;
@@ -19,6 +20,7 @@ void MejorMetodo(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, 
     bool hayGanador = false;
     for (const TipoLotificacion m : MetodosComparados) {
         const double total = resolucion.Resolver(m);
+        Obs.TotalComparado(m, total, total < mejor);
         // Strictly lower only: on equal totals the lowest code keeps the choice.
         if (total < mejor) {
             mejor = total;
@@ -34,3 +36,8 @@ void MejorMetodo(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, 
         LoteALote(NPeriodos, TS, SS, CE, CP, Tabla);
     }
 }
+
+template void MejorMetodo<ObservadorNulo>(std::int32_t, std::int32_t, double, double, double, bool,
+                                          TTablaMRP&, std::int32_t&, ObservadorNulo);
+template void MejorMetodo<ObservadorRegistro>(std::int32_t, std::int32_t, double, double, double,
+                                              bool, TTablaMRP&, std::int32_t&, ObservadorRegistro);

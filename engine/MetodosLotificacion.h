@@ -6,6 +6,7 @@
 #include "LotesDemandaMedia.h"
 #include "LotesPorCoste.h"
 #include "MejorMetodo.h"
+#include "ObservadorLotificacion.h"
 #include "PasadasComunes.h"
 #include "PlanOptimo.h"
 #include "RegistroMRP.h"
@@ -33,6 +34,10 @@ inline constexpr TipoLotificacion LotificacionOptimo = 7;
 using RutinaLotificacion = void (*)(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE,
                                     double CP, bool Redondear, TTablaMRP& Tabla,
                                     std::int32_t& MetodoElegido, PasadasComunes* Pasadas);
+// The same routine telling Observador every decision it takes; it runs alone.
+using RutinaObservada = void (*)(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE,
+                                 double CP, bool Redondear, TTablaMRP& Tabla,
+                                 std::int32_t& MetodoElegido, ObservadorLotificacion& Observador);
 
 struct MetodoLotificacion {
     TipoLotificacion Codigo;
@@ -40,39 +45,53 @@ struct MetodoLotificacion {
     std::string_view Texto;    // as the user reads it, the radio item's text; UTF-8
     std::string_view Etiqueta; // the experiments report's label, 15 characters; empty if none
     RutinaLotificacion Rutina;
+    RutinaObservada Observada;
     bool ItemRadio;         // an item of the radio group, at the position of its code
     bool ComparadoPorMejor; // one of the plans "Mejor de las anteriores" chooses from
 };
 
 namespace metodos {
 
-// Each routine takes the part of Lotificar's parameters it needs. One that takes the shared
-// passes gets them; one that does not is handed the whole input first.
-template <auto Rutina>
-void ConParametrosDeLotificar(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE,
-                              double CP, [[maybe_unused]] bool Redondear, TTablaMRP& Tabla,
-                              [[maybe_unused]] std::int32_t& MetodoElegido,
-                              PasadasComunes* Pasadas) {
+// Each routine takes the part of Lotificar's parameters it needs, then its observer. One that
+// takes the shared passes gets them; one that does not is handed the whole input first.
+template <auto Rutina, class Observador>
+void Llamar(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
+            [[maybe_unused]] bool Redondear, TTablaMRP& Tabla,
+            [[maybe_unused]] std::int32_t& MetodoElegido, PasadasComunes* Pasadas, Observador Obs) {
     using R = decltype(Rutina);
     using I = std::int32_t;
-    constexpr bool SinRedondeo =
-        std::is_invocable_v<R, I, I, double, double, double, TTablaMRP&, PasadasComunes*>;
-    constexpr bool ConRedondeo =
-        std::is_invocable_v<R, I, I, double, double, double, bool, TTablaMRP&, PasadasComunes*>;
+    constexpr bool SinRedondeo = std::is_invocable_v<R, I, I, double, double, double, TTablaMRP&,
+                                                     PasadasComunes*, Observador>;
+    constexpr bool ConRedondeo = std::is_invocable_v<R, I, I, double, double, double, bool,
+                                                     TTablaMRP&, PasadasComunes*, Observador>;
     if (Pasadas) {
         if constexpr (!SinRedondeo && !ConRedondeo) Pasadas->Entrada(Tabla);
         Pasadas->Escribiendo();
     }
     if constexpr (SinRedondeo)
-        Rutina(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas);
+        Rutina(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas, Obs);
     else if constexpr (ConRedondeo)
-        Rutina(NPeriodos, TS, SS, CE, CP, Redondear, Tabla, Pasadas);
-    else if constexpr (std::is_invocable_v<R, I, I, double, double, double, TTablaMRP&>)
-        Rutina(NPeriodos, TS, SS, CE, CP, Tabla);
-    else if constexpr (std::is_invocable_v<R, I, I, double, double, double, bool, TTablaMRP&>)
-        Rutina(NPeriodos, TS, SS, CE, CP, Redondear, Tabla);
+        Rutina(NPeriodos, TS, SS, CE, CP, Redondear, Tabla, Pasadas, Obs);
     else
-        Rutina(NPeriodos, TS, SS, CE, CP, Redondear, Tabla, MetodoElegido);
+        Rutina(NPeriodos, TS, SS, CE, CP, Redondear, Tabla, MetodoElegido, Obs);
+}
+
+// A routine instantiated with ObservadorNulo, as the table's Rutina.
+template <auto Rutina>
+void ConParametrosDeLotificar(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE,
+                              double CP, bool Redondear, TTablaMRP& Tabla,
+                              std::int32_t& MetodoElegido, PasadasComunes* Pasadas) {
+    Llamar<Rutina, ObservadorNulo>(NPeriodos, TS, SS, CE, CP, Redondear, Tabla, MetodoElegido,
+                                   Pasadas, {});
+}
+
+// A routine instantiated with ObservadorRegistro, as the table's Observada.
+template <auto Rutina>
+void Observada(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
+               bool Redondear, TTablaMRP& Tabla, std::int32_t& MetodoElegido,
+               ObservadorLotificacion& Observador) {
+    Llamar<Rutina, ObservadorRegistro>(NPeriodos, TS, SS, CE, CP, Redondear, Tabla, MetodoElegido,
+                                       nullptr, Observador);
 }
 
 } // namespace metodos
@@ -80,21 +99,29 @@ void ConParametrosDeLotificar(std::int32_t NPeriodos, std::int32_t TS, double SS
 // In code order: the code of every method is its position.
 inline constexpr std::array<MetodoLotificacion, 8> MetodosLotificacion{{
     {LotificacionLoteALote, "LoteALote", "Lote a lote", "Lote a lote    ",
-     &metodos::ConParametrosDeLotificar<&LoteALote>, true, true},
-    {LotificacionEOQ, "EOQ", "EOQ", "EOQ            ", &metodos::ConParametrosDeLotificar<&LoteEOQ>,
-     true, true},
-    {LotificacionPOQ, "POQ", "POQ", "POQ            ", &metodos::ConParametrosDeLotificar<&LotePOQ>,
-     true, true},
+     &metodos::ConParametrosDeLotificar<&LoteALote<ObservadorNulo>>,
+     &metodos::Observada<&LoteALote<ObservadorRegistro>>, true, true},
+    {LotificacionEOQ, "EOQ", "EOQ", "EOQ            ",
+     &metodos::ConParametrosDeLotificar<&LoteEOQ<ObservadorNulo>>,
+     &metodos::Observada<&LoteEOQ<ObservadorRegistro>>, true, true},
+    {LotificacionPOQ, "POQ", "POQ", "POQ            ",
+     &metodos::ConParametrosDeLotificar<&LotePOQ<ObservadorNulo>>,
+     &metodos::Observada<&LotePOQ<ObservadorRegistro>>, true, true},
     {LotificacionMinimoCosteTotal, "MinimoCosteTotal", "Mínimo coste total", "Min coste total",
-     &metodos::ConParametrosDeLotificar<&MinimoCosteTotal>, true, true},
+     &metodos::ConParametrosDeLotificar<&MinimoCosteTotal<ObservadorNulo>>,
+     &metodos::Observada<&MinimoCosteTotal<ObservadorRegistro>>, true, true},
     {LotificacionMinimoCosteUnitario, "MinimoCosteUnitario", "Mínimo coste unitario",
-     "Min coste unit ", &metodos::ConParametrosDeLotificar<&MinimoCosteUnitario>, true, true},
+     "Min coste unit ", &metodos::ConParametrosDeLotificar<&MinimoCosteUnitario<ObservadorNulo>>,
+     &metodos::Observada<&MinimoCosteUnitario<ObservadorRegistro>>, true, true},
     {LotificacionSilverMeal, "SilverMeal", "Método Silver-Meal", "Silver-Meal    ",
-     &metodos::ConParametrosDeLotificar<&SilverMeal>, true, true},
+     &metodos::ConParametrosDeLotificar<&SilverMeal<ObservadorNulo>>,
+     &metodos::Observada<&SilverMeal<ObservadorRegistro>>, true, true},
     {LotificacionMejor, "Mejor", "Mejor de las anteriores", "",
-     &metodos::ConParametrosDeLotificar<&MejorMetodo>, true, false},
+     &metodos::ConParametrosDeLotificar<&MejorMetodo<ObservadorNulo>>,
+     &metodos::Observada<&MejorMetodo<ObservadorRegistro>>, true, false},
     {LotificacionOptimo, "PlanOptimo", "Plan óptimo (Wagner-Whitin)", "Plan óptimo    ",
-     &metodos::ConParametrosDeLotificar<&PlanOptimo>, false, false},
+     &metodos::ConParametrosDeLotificar<&PlanOptimo<ObservadorNulo>>,
+     &metodos::Observada<&PlanOptimo<ObservadorRegistro>>, false, false},
 }};
 
 // The method of a code; nullptr for a code that names none.

@@ -62,12 +62,16 @@ inline void Pasada(int Desde, std::int32_t NPeriodos, TTablaMRP& t, double SS, R
 }
 
 // Re-projects periods Desde to N. Periods before Desde keep their values, which is exact when
-// no release received before Desde has changed since they were projected.
+// no release received before Desde has changed since they were projected. Obs hears every
+// receipt after the lead time (Recepcion); instantiated with ObservadorNulo and
+// ObservadorRegistro.
+template <class Observador>
 void ReproyectarDesde(int Desde, std::int32_t NPeriodos, std::int32_t TS, double SS,
-                      TTablaMRP& Tabla);
-
-// Lot-for-lot's one pass: every net requirement received in its own period, released TS before.
-void PasadaLoteALote(std::int32_t NPeriodos, std::int32_t TS, double SS, TTablaMRP& Tabla);
+                      TTablaMRP& Tabla, Observador Obs);
+inline void ReproyectarDesde(int Desde, std::int32_t NPeriodos, std::int32_t TS, double SS,
+                             TTablaMRP& Tabla) {
+    ReproyectarDesde<ObservadorNulo>(Desde, NPeriodos, TS, SS, Tabla, {});
+}
 
 // The total cost of the plan, as CalcularCostes leaves it in CTotal[N + 1], without its rows.
 double PrecioTotal(std::int32_t NPeriodos, const TTablaMRP& Tabla, double CE, double CP);

@@ -90,8 +90,11 @@ void PasadaInicial(PasadasComunes* pasadas, PasadasComunes::Pasada cual, TTablaM
         hacer(Tabla);
 }
 
+// Always inline: with the observed instantiations of EOQ and POQ calling it as well, the compiler
+// would keep it out of line, and the call costs the short horizons a few percent.
 template <class Calcular>
-PasadasComunes::DemandaMedia DemandaInicial(PasadasComunes* pasadas, Calcular calcular) {
+[[gnu::always_inline]] inline PasadasComunes::DemandaMedia DemandaInicial(PasadasComunes* pasadas,
+                                                                          Calcular calcular) {
     return pasadas ? pasadas->Demanda(calcular) : calcular();
 }
 

@@ -27,8 +27,9 @@ double LoteHasta(int k, int j, const TTablaMRP& t, double SS) {
 
 } // namespace
 
+template <class Observador>
 void PlanOptimo(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                TTablaMRP& Tabla, PasadasComunes* Pasadas) {
+                TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs) {
     if (!motor::DentroDelContrato(NPeriodos, TS)) return;
     motor::PasadaInicial(Pasadas, PasadasComunes::Pasada::ReproyeccionInicial, Tabla,
                          [=](TTablaMRP& t) { motor::ReproyectarDesde(1, NPeriodos, TS, SS, t); });
@@ -99,6 +100,7 @@ void PlanOptimo(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, d
         exceso[i] = mejorExceso;
         costePedidos[i] = (pedidos[i] + 1) * CE;
         siguiente[i] = elegido;
+        Obs.CosteDesde(inicio[i], mejorCoste, elegido < inicios ? inicio[elegido] - 1 : NPeriodos);
     }
 
     // The last period covered by the lot that starts in each period; 0 where none starts.
@@ -106,10 +108,16 @@ void PlanOptimo(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, d
     for (int i = 0; i < inicios; i = siguiente[i])
         fin[inicio[i]] = siguiente[i] < inicios ? inicio[siguiente[i]] - 1 : NPeriodos;
 
-    motor::Pasada(TS + 1, NPeriodos, Tabla, SS, [&Tabla, &fin, TS, SS](int i, double) {
+    motor::Pasada(TS + 1, NPeriodos, Tabla, SS, [&Tabla, &fin, TS, SS, &Obs](int i, double) {
         const double lote = fin[i] != 0 ? LoteHasta(i, fin[i], Tabla, SS) : 0.0;
         Tabla.RPPL[i] = lote;
         Tabla.PPL[i - TS] = lote;
+        if (fin[i] != 0) Obs.LoteOptimo(i, i - TS, fin[i], lote);
         return lote;
     });
 }
+
+template void PlanOptimo<ObservadorNulo>(std::int32_t, std::int32_t, double, double, double,
+                                         TTablaMRP&, PasadasComunes*, ObservadorNulo);
+template void PlanOptimo<ObservadorRegistro>(std::int32_t, std::int32_t, double, double, double,
+                                             TTablaMRP&, PasadasComunes*, ObservadorRegistro);

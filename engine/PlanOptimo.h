@@ -2,6 +2,7 @@
 // way the lot-by-lot methods do, found by dynamic programming over where the lots start.
 #pragma once
 
+#include "ObservadorLotificacion.h"
 #include "RegistroMRP.h"
 
 #include <cstdint>
@@ -20,6 +21,13 @@ class PasadasComunes;
 // costs of 0 or more; expects NN, RPPL and PPL zero on entry. Throws EOverflow when the costs
 // of the plans could leave the range of a double.
 // With Pasadas, the first re-projection, which codes 3 to 5 begin with too, is made once when they
-// run one after another on the same input (PasadasComunes.h).
+// run one after another on the same input (PasadasComunes.h). Obs hears the least cost from every
+// lot start and the plan's lots (ObservadorLotificacion.h); instantiated with ObservadorNulo and
+// ObservadorRegistro.
+template <class Observador>
 void PlanOptimo(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                TTablaMRP& Tabla, PasadasComunes* Pasadas = nullptr);
+                TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs);
+inline void PlanOptimo(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
+                       TTablaMRP& Tabla, PasadasComunes* Pasadas = nullptr) {
+    PlanOptimo<ObservadorNulo>(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas, {});
+}

@@ -63,27 +63,44 @@ void NecesidadNeta(std::int32_t Periodo, TTablaMRP& Tabla, double SS) {
     motor::Netear(Periodo, Tabla, SS);
 }
 
-void Reproyectar(std::int32_t NPeriodos, std::int32_t TS, double SS, TTablaMRP& Tabla) {
+// Releases after N - TS would be received beyond the horizon: priced, never received.
+template <class Observador>
+void Reproyectar(std::int32_t NPeriodos, std::int32_t TS, double SS, TTablaMRP& Tabla,
+                 Observador Obs) {
     if (!motor::DentroDelContrato(NPeriodos, TS)) return;
-    motor::ReproyectarDesde(1, NPeriodos, TS, SS, Tabla);
+    motor::ReproyectarDesde<Observador>(1, NPeriodos, TS, SS, Tabla, Obs);
+    for (int p = std::max(1, NPeriodos - TS + 1); p <= NPeriodos; ++p)
+        Obs.EmisionFueraDelHorizonte(p, Tabla.PPL[p]);
 }
 
-void motor::PasadaLoteALote(std::int32_t NPeriodos, std::int32_t TS, double SS, TTablaMRP& Tabla) {
-    // The receipt goes on in a register: read back from the row, it would wait for its store.
-    Pasada(1, NPeriodos, Tabla, SS, [&Tabla, TS](int i, double neta) {
-        if (i <= TS) return Tabla.RPPL[i];
-        Tabla.RPPL[i] = neta;
-        Tabla.PPL[i - TS] = neta;
-        return neta;
+template void Reproyectar<ObservadorNulo>(std::int32_t, std::int32_t, double, TTablaMRP&,
+                                          ObservadorNulo);
+template void Reproyectar<ObservadorRegistro>(std::int32_t, std::int32_t, double, TTablaMRP&,
+                                              ObservadorRegistro);
+
+template <class Observador>
+void LoteALote(std::int32_t NPeriodos, std::int32_t TS, double SS, double /*CE*/, double /*CP*/,
+               TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs) {
+    if (!motor::DentroDelContrato(NPeriodos, TS)) return;
+    motor::PasadaInicial(Pasadas, PasadasComunes::Pasada::LoteALote, Tabla, [&](TTablaMRP& t) {
+        // The receipt goes on in a register: read back from the row, it would wait for its store.
+        motor::Pasada(1, NPeriodos, t, SS, [&t, TS, &Obs](int i, double neta) {
+            if (i <= TS) {
+                Obs.Periodo(i, neta, t.RPPL[i], 0);
+                return t.RPPL[i];
+            }
+            t.RPPL[i] = neta;
+            t.PPL[i - TS] = neta;
+            Obs.Periodo(i, neta, neta, i - TS);
+            return neta;
+        });
     });
 }
 
-void LoteALote(std::int32_t NPeriodos, std::int32_t TS, double SS, double /*CE*/, double /*CP*/,
-               TTablaMRP& Tabla, PasadasComunes* Pasadas) {
-    if (!motor::DentroDelContrato(NPeriodos, TS)) return;
-    motor::PasadaInicial(Pasadas, PasadasComunes::Pasada::LoteALote, Tabla,
-                         [=](TTablaMRP& t) { motor::PasadaLoteALote(NPeriodos, TS, SS, t); });
-}
+template void LoteALote<ObservadorNulo>(std::int32_t, std::int32_t, double, double, double,
+                                        TTablaMRP&, PasadasComunes*, ObservadorNulo);
+template void LoteALote<ObservadorRegistro>(std::int32_t, std::int32_t, double, double, double,
+                                            TTablaMRP&, PasadasComunes*, ObservadorRegistro);
 
 bool TotalesIguales(double a, double b) {
     // A running sum of at most 99 periods moves by far less than this when taken in another

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Horizonte.h"
+#include "ObservadorLotificacion.h"
 
 #include <array>
 #include <cstddef>
@@ -44,8 +45,14 @@ void CalcularCostes(std::int32_t NPeriodos, const TTablaMRP& Tabla, double CE, d
 // cost whose costs fall in different periods can differ in the last bits of their totals.
 bool TotalesIguales(double a, double b);
 
-// Recomputes NN, RPPL and D from the releases in PPL.
-void Reproyectar(std::int32_t NPeriodos, std::int32_t TS, double SS, TTablaMRP& Tabla);
+// Recomputes NN, RPPL and D from the releases in PPL, telling Obs where each release is received
+// (ObservadorLotificacion.h); instantiated with ObservadorNulo and ObservadorRegistro.
+template <class Observador>
+void Reproyectar(std::int32_t NPeriodos, std::int32_t TS, double SS, TTablaMRP& Tabla,
+                 Observador Obs);
+inline void Reproyectar(std::int32_t NPeriodos, std::int32_t TS, double SS, TTablaMRP& Tabla) {
+    Reproyectar<ObservadorNulo>(NPeriodos, TS, SS, Tabla, {});
+}
 
 // Nets one period (from 1); a period outside 1 to MaxPeriodos does nothing.
 void NecesidadNeta(std::int32_t Periodo, TTablaMRP& Tabla, double SS);
@@ -54,6 +61,12 @@ class PasadasComunes;
 
 // Lot-for-lot (code 0): every net requirement received in its own period. Also the first pass of
 // POQ. Expects NN, RPPL and PPL zero on entry. With Pasadas, a pass another method made on the
-// same input is copied rather than made again (PasadasComunes.h).
+// same input is copied rather than made again (PasadasComunes.h), and then Obs hears nothing of
+// it: a routine is observed alone. Instantiated with ObservadorNulo and ObservadorRegistro.
+template <class Observador>
 void LoteALote(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-               TTablaMRP& Tabla, PasadasComunes* Pasadas = nullptr);
+               TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs);
+inline void LoteALote(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
+                      TTablaMRP& Tabla, PasadasComunes* Pasadas = nullptr) {
+    LoteALote<ObservadorNulo>(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas, {});
+}

@@ -55,8 +55,7 @@ ResultadoCalculo CalcularSeleccionada(const ProblemaNumerico& problema) {
     resultado.Problema = problema;
     resultado.Tabla = problema.Entrada;
     resultado.Metodo = problema.Metodo;
-    Lotificar(problema.Metodo, problema.N, problema.TS, problema.SS, problema.CE, problema.CP,
-              problema.Redondear, resultado.Tabla, resultado.Metodo);
+    resultado.Explicacion = LotificarExplicando(problema, resultado.Tabla, resultado.Metodo);
     CalcularCostes(problema.N, resultado.Tabla, problema.CE, problema.CP, resultado.Costes);
     resultado.Comparacion = CompararMetodos(problema);
     return resultado;
@@ -66,7 +65,7 @@ ResultadoCalculo CalcularManual(const ProblemaNumerico& problema) {
     ResultadoCalculo resultado;
     resultado.Problema = problema;
     resultado.Tabla = problema.Entrada;
-    Reproyectar(problema.N, problema.TS, problema.SS, resultado.Tabla);
+    resultado.Explicacion = ReproyectarExplicando(problema, resultado.Tabla);
     CalcularCostes(problema.N, resultado.Tabla, problema.CE, problema.CP, resultado.Costes);
     resultado.Comparacion = CompararMetodos(
         problema, FilaDelPlan(CodigoPlanManual, problema.N, resultado.Tabla, resultado.Costes));

@@ -22,12 +22,12 @@ std::optional<ResultadoCalculo> ComandoCalcular(TextosProblema& problema, Textos
 std::optional<ResultadoCalculo> ComandoCalculoManual(const TextosProblema& problema,
                                                      TextosCelda& celdas, const Avisar& avisar);
 
-// Plans the converted problem with its selected method and prices the plan; sets every method
-// side by side.
+// Plans the converted problem with its selected method, recording how, and prices the plan; sets
+// every method side by side.
 ResultadoCalculo CalcularSeleccionada(const ProblemaNumerico& problema);
 
-// Projects and prices the releases typed in the PPL row; the method is not used. The user's plan
-// joins the methods side by side.
+// Projects and prices the releases typed in the PPL row, recording where each is received; the
+// method is not used. The user's plan joins the methods side by side.
 ResultadoCalculo CalcularManual(const ProblemaNumerico& problema);
 
 // Writes the result into grid rows 1 to 9, columns 1 to N + 1.

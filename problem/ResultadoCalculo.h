@@ -1,9 +1,11 @@
 // What a calculation leaves besides the grid's texts: the problem it solved as numbers, the plan,
-// its costs, the method whose plan it is and every method side by side. The main window keeps the
-// last one, and every view and report reads its numbers from here, never from the grid.
+// its costs, the method whose plan it is, how the plan was made and every method side by side.
+// The main window keeps the last one, and every view and report reads its numbers from here,
+// never from the grid.
 #pragma once
 
 #include "ComparacionMetodos.h"
+#include "ExplicacionCalculo.h"
 #include "LotificaUnit.h"
 #include "ProblemaNumerico.h"
 
@@ -14,6 +16,8 @@ struct ResultadoCalculo {
     // The method whose plan this is: after "Mejor de las anteriores" the winner; the selected
     // item otherwise (-1 when none, and then nothing was planned); -1 after a manual calculation.
     TipoLotificacion Metodo = -1;
+    // The decisions that made the plan, recorded by the very run that made it.
+    ExplicacionCalculo Explicacion;
     // Every method and the optimum on the same problem, and the user's plan after a manual
     // calculation.
     ComparacionMetodos Comparacion;

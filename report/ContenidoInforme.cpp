@@ -6,6 +6,7 @@
 #include "Numeros.h"
 #include "TablaRejilla.h"
 #include "TextosComparacion.h"
+#include "TextosExplicacion.h"
 #include "TextosLotificacion.h"
 
 #include <QFileInfo>
@@ -81,6 +82,42 @@ bool ProblemaCambiado(const EntradaInforme& entrada) {
     }
 }
 
+// The comparison's table, the cheapest methods in bold, and its chart.
+void Comparacion(const ResultadoCalculo& calculo, ContenidoInforme& informe) {
+    SeccionTabla comparacion;
+    comparacion.Titulo = QStringLiteral("Comparación de métodos");
+    comparacion.Cabecera = CabeceraComparacion();
+    for (TextosFilaComparacion& fila : TextosComparacion(calculo.Comparacion)) {
+        comparacion.Filas.push_back(std::move(fila.Celdas));
+        comparacion.FilasDestacadas.push_back(fila.MasBarato);
+    }
+    informe.Secciones.push_back(std::move(comparacion));
+    informe.Secciones.push_back(SeccionGrafico{QString(), GraficoComparacion(calculo.Comparacion)});
+}
+
+// Each block of the explanation as the sections it needs: its heading over its paragraphs, or
+// over its table when it has none, and its notes below.
+void Explicacion(const ResultadoCalculo& calculo, ContenidoInforme& informe) {
+    informe.Secciones.push_back(SeccionTexto{
+        QStringLiteral("Explicación del cálculo"),
+        {QStringLiteral("Cómo se obtuvo el plan, decisión a decisión; las filas elegidas, en "
+                        "negrita.")}});
+    for (const BloqueExplicacion& bloque : TextosExplicacion(calculo)) {
+        QString titulo = bloque.Titulo;
+        if (!bloque.Parrafos.isEmpty()) {
+            informe.Secciones.push_back(SeccionTexto{titulo, bloque.Parrafos});
+            titulo.clear();
+        }
+        if (!bloque.Cabecera.isEmpty()) {
+            informe.Secciones.push_back(SeccionTabla{titulo, bloque.Cabecera, bloque.Filas,
+                                                     bloque.Destacadas, false, bloque.DeTexto});
+            titulo.clear();
+        }
+        if (!bloque.Notas.isEmpty() || !titulo.isEmpty())
+            informe.Secciones.push_back(SeccionTexto{titulo, bloque.Notas});
+    }
+}
+
 void Calculado(const EntradaInforme& entrada, ContenidoInforme& informe) {
     const ResultadoCalculo& calculo = *entrada.Calculo;
     const ProblemaNumerico& p = calculo.Problema;
@@ -108,16 +145,8 @@ void Calculado(const EntradaInforme& entrada, ContenidoInforme& informe) {
     informe.Secciones.push_back(
         SeccionGrafico{QStringLiteral("Gráfico del plan"), GraficoPlan(calculo)});
 
-    if (!entrada.ConComparacion) return;
-    SeccionTabla comparacion;
-    comparacion.Titulo = QStringLiteral("Comparación de métodos");
-    comparacion.Cabecera = CabeceraComparacion();
-    for (TextosFilaComparacion& fila : TextosComparacion(calculo.Comparacion)) {
-        comparacion.Filas.push_back(std::move(fila.Celdas));
-        comparacion.FilasDestacadas.push_back(fila.MasBarato);
-    }
-    informe.Secciones.push_back(std::move(comparacion));
-    informe.Secciones.push_back(SeccionGrafico{QString(), GraficoComparacion(calculo.Comparacion)});
+    if (entrada.ConComparacion) Comparacion(calculo, informe);
+    if (entrada.ConExplicacion) Explicacion(calculo, informe);
 }
 
 // The inputs as typed: the fields, and the grid's NB and RP rows with the initial stock.

@@ -36,6 +36,7 @@ struct SeccionTabla {
     std::vector<QStringList> Filas;
     std::vector<bool> FilasDestacadas;   // in bold; as many as Filas, or none
     bool UltimaColumnaDestacada = false; // the grid's column after the last period
+    std::vector<bool> ColumnasDeTexto;   // aligned left; none given, only the first
 };
 
 // One line in large type: the total cost.
@@ -64,12 +65,14 @@ struct EntradaInforme {
     QString FicheroProblema; // a path; empty when the problem has no file
     std::optional<ResultadoCalculo> Calculo;
     bool ConComparacion = false; // the comparison's panel is open
+    bool ConExplicacion = false; // the explanation's panel is open
 };
 
 inline const QString TituloInforme = QStringLiteral("Quelmar — plan de lotificación");
 
 // After a calculation: the parameters it used, the grid as the calculation wrote it (the cost rows
-// when they are shown), the total cost, the chart of the plan and, when asked, the comparison. A
+// when they are shown), the total cost, the chart of the plan and, when asked, the comparison and
+// the explanation of how the plan was made. A
 // problem whose texts no longer give the calculated one is said to have changed. Before any
 // calculation: that nothing has been calculated, and the inputs as typed. Never throws.
 ContenidoInforme ConstruirInforme(const EntradaInforme& entrada);

@@ -183,8 +183,16 @@ private:
             bloque.Cabecera = !seccion.Cabecera.isEmpty();
             bloque.Lineas = lineas;
             bloque.Negritas = negritas;
+            const auto deTexto = [&](int c) {
+                return c == 0 || (std::size_t(c) < seccion.ColumnasDeTexto.size() &&
+                                  seccion.ColumnasDeTexto[std::size_t(c)]);
+            };
             bloque.Anchos.push_back(anchos[0]);
-            for (int c = desde; c <= hasta && ultima > 0; ++c) bloque.Anchos.push_back(anchos[c]);
+            bloque.DeTexto.push_back(true);
+            for (int c = desde; c <= hasta && ultima > 0; ++c) {
+                bloque.Anchos.push_back(anchos[c]);
+                bloque.DeTexto.push_back(deTexto(c));
+            }
             for (const QStringList& fila : filas) {
                 QStringList partes{fila.value(0)};
                 for (int c = desde; c <= hasta && ultima > 0; ++c) partes << fila.value(c);

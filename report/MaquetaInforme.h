@@ -33,6 +33,7 @@ struct PiezaTabla {
     int ColumnaNegrita = -1;        // a column in bold throughout; -1 for none
     bool Cabecera = false;          // the first row is a heading, shaded
     bool Lineas = false;            // lines between the cells; figures right-aligned
+    std::vector<bool> DeTexto;      // of each column: aligned left even with lines
 };
 
 struct PiezaGrafico {

@@ -50,7 +50,8 @@ void Pintar(QPainter& pintor, const QRectF& rect, const PiezaTabla& tabla) {
             fuente.setBold(tabla.Negritas[f] || c == tabla.ColumnaNegrita);
             pintor.setFont(fuente);
             pintor.setPen(Qt::black);
-            const Qt::Alignment alineacion = tabla.Lineas && c > 0 ? Qt::AlignRight : Qt::AlignLeft;
+            const Qt::Alignment alineacion =
+                tabla.Lineas && !tabla.DeTexto[std::size_t(c)] ? Qt::AlignRight : Qt::AlignLeft;
             pintor.drawText(celda.adjusted(margen, 0, -margen, 0),
                             int(alineacion | Qt::AlignVCenter), tabla.Filas[f][c]);
             x += celda.width();

@@ -74,6 +74,8 @@ const std::array Ordenes{
               &TFormMain::CompararMetodos1Click, nullptr, true},
     OrdenMain{Analisis, "GraficoPlan1", "&Gráfico del plan", nullptr, &TFormMain::GraficoPlan1Click,
               nullptr, true},
+    OrdenMain{Analisis, "ExplicacionCalculo1", "&Explicación del cálculo", nullptr,
+              &TFormMain::ExplicacionCalculo1Click, nullptr, true},
 
     OrdenMain{Experimentos, "Modulodeexperimentos1", "Módulo de experimentos ...", nullptr,
               &TFormMain::Modulodeexperimentos1Click, nullptr, true},

@@ -7,6 +7,7 @@
 #include "MarcaCampo.h"
 #include "Numeros.h"
 #include "PanelComparacion.h"
+#include "PanelExplicacion.h"
 #include "PanelGraficoPlan.h"
 #include "PinturaInforme.h"
 #include "RejillaTexto.h"
@@ -188,6 +189,12 @@ void TFormMain::CrearPaneles() {
     PanelGraficoPlan_->hide();
     connect(this, &TFormMain::CalculoCambiado, PanelGraficoPlan_,
             [this] { PanelGraficoPlan_->Mostrar(UltimoCalculo_); });
+
+    PanelExplicacion_ = new PanelExplicacion(this);
+    addDockWidget(Qt::RightDockWidgetArea, PanelExplicacion_);
+    PanelExplicacion_->hide();
+    connect(this, &TFormMain::CalculoCambiado, PanelExplicacion_,
+            [this] { PanelExplicacion_->Mostrar(UltimoCalculo_); });
 }
 
 void TFormMain::Ejecutar(ManejadorMain orden) {
@@ -306,6 +313,15 @@ void TFormMain::GraficoPlan1Click() {
     if (!GraficoPlanAbierto_ && !PanelGraficoPlan_->isFloating())
         resizeDocks({PanelGraficoPlan_}, {width() / 2}, Qt::Horizontal);
     GraficoPlanAbierto_ = true;
+}
+
+// As the plan's chart: the first time it opens docked, it takes half the window's width.
+void TFormMain::ExplicacionCalculo1Click() {
+    PanelExplicacion_->show();
+    PanelExplicacion_->raise();
+    if (!ExplicacionAbierta_ && !PanelExplicacion_->isFloating())
+        resizeDocks({PanelExplicacion_}, {width() / 2}, Qt::Horizontal);
+    ExplicacionAbierta_ = true;
 }
 
 void TFormMain::CalcularCon(TipoLotificacion metodo) {

@@ -18,6 +18,7 @@
 #include <optional>
 
 class PanelComparacion;
+class PanelExplicacion;
 class PanelGraficoPlan;
 struct ContenidoInforme;
 class QButtonGroup;
@@ -62,6 +63,7 @@ public:
     void PlanOptimo1Click();
     void CompararMetodos1Click();
     void GraficoPlan1Click();
+    void ExplicacionCalculo1Click();
     void Modulodeexperimentos1Click();
     void Acercade1Click();
     // "E&ditar", on the grid's selection as its keys do.
@@ -131,6 +133,8 @@ private:
     PanelComparacion* PanelComparacion_;
     PanelGraficoPlan* PanelGraficoPlan_;
     bool GraficoPlanAbierto_ = false; // opened once already, at a width of its own
+    PanelExplicacion* PanelExplicacion_;
+    bool ExplicacionAbierta_ = false; // opened once already, at a width of its own
 
     std::optional<ResultadoCalculo> UltimoCalculo_;
     QString FicheroProblema_;

@@ -7,6 +7,7 @@
 #include "InformeErrores.h"
 #include "MensajesEstado.h"
 #include "PanelComparacion.h"
+#include "PanelExplicacion.h"
 #include "PinturaInforme.h"
 #include "RejillaTexto.h"
 #include "ui_MainUnit.h"
@@ -21,6 +22,7 @@ ContenidoInforme TFormMain::Informe() const {
     entrada.FicheroProblema = FicheroProblema_;
     entrada.Calculo = UltimoCalculo_;
     entrada.ConComparacion = !PanelComparacion_->isHidden();
+    entrada.ConExplicacion = !PanelExplicacion_->isHidden();
     return ConstruirInforme(entrada);
 }
 

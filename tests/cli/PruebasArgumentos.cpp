@@ -78,8 +78,9 @@ TEST(ArgumentosCli, InformeConSusOpciones) {
     EXPECT_TRUE(informe.redondear);
     EXPECT_FALSE(informe.metodo);
     informe = std::get<OrdenInforme>(
-        Leer("informe --metodo 7 --sin-costes -o i.pdf --sin-redondeo p.lot"));
+        Leer("informe --metodo 7 --sin-costes -o i.pdf --sin-redondeo --explicar p.lot"));
     EXPECT_EQ(informe.problema, "p.lot");
+    EXPECT_TRUE(informe.explicar);
     EXPECT_FALSE(informe.verCostes);
     EXPECT_FALSE(informe.redondear);
     EXPECT_EQ(informe.metodo, 7);

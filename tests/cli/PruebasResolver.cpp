@@ -238,3 +238,24 @@ TEST_F(ResolverCli, AvisosYErrores) {
         EXPECT_FALSE(QFile::exists(solucion)) << "nothing is saved after a refused calculation";
     }
 }
+
+// --explicar: the explanation on standard output, the solution only in its file.
+TEST_F(ResolverCli, ExplicarElCalculo) {
+    const QString solucion = carpeta.filePath("s.sol");
+    const Resultado r =
+        EnProceso({"resolver", Problema(Ejemplo("6")), "--explicar", "-o", solucion});
+    EXPECT_EQ(r.estado, SalidaHecho);
+    EXPECT_EQ(Leer(solucion), SolucionPOQ);
+    EXPECT_EQ(r.errores, "Lotificación: POQ\n");
+    const QStringList lineas = QString::fromUtf8(r.salida).split('\n');
+    EXPECT_EQ(lineas.mid(0, 2), QStringList({"Datos", "Lotificación: Mejor de las anteriores"}));
+    EXPECT_TRUE(lineas.contains("POQ\t635\tNuevo mejor: elegido"));
+    EXPECT_TRUE(lineas.contains("1–2\t50 (periodo 1) + 70 (periodo 2)\t120\t1"));
+    EXPECT_EQ(lineas.mid(lineas.size() - 3),
+              QStringList({"Resultado", "Coste total del plan: 635.", ""}));
+
+    const Resultado sinFichero = EnProceso({"resolver", Problema(Ejemplo("0")), "--explicar"});
+    EXPECT_EQ(sinFichero.estado, SalidaHecho);
+    EXPECT_FALSE(sinFichero.salida.contains("CTotal"));
+    EXPECT_TRUE(sinFichero.salida.contains("\n2\t50\t50\t1\n"));
+}

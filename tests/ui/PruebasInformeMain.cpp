@@ -3,11 +3,16 @@
 #include "AyudasMainUnit.h"
 #include "GraficosCalculo.h"
 #include "PanelComparacion.h"
+#include "PanelExplicacion.h"
 #include "PanelGraficoPlan.h"
 #include "TextoPdf.h"
 #include "VistaGrafico.h"
 
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 namespace {
@@ -90,4 +95,40 @@ TEST_F(PruebaInforme, ElGraficoDelPlanSigueACadaCalculo) {
     Boton("ToolButtonNuevo");
     EXPECT_FALSE(grafico->Datos());
     EXPECT_FALSE(comparacion->Datos());
+}
+
+// The explanation follows every calculation, its chosen rows highlighted; it copies as the
+// command-line tool writes it, and joins the report while it is open.
+TEST_F(PruebaInforme, LaExplicacionSigueACadaCalculo) {
+    auto* panel = Hijo<PanelExplicacion>("PanelExplicacion");
+    EXPECT_FALSE(panel->isVisible());
+    TeclearEjemplo();
+    ElegirMetodo(LotificacionMinimoCosteTotal);
+    Boton("ToolButtonCalcular");
+    Menu("ExplicacionCalculo1");
+    ASSERT_TRUE(panel->isVisible());
+    const QList<QTableWidget*> tablas = panel->findChildren<QTableWidget*>("TablaExplicacion");
+    ASSERT_EQ(tablas.size(), 4); // one per lot
+    EXPECT_EQ(tablas[0]->item(1, 4)->text(), "Nuevo mejor: elegido");
+    EXPECT_TRUE(tablas[0]->item(1, 0)->font().bold());
+    EXPECT_FALSE(tablas[0]->item(0, 0)->font().bold());
+
+    Hijo<QPushButton>("CopiarExplicacion")->click();
+    const QString copiado = QGuiApplication::clipboard()->text();
+    EXPECT_EQ(copiado,
+              LineasTabuladas(TextosExplicacion(*ventana.UltimoCalculo())).join('\n') + '\n');
+    EXPECT_TRUE(copiado.contains("\n3\t70\t70\t30\tNuevo mejor: elegido\n"));
+
+    ElegirMetodo(LotificacionPOQ);
+    Boton("ToolButtonCalcular");
+    EXPECT_TRUE(panel->findChildren<QTableWidget*>("TablaExplicacion").size() == 1);
+
+    const QString ruta = carpeta.filePath("explicado.pdf");
+    plataforma.respuestasFichero.push_back(ruta);
+    Menu("ExportarInformePdf1");
+    EXPECT_TRUE(TieneLinea(TextoPdf(ruta), {"POQ:", "ventanas"}));
+    panel->hide();
+    plataforma.respuestasFichero.push_back(ruta);
+    Menu("ExportarInformePdf1");
+    EXPECT_FALSE(TextoPdf(ruta).contains("ventanas"));
 }

@@ -80,9 +80,9 @@ TEST_F(PruebaMain, LosMenusTienenSusEntradasEnOrden) {
               QStringList({"CalculoManual1:Cálculo &manual*",
                            "LotificacinSeleccionada1:Lotificación &seleccionada*",
                            "PlanOptimo1:Plan ó&ptimo (Wagner-Whitin)"}));
-    EXPECT_EQ(
-        EntradasMenu(Hijo<QMenu>("Analisis1")),
-        QStringList({"CompararMetodos1:&Comparar métodos", "GraficoPlan1:&Gráfico del plan"}));
+    EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Analisis1")),
+              QStringList({"CompararMetodos1:&Comparar métodos", "GraficoPlan1:&Gráfico del plan",
+                           "ExplicacionCalculo1:&Explicación del cálculo"}));
     EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Experimentos1")),
               QStringList({"Modulodeexperimentos1:Módulo de experimentos ..."}));
     EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Ayuda1")), QStringList({"Acercade1:Acerca de...*"}));

@@ -1,0 +1,42 @@
+// The panel "Explicación del cálculo": how the last calculation made its plan, block by block, its
+// tables as real tables with the chosen row highlighted, and a button that copies it all as
+// TAB-separated text.
+#pragma once
+
+#include "ResultadoCalculo.h"
+#include "TextosExplicacion.h"
+
+#include <QDockWidget>
+
+#include <optional>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+
+class PanelExplicacion : public QDockWidget {
+    Q_OBJECT
+public:
+    explicit PanelExplicacion(QWidget* padre = nullptr);
+
+    // The explanation of the calculation; nothing before the first one and after "Nuevo". The
+    // widgets are made when the panel shows, so a hidden panel costs a calculation nothing.
+    void Mostrar(const std::optional<ResultadoCalculo>& calculo);
+
+    // What the copy button puts on the clipboard.
+    QString TextoTabulado() const;
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+
+private:
+    void Construir();
+
+    QLabel* SinCalculo_;
+    QPushButton* Copiar_;
+    QWidget* Contenido_;
+    QVBoxLayout* Bloques_;
+    std::vector<BloqueExplicacion> bloques_;
+    bool pendiente_ = false; // the blocks changed while the panel was hidden
+};
