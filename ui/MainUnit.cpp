@@ -306,22 +306,20 @@ void TFormMain::CompararMetodos1Click() {
     PanelComparacion_->raise();
 }
 
-// The first time it opens docked, it takes half the window's width.
-void TFormMain::GraficoPlan1Click() {
-    PanelGraficoPlan_->show();
-    PanelGraficoPlan_->raise();
-    if (!GraficoPlanAbierto_ && !PanelGraficoPlan_->isFloating())
-        resizeDocks({PanelGraficoPlan_}, {width() / 2}, Qt::Horizontal);
-    GraficoPlanAbierto_ = true;
+// A wide panel: the first time it opens docked, it takes half the window's width.
+void TFormMain::AbrirPanelAncho(QDockWidget* panel, bool& abiertoYa) {
+    panel->show();
+    panel->raise();
+    if (!abiertoYa && !panel->isFloating()) resizeDocks({panel}, {width() / 2}, Qt::Horizontal);
+    abiertoYa = true;
 }
 
-// As the plan's chart: the first time it opens docked, it takes half the window's width.
+void TFormMain::GraficoPlan1Click() {
+    AbrirPanelAncho(PanelGraficoPlan_, GraficoPlanAbierto_);
+}
+
 void TFormMain::ExplicacionCalculo1Click() {
-    PanelExplicacion_->show();
-    PanelExplicacion_->raise();
-    if (!ExplicacionAbierta_ && !PanelExplicacion_->isFloating())
-        resizeDocks({PanelExplicacion_}, {width() / 2}, Qt::Horizontal);
-    ExplicacionAbierta_ = true;
+    AbrirPanelAncho(PanelExplicacion_, ExplicacionAbierta_);
 }
 
 void TFormMain::CalcularCon(TipoLotificacion metodo) {

@@ -23,6 +23,7 @@ class PanelGraficoPlan;
 struct ContenidoInforme;
 class QButtonGroup;
 class QDialog;
+class QDockWidget;
 class QLabel;
 namespace Ui {
 class TFormMain;
@@ -104,6 +105,7 @@ private:
     void HabilitarSolucion(bool habilitar);
     // "Calcular" with the given method; the radio group then shows it if it is one of its items.
     void CalcularCon(TipoLotificacion metodo);
+    void AbrirPanelAncho(QDockWidget* panel, bool& abiertoYa);
     // The plan of a row of the comparison, calculated as its command would.
     void MostrarPlan(TipoLotificacion metodo);
     void PonerUltimoCalculo(std::optional<ResultadoCalculo> resultado);
