@@ -82,12 +82,11 @@ TEST(Explicacion, EjemploAPrimerLoteDeLosTresCriterios) {
     const ResultadoCalculo total = Calcular(LotificacionMinimoCosteTotal);
     const ResultadoCalculo unitario = Calcular(LotificacionMinimoCosteUnitario);
     const ResultadoCalculo silver = Calcular(LotificacionSilverMeal);
-    ComprobarCandidatos(total.Explicacion.Lotes.at(0), {{2, 50, 0, 100, Mejor},
-                                                        {3, 70, 70, 30, Mejor},
-                                                        {4, 60, 190, 90, Parada}});
-    ComprobarCandidatos(unitario.Explicacion.Lotes.at(0), {{2, 50, 0, 2, Mejor},
-                                                           {3, 70, 70, 1.4167, Mejor},
-                                                           {4, 60, 190, 1.6111, Parada}});
+    ComprobarCandidatos(total.Explicacion.Lotes.at(0),
+                        {{2, 50, 0, 100, Mejor}, {3, 70, 70, 30, Mejor}, {4, 60, 190, 90, Parada}});
+    ComprobarCandidatos(
+        unitario.Explicacion.Lotes.at(0),
+        {{2, 50, 0, 2, Mejor}, {3, 70, 70, 1.4167, Mejor}, {4, 60, 190, 1.6111, Parada}});
     ComprobarCandidatos(silver.Explicacion.Lotes.at(0), {{2, 50, 0, 100, Mejor},
                                                          {3, 70, 70, 85, Mejor},
                                                          {4, 60, 190, 96.667, Peor},
@@ -279,9 +278,8 @@ TEST(Explicacion, LoRegistradoEsElPlan) {
             TTablaMRP sola = p.Entrada, registrada = p.Entrada;
             std::int32_t elegido = m, elegidoRegistrado = m;
             ExplicacionCalculo e;
-            const std::string fallo = MensajeDe([&] {
-                Lotificar(m, p.N, p.TS, p.SS, p.CE, p.CP, p.Redondear, sola, elegido);
-            });
+            const std::string fallo = MensajeDe(
+                [&] { Lotificar(m, p.N, p.TS, p.SS, p.CE, p.CP, p.Redondear, sola, elegido); });
             EXPECT_EQ(MensajeDe([&] { e = LotificarExplicando(p, registrada, elegidoRegistrado); }),
                       fallo);
             if (fallo != "(ningún error)") continue;
