@@ -63,11 +63,25 @@ inline void Pasada(int Desde, std::int32_t NPeriodos, TTablaMRP& t, double SS, R
 
 // Re-projects periods Desde to N. Periods before Desde keep their values, which is exact when
 // no release received before Desde has changed since they were projected. Obs hears every
-// receipt after the lead time (Recepcion); instantiated with ObservadorNulo and
-// ObservadorRegistro.
+// receipt after the lead time (Recepcion). Periods within the lead time keep the receipts the
+// caller left; after it every receipt is the release TS periods before. Two loops, so that the hot
+// one neither branches nor reads back the receipt it has just stored. Inline: the methods call it
+// after every lot, and a call would spill what their searches keep in registers.
 template <class Observador>
-void ReproyectarDesde(int Desde, std::int32_t NPeriodos, std::int32_t TS, double SS,
-                      TTablaMRP& Tabla, Observador Obs);
+inline void ReproyectarDesde(int Desde, std::int32_t NPeriodos, std::int32_t TS, double SS,
+                             TTablaMRP& Tabla, Observador Obs) {
+    const int ultimaSinPedido = NPeriodos < TS ? NPeriodos : TS;
+    if (Desde <= ultimaSinPedido)
+        Pasada(Desde, ultimaSinPedido, Tabla, SS,
+               [&Tabla](int i, double) { return Tabla.RPPL[i]; });
+    Pasada(Desde > ultimaSinPedido ? Desde : ultimaSinPedido + 1, NPeriodos, Tabla, SS,
+           [&Tabla, TS, &Obs](int i, double) {
+               const double recibido = Tabla.PPL[i - TS];
+               Tabla.RPPL[i] = recibido;
+               Obs.Recepcion(i - TS, i, recibido);
+               return recibido;
+           });
+}
 inline void ReproyectarDesde(int Desde, std::int32_t NPeriodos, std::int32_t TS, double SS,
                              TTablaMRP& Tabla) {
     ReproyectarDesde<ObservadorNulo>(Desde, NPeriodos, TS, SS, Tabla, {});

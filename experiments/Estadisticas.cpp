@@ -37,8 +37,10 @@ void ActualizarEstadisticas(std::int32_t k, const TCostesExperimento& costes,
     for (int m = 0; m < NumeroMetodos; ++m) {
         TEstadisticaMetodo& e = estadisticas[static_cast<std::size_t>(m)];
         const double c = costes[static_cast<std::size_t>(m)];
-        if (c == menor) ++e.NMejor;
-        if (c == mayor) ++e.NPeor;
+        // Counted without a branch: whether a method ties with the least or the greatest cost is
+        // as good as random.
+        e.NMejor += c == menor ? 1 : 0;
+        e.NPeor += c == mayor ? 1 : 0;
         e.CosteAc = ADouble(static_cast<long double>(e.CosteAc) + c);
         AcumularDesviacion(k, c, menor, e.DesvMed, e.MaxDesv);
     }

@@ -44,19 +44,20 @@ std::size_t LineasTraza::Escribir(std::int32_t k, std::int32_t N, std::int32_t T
     if (metodos.empty()) return 0;
     // Recomputed in extended precision, and written from that value, not from a double.
     const long double cociente = aritmetica::Cociente(Ce, Cp);
-    char prefijo[64];
-    char* fin = Entero(Ts, Entero(N, Entero(k, prefijo)));
+    if (metodos.size() > MetodosLotificacion.size())
+        throw std::invalid_argument("LineasTraza::Escribir: más métodos que los de la tabla");
+    // The first line's own columns are the prefix the others copy: read back at once from a
+    // buffer of its own, a prefix just written in pieces would wait for every piece to be stored.
+    char* fin = Entero(Ts, Entero(N, Entero(k, destino)));
     fin += formato_.General(cociente, fin);
     *fin++ = '\t';
-    const auto largoPrefijo = static_cast<std::size_t>(fin - prefijo);
+    const auto largoPrefijo = static_cast<std::size_t>(fin - destino);
 
     char* p = destino;
     const char* textoCoste[MetodosLotificacion.size()];
     std::size_t largoCoste[MetodosLotificacion.size()];
-    if (metodos.size() > MetodosLotificacion.size())
-        throw std::invalid_argument("LineasTraza::Escribir: más métodos que los de la tabla");
     for (std::size_t i = 0; i < metodos.size(); ++i) {
-        p = Entero(metodos[i], EnPalabras(prefijo, largoPrefijo, p));
+        p = Entero(metodos[i], i == 0 ? fin : EnPalabras(destino, largoPrefijo, p));
         std::size_t igual = 0;
         while (igual < i && costes[igual] != costes[i]) ++igual;
         textoCoste[i] = p;

@@ -234,6 +234,33 @@ char* CopiarCifras(const char* origen, int n, char* destino) {
     return destino + n;
 }
 
+// The digits, at most 16 as Cifras leaves them, with the separator after the first `enteras` (up to
+// all of them, then without separator), composed in registers from the two words Cifras stored
+// and written as 16 bytes, of which the text takes the first. Reading the digits back from where
+// they start, between those words, would wait for both stores to reach memory.
+[[gnu::always_inline]] inline char* EnteroYFraccion(const Significativas& s, int enteras,
+                                                    char separador, char* p) {
+    std::uint64_t medio, bajo;
+    std::memcpy(&medio, s.digitos.data() + 8, 8);
+    std::memcpy(&bajo, s.digitos.data() + 16, 8);
+    const Entero128 cifras = (Entero128{bajo} << 64 | medio) >> (8 * (s.desde - 8));
+    Entero128 texto = cifras;
+    int largo = enteras;
+    if (s.cuantos > enteras) { // then enteras < 16
+        const Entero128 mascara = (Entero128{1} << (8 * enteras)) - 1;
+        texto = (cifras & mascara) | Entero128{static_cast<unsigned char>(separador)}
+                                         << (8 * enteras);
+        if (enteras < 15) texto |= (cifras >> (8 * enteras)) << (8 * (enteras + 1));
+        largo = s.cuantos + 1;
+    }
+    const auto bajoTexto = static_cast<std::uint64_t>(texto);
+    const auto altoTexto = static_cast<std::uint64_t>(texto >> 64);
+    std::memcpy(p, &bajoTexto, 8);
+    std::memcpy(p + 8, &altoTexto, 8);
+    if (largo > 16) p[16] = static_cast<char>(cifras >> 120); // the 16th digit, after a separator
+    return p + largo;
+}
+
 // Lays out the significant digits in the general format after the sign.
 [[gnu::always_inline]] inline char* Componer(const Significativas& s, int precision, char separador,
                                              char* p) {
@@ -252,6 +279,8 @@ char* CopiarCifras(const char* origen, int n, char* destino) {
         *p++ = separador;
         std::memcpy(p, "0000", 4);
         p = CopiarCifras(digitos, s.cuantos, p - x - 1);
+    } else if (s.desde >= 8) { // the layout of Cifras, with at most 16 digits
+        return EnteroYFraccion(s, x + 1, separador, p);
     } else {
         const int enteras = x + 1; // the digits after the last significant one are '0'
         p = CopiarCifras(digitos, enteras, p);

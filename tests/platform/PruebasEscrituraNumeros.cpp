@@ -242,6 +242,28 @@ TEST(FormatoGeneral, CoincideConLaReferenciaEnCualquierPrecision) {
     }
 }
 
+// Sixteen significant digits with the point moved through every place, positive and negative,
+// written with every precision: the integer part and the decimals on either side of the separator,
+// up to seventeen characters after the sign.
+TEST(FormatoGeneral, ElSeparadorEnCadaLugarConCadaPrecision) {
+    for (int lugar = 0; lugar <= 16; ++lugar) {
+        const double magnitud = 1234567890123456.0 / std::pow(10.0, lugar);
+        for (const double valor : {magnitud, -magnitud, std::round(magnitud)}) {
+            for (int precision = 1; precision <= 17; ++precision) {
+                char texto[64];
+                char* fin =
+                    std::to_chars(texto, texto + 64, valor, std::chars_format::general, precision)
+                        .ptr;
+                QString referencia = QString::fromLatin1(texto, int(fin - texto));
+                referencia.replace('.', ',');
+                if (referencia.contains('e')) continue;
+                ASSERT_EQ(FormatoGeneral(valor, precision), referencia)
+                    << valor << " " << precision;
+            }
+        }
+    }
+}
+
 TEST(FormatoRapido, SeparadorDelLocaleYEnteros) {
     char texto[32];
     EXPECT_EQ(std::string(texto, FormatoRapido().General(16.5, texto)), "16,5");
