@@ -1,4 +1,4 @@
-// The seed of a run as a user writes it, in the experiments window's field or after
+// A run's seed as a user writes it, in the experiments window's «Semilla:» or after
 // quelmar-cli's --semilla: a whole number of the generator's state, 0 to 4294967295.
 #pragma once
 
@@ -10,6 +10,6 @@
 
 inline constexpr std::uint32_t SemillaMaxima = std::numeric_limits<std::uint32_t>::max();
 
-// The seed the text names: decimal digits only, leading zeros allowed, at most SemillaMaxima;
+// What a text names as a seed: decimal digits only, leading zeros allowed, at most SemillaMaxima;
 // nothing for any other text.
 std::optional<std::uint32_t> LeerSemilla(const QString& texto);

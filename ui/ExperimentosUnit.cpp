@@ -63,7 +63,7 @@ const std::pair<QLineEdit * Ui::TFormExp::*, QString TextosExperimento::*> Campo
     {&Ui::TFormExp::NExp, &TextosExperimento::NExp},
 };
 
-// The seed field: empty (or blank) leaves the seed to the clock.
+// What «Semilla:» asks for: empty (or blank) leaves seeding to the clock.
 struct SemillaPedida {
     bool valida = true;
     std::optional<std::uint32_t> semilla;

@@ -35,8 +35,8 @@ public:
     // From the click on the run button until the run's report or failure is shown.
     bool Ejecutando() const { return ejecutando_; }
 
-    // The draws of the next runs in place of the generator the seed field sets up (tests); null
-    // gives the seed field back its say.
+    // The draws of the next runs in place of the generator «Semilla:» sets up (tests); null
+    // gives «Semilla:» back its say.
     void PonerFuenteSorteos(FuenteSorteos* sorteos) { sorteos_ = sorteos; }
 
 public slots:

@@ -412,8 +412,8 @@ TEST_F(VentanaExperimentos, UnFalloDelHiloDeLaEjecucionSeInformaEnElHiloDeLaInte
     EXPECT_FALSE(otra.Ejecutando());
 }
 
-// The seed field repeats a run exactly: the same trace and report as quelmar-cli's --semilla;
-// empty, the clock gives the seed, and the one used is shown so the run can be repeated.
+// «Semilla:» repeats a run exactly: the same trace and report as quelmar-cli's --semilla;
+// empty, the clock seeds the run, and whichever seed was used is shown so the run can be repeated.
 TEST_F(VentanaExperimentos, UnaSemillaDaLaTrazaYElInformeDeLaLineaDeOrdenes) {
     ventana.PonerFuenteSorteos(nullptr);
     QLabel* usada = ventana.findChild<QLabel*>("LabelSemillaUsada");
