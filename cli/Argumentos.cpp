@@ -116,9 +116,11 @@ TipoLotificacion Metodo(const QString& texto) {
                        .arg(Citado(texto)));
 }
 
-Orden LeerResolver(Lector& lector) {
-    OrdenResolver orden;
-    std::optional<QString> problema, salida;
+// The loop of an order that takes one problem file: the file as its one positional argument,
+// "--help", and the order's own options through opcion, which says whether it knows one. Nothing
+// after "--help".
+template <class Opcion> std::optional<QString> LeerProblema(Lector& lector, Opcion opcion) {
+    std::optional<QString> problema;
     while (lector.Quedan()) {
         const std::optional<Argumento> siguiente = lector.Siguiente();
         if (!siguiente) break;
@@ -127,8 +129,21 @@ Orden LeerResolver(Lector& lector) {
             if (problema)
                 throw ErrorUso(QStringLiteral("sobra el argumento ") + Citado(argumento.texto));
             problema = argumento.texto;
-        } else if (argumento.texto == QStringLiteral("-o")) {
-            PonerUnaVez(salida, lector.Valor(argumento), argumento.texto);
+        } else if (argumento.texto == Ayuda) {
+            return std::nullopt;
+        } else if (!opcion(argumento)) {
+            OpcionDesconocida(argumento);
+        }
+    }
+    if (!problema) throw ErrorUso(QStringLiteral("falta el fichero del problema"));
+    return problema;
+}
+
+Orden LeerResolver(Lector& lector) {
+    OrdenResolver orden;
+    const std::optional<QString> problema = LeerProblema(lector, [&](const Argumento& argumento) {
+        if (argumento.texto == QStringLiteral("-o")) {
+            PonerUnaVez(orden.salida, lector.Valor(argumento), argumento.texto);
         } else if (argumento.texto == QStringLiteral("--sin-costes")) {
             SinValor(argumento);
             orden.verCostes = false;
@@ -140,15 +155,13 @@ Orden LeerResolver(Lector& lector) {
         } else if (argumento.texto == QStringLiteral("--explicar")) {
             SinValor(argumento);
             orden.explicar = true;
-        } else if (argumento.texto == Ayuda) {
-            return OrdenAyuda{};
         } else {
-            OpcionDesconocida(argumento);
+            return false;
         }
-    }
-    if (!problema) throw ErrorUso(QStringLiteral("falta el fichero del problema"));
+        return true;
+    });
+    if (!problema) return OrdenAyuda{};
     orden.problema = *problema;
-    orden.salida = salida;
     return orden;
 }
 
@@ -164,25 +177,13 @@ Orden LeerInforme(Lector& lector) {
 
 Orden LeerComparar(Lector& lector) {
     OrdenComparar orden;
-    std::optional<QString> problema;
-    while (lector.Quedan()) {
-        const std::optional<Argumento> siguiente = lector.Siguiente();
-        if (!siguiente) break;
-        const Argumento& argumento = *siguiente;
-        if (!argumento.esOpcion) {
-            if (problema)
-                throw ErrorUso(QStringLiteral("sobra el argumento ") + Citado(argumento.texto));
-            problema = argumento.texto;
-        } else if (argumento.texto == QStringLiteral("--sin-redondeo")) {
-            SinValor(argumento);
-            orden.redondear = false;
-        } else if (argumento.texto == Ayuda) {
-            return OrdenAyuda{};
-        } else {
-            OpcionDesconocida(argumento);
-        }
-    }
-    if (!problema) throw ErrorUso(QStringLiteral("falta el fichero del problema"));
+    const std::optional<QString> problema = LeerProblema(lector, [&](const Argumento& argumento) {
+        if (argumento.texto != QStringLiteral("--sin-redondeo")) return false;
+        SinValor(argumento);
+        orden.redondear = false;
+        return true;
+    });
+    if (!problema) return OrdenAyuda{};
     orden.problema = *problema;
     return orden;
 }
