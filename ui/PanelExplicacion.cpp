@@ -2,6 +2,8 @@
 // scrolling column.
 #include "PanelExplicacion.h"
 
+#include "TextosExplicacion.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -105,9 +107,9 @@ PanelExplicacion::PanelExplicacion(QWidget* padre)
 }
 
 void PanelExplicacion::Mostrar(const std::optional<ResultadoCalculo>& calculo) {
-    bloques_ = calculo ? TextosExplicacion(*calculo) : std::vector<BloqueExplicacion>{};
-    SinCalculo_->setVisible(bloques_.empty());
-    Copiar_->setEnabled(!bloques_.empty());
+    calculo_ = calculo;
+    SinCalculo_->setVisible(!calculo_);
+    Copiar_->setEnabled(calculo_.has_value());
     if (isVisible())
         Construir();
     else
@@ -115,7 +117,8 @@ void PanelExplicacion::Mostrar(const std::optional<ResultadoCalculo>& calculo) {
 }
 
 QString PanelExplicacion::TextoTabulado() const {
-    return LineasTabuladas(bloques_).join(u'\n') + u'\n';
+    if (!calculo_) return {};
+    return LineasTabuladas(TextosExplicacion(*calculo_)).join(u'\n') + u'\n';
 }
 
 void PanelExplicacion::showEvent(QShowEvent* evento) {
@@ -129,7 +132,8 @@ void PanelExplicacion::Construir() {
         delete elemento->widget();
         delete elemento;
     }
-    for (const BloqueExplicacion& bloque : bloques_) {
+    if (!calculo_) return;
+    for (const BloqueExplicacion& bloque : TextosExplicacion(*calculo_)) {
         if (!bloque.Titulo.isEmpty()) Bloques_->addWidget(Etiqueta(bloque.Titulo, true));
         for (const QString& parrafo : bloque.Parrafos) Bloques_->addWidget(Etiqueta(parrafo));
         if (!bloque.Cabecera.isEmpty()) Bloques_->addWidget(Tabla(bloque), 0, Qt::AlignLeft);

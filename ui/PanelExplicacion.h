@@ -4,12 +4,10 @@
 #pragma once
 
 #include "ResultadoCalculo.h"
-#include "TextosExplicacion.h"
 
 #include <QDockWidget>
 
 #include <optional>
-#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -20,8 +18,9 @@ class PanelExplicacion : public QDockWidget {
 public:
     explicit PanelExplicacion(QWidget* padre = nullptr);
 
-    // The explanation of the calculation; nothing before the first one and after "Nuevo". The
-    // widgets are made when the panel shows, so a hidden panel costs a calculation nothing.
+    // The explanation of the calculation; nothing before the first one and after "Nuevo". Its
+    // texts and widgets are made when the panel shows, so a hidden panel costs a calculation
+    // nothing.
     void Mostrar(const std::optional<ResultadoCalculo>& calculo);
 
     // What the copy button puts on the clipboard.
@@ -37,6 +36,6 @@ private:
     QPushButton* Copiar_;
     QWidget* Contenido_;
     QVBoxLayout* Bloques_;
-    std::vector<BloqueExplicacion> bloques_;
+    std::optional<ResultadoCalculo> calculo_;
     bool pendiente_ = false; // the blocks changed while the panel was hidden
 };

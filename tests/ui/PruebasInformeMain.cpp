@@ -6,6 +6,7 @@
 #include "PanelExplicacion.h"
 #include "PanelGraficoPlan.h"
 #include "TextoPdf.h"
+#include "TextosExplicacion.h"
 #include "VistaGrafico.h"
 
 #include <QClipboard>
