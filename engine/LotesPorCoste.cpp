@@ -63,11 +63,12 @@ void LotesPorCoste(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE
         double anterior = 0.0;  // NN[k] - 0 is NN[k] itself: NN is never -0
         double distancia = 0.0; // j - k, exact as a double
         for (int j = k; j <= NPeriodos; ++j, distancia += 1.0) {
-            // NN is never negative, so r cannot overflow; an overflow in H shows in H itself.
+            // NN is never negative, so r cannot overflow. An overflow in H makes every criterion's
+            // sum CE + H or CE - H overflow, whose check fails in this same step.
             const double nn = Tabla.NN[j];
             const double r = nn - anterior;
             anterior = nn;
-            c.H = Finito(distancia * CP * r + c.H);
+            c.H = distancia * CP * r + c.H;
             c.LoteMayor = std::max(c.LoteMayor, nn);
             c.Periodos = distancia + 1.0;
             const double v = Criterio::Valor(c);
