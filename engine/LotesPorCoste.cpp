@@ -29,8 +29,9 @@ struct CosteUnitario {
     static constexpr bool ParaAlSubir = true;
     // NN may fall where scheduled receipts arrive; the lot still has to be the largest
     // cumulative requirement seen, or the unit cost would divide by a lot that covers nothing.
-    // That lot is at least NN[k] > 0, so the division cannot be by zero, only overflow.
-    static double Valor(const Candidato& c) { return Finito(Suma(c.CE, c.H) / c.LoteMayor); }
+    // That lot is at least NN[k] > 0, so the division cannot be by zero, only overflow; an
+    // overflow of CE + H overflows the quotient too.
+    static double Valor(const Candidato& c) { return Finito((c.CE + c.H) / c.LoteMayor); }
 };
 
 struct CostePorPeriodo {
