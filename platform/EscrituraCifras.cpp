@@ -186,7 +186,9 @@ struct Escalado {
         ++x;
     }
     if (numero < tope / 10) return false; // not reached: the guess is never too high
-    numero += std::uint64_t{e.resto == Resto::Encima || (e.resto == Resto::Mitad && (numero & 1))};
+    // Up above a half, and at a half to the even neighbour: by a sum, since which it is is as
+    // good as random, and a branch on it would mostly go wrong.
+    numero += std::uint64_t{int(e.resto) + int(numero & 1) >= int(Resto::Encima)};
     if (numero == tope) { // 99..9 rounds up to 100..0
         numero /= 10;
         ++x;
