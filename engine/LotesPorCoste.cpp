@@ -29,8 +29,9 @@ struct CosteUnitario {
     static constexpr bool ParaAlSubir = true;
     // NN may fall where scheduled receipts arrive; the lot still has to be the largest
     // cumulative requirement seen, or the unit cost would divide by a lot that covers nothing.
-    // That lot is at least NN[k] > 0, so the division cannot be by zero, only overflow.
-    static double Valor(const Candidato& c) { return Finito(Suma(c.CE, c.H) / c.LoteMayor); }
+    // That lot is at least NN[k] > 0, so the division cannot be by zero, only overflow; an
+    // overflow of CE + H overflows the quotient too.
+    static double Valor(const Candidato& c) { return Finito((c.CE + c.H) / c.LoteMayor); }
 };
 
 struct CostePorPeriodo {
@@ -63,11 +64,12 @@ void LotesPorCoste(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE
         double anterior = 0.0;  // NN[k] - 0 is NN[k] itself: NN is never -0
         double distancia = 0.0; // j - k, exact as a double
         for (int j = k; j <= NPeriodos; ++j, distancia += 1.0) {
-            // NN is never negative, so r cannot overflow; an overflow in H shows in H itself.
+            // NN is never negative, so r cannot overflow. An overflow in H makes every criterion's
+            // sum CE + H or CE - H overflow, whose check fails in this same step.
             const double nn = Tabla.NN[j];
             const double r = nn - anterior;
             anterior = nn;
-            c.H = Finito(distancia * CP * r + c.H);
+            c.H = distancia * CP * r + c.H;
             c.LoteMayor = std::max(c.LoteMayor, nn);
             c.Periodos = distancia + 1.0;
             const double v = Criterio::Valor(c);

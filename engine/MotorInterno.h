@@ -47,18 +47,22 @@ inline void Netear(int i, TTablaMRP& t, double SS) {
 // One pass over periods Desde to N: nets each period, lets Recibir set its planned receipt from
 // the net requirement (recibir(i, NN[i]) returns RPPL[i]) and projects the stock,
 // D[i + 1] = D[i] + RP[i] - NB[i] + RPPL[i]. The stock is carried in a register from period to
-// period, which keeps the pass fast; the netting is that of Netear.
+// period, which keeps the pass fast; the netting is that of Netear. A stock that overflows makes
+// the next period's net requirement infinite or NaN, and its check fails before anything else
+// happens, so only the stock of the last period is checked apart.
 template <class Recibir>
 inline void Pasada(int Desde, std::int32_t NPeriodos, TTablaMRP& t, double SS, Recibir recibir) {
+    if (Desde > NPeriodos) return;
     double d = t.D[Desde];
     for (int i = Desde; i <= NPeriodos; ++i) {
         const double nb = t.NB[i];
         const double rp = t.RP[i];
         const double nn = Positivo(calculo::Finito(nb - d - rp + SS));
         t.NN[i] = nn;
-        d = calculo::Finito(d + rp - nb + recibir(i, nn));
+        d = d + rp - nb + recibir(i, nn);
         t.D[i + 1] = d;
     }
+    calculo::Finito(d);
 }
 
 // Re-projects periods Desde to N. Periods before Desde keep their values, which is exact when

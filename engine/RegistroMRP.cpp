@@ -5,7 +5,6 @@
 #include "PasadasComunes.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdint>
 
@@ -14,20 +13,23 @@ using namespace calculo;
 namespace {
 
 // The price of a plan, with its rows or its total alone. Any nonzero release is an order, a
-// negative one typed by hand included. The costs of the periods do not depend on each other, so
-// they are worked out first, in a loop the compiler turns into vector instructions without a
-// branch; only the running total has to go period by period.
+// negative one typed by hand included. One loop: horizons are mostly short, and the running total
+// is the only chain from period to period.
 template <bool ConFilas>
 double Precio(std::int32_t NPeriodos, const TTablaMRP& Tabla, double CE, double CP,
               TCostesMRP* Costes) {
-    std::array<double, EntradasFila> ce, cp, ct;
-    for (int k = 0; k < NPeriodos; ++k) {
-        ce[std::size_t(k)] = Tabla.PPL.v[std::size_t(k)] != 0.0 ? CE : 0.0;
-        cp[std::size_t(k)] = CP * Tabla.D.v[std::size_t(k) + 1];
-        ct[std::size_t(k)] = ce[std::size_t(k)] + cp[std::size_t(k)];
-    }
     double total = 0.0;
-    for (int k = 0; k < NPeriodos; ++k) total += ct[std::size_t(k)];
+    for (int k = 1; k <= NPeriodos; ++k) {
+        const double ce = Tabla.PPL[k] != 0.0 ? CE : 0.0;
+        const double cp = CP * Tabla.D[k + 1];
+        const double ct = ce + cp;
+        if constexpr (ConFilas) {
+            Costes->Ce[k] = ce;
+            Costes->Cp[k] = cp;
+            Costes->CTotal[k] = ct;
+        }
+        total += ct;
+    }
     // Every term is finite or overflowed; once the running total leaves the finite range it
     // never comes back, so checking it once at the end catches an overflow anywhere.
     if (!std::isfinite(total)) [[unlikely]] {
@@ -36,19 +38,12 @@ double Precio(std::int32_t NPeriodos, const TTablaMRP& Tabla, double CE, double 
             // plan nor any infinite cost after that.
             double suma = 0.0;
             int k = 1;
-            for (; k <= NPeriodos && std::isfinite(suma += ct[std::size_t(k - 1)]); ++k) {
-                Costes->Ce[k] = ce[std::size_t(k - 1)];
-                Costes->Cp[k] = cp[std::size_t(k - 1)];
-                Costes->CTotal[k] = ct[std::size_t(k - 1)];
-            }
+            while (k <= NPeriodos && std::isfinite(suma += Costes->CTotal[k])) ++k;
             for (; k <= NPeriodos + 1; ++k) Costes->Ce[k] = Costes->Cp[k] = Costes->CTotal[k] = 0.0;
         }
         FallarDesbordamiento();
     }
     if constexpr (ConFilas) {
-        std::copy_n(ce.begin(), NPeriodos, Costes->Ce.v.begin());
-        std::copy_n(cp.begin(), NPeriodos, Costes->Cp.v.begin());
-        std::copy_n(ct.begin(), NPeriodos, Costes->CTotal.v.begin());
         Costes->Ce[NPeriodos + 1] = 0.0;
         Costes->Cp[NPeriodos + 1] = 0.0;
         Costes->CTotal[NPeriodos + 1] = total;

@@ -24,10 +24,12 @@ public:
     static std::uint32_t SemillaDelReloj();
 
     void Sembrar() override;
-    // Inline, so that drawing through a Generador known as such costs no call.
+    // Inline, so that drawing through a Generador known as such costs no call. S / 2^32 is exact
+    // in a double as well: made as one, a draw compared with a double is compared in the
+    // processor's ordinary registers, with the same result as in extended precision.
     long double Sorteo() override {
         estado_ = estado_ * 134775813u + 1u; // unsigned: wraps modulo 2^32
-        return static_cast<long double>(estado_) / 4294967296.0L;
+        return static_cast<double>(estado_) * 0x1p-32;
     }
 
     std::uint32_t Estado() const { return estado_; }

@@ -168,7 +168,13 @@ void GenerarProblema(const ParametrosExperimento& parametros, FuenteSorteos& sor
     Generar(CamposConvertidos(parametros), sorteos, problema);
 }
 
+// The draws come from a copy of the generator, whose state the compiler keeps in a register: in
+// the generator itself it would be stored after every draw, since a failing draw leaves the
+// function with it. Only a drawing that succeeds hands its state back; after a failure the run
+// ends, and the next one seeds the generator anew.
 void GenerarProblema(const ParametrosExperimento& parametros, Generador& sorteos,
                      ProblemaAleatorio& problema) {
-    Generar(CamposConvertidos(parametros), sorteos, problema);
+    Generador copia = sorteos;
+    Generar(CamposConvertidos(parametros), copia, problema);
+    sorteos.PonerEstado(copia.Estado());
 }

@@ -98,6 +98,21 @@ struct Escalado {
 // exactly; false when an intermediate would not fit. The common case, a value between 1e-4 and
 // 1e15 written with up to 17 digits, is one 64 by 64-bit product and a shift.
 [[gnu::always_inline]] inline bool Escalar(const Binario& b, int k, Escalado& e) {
+    // Most values: a fraction of fewer than 64 bits and a power below 10^20, so that what the
+    // shift drops fits in one word, with the half unit in its top bit.
+    if (k >= 0 && k < 20 && b.e2 < 0 && b.e2 > -64) {
+        const Entero128 producto =
+            Entero128{b.m} * static_cast<std::uint64_t>(Potencias[std::size_t(k)]);
+        const int s = -b.e2;
+        const auto alto = static_cast<std::uint64_t>(producto >> 64);
+        const auto bajo = static_cast<std::uint64_t>(producto);
+        if (alto >> s != 0) return false; // the whole part needs more than 64 bits
+        const std::uint64_t caido = bajo << (64 - s);
+        constexpr std::uint64_t mitad = std::uint64_t{1} << 63;
+        e = {(alto << (64 - s)) | (bajo >> s),
+             Resto(int(caido != 0) + int(caido >= mitad) + int(caido > mitad))};
+        return true;
+    }
     const int bitsM = std::bit_width(b.m);
     if (k >= 0) {
         if (k >= int(Potencias.size()) || bitsM + BitsPotencias[std::size_t(k)] > 128) return false;
@@ -186,7 +201,9 @@ struct Escalado {
         ++x;
     }
     if (numero < tope / 10) return false; // not reached: the guess is never too high
-    numero += std::uint64_t{e.resto == Resto::Encima || (e.resto == Resto::Mitad && (numero & 1))};
+    // Up above a half, and at a half to the even neighbour: by a sum, since which it is is as
+    // good as random, and a branch on it would mostly go wrong.
+    numero += std::uint64_t{int(e.resto) + int(numero & 1) >= int(Resto::Encima)};
     if (numero == tope) { // 99..9 rounds up to 100..0
         numero /= 10;
         ++x;
@@ -247,10 +264,11 @@ char* CopiarCifras(const char* origen, int n, char* destino) {
     Entero128 texto = cifras;
     int largo = enteras;
     if (s.cuantos > enteras) { // then enteras < 16
-        const Entero128 mascara = (Entero128{1} << (8 * enteras)) - 1;
-        texto = (cifras & mascara) | Entero128{static_cast<unsigned char>(separador)}
-                                         << (8 * enteras);
-        if (enteras < 15) texto |= (cifras >> (8 * enteras)) << (8 * (enteras + 1));
+        // The digits from `enteras` on move one byte up (the 16th, if any, out of the word), and
+        // the separator takes the byte they leave.
+        const Entero128 separadorEn = Entero128{1} << (8 * enteras);
+        texto = (cifras & (separadorEn - 1)) | separadorEn * static_cast<unsigned char>(separador) |
+                (cifras & -separadorEn) << 8;
         largo = s.cuantos + 1;
     }
     const auto bajoTexto = static_cast<std::uint64_t>(texto);
