@@ -129,10 +129,16 @@ struct NombresTemporales {
     QByteArray carpeta;
     QByteArray prefijo;
 };
+
+// The folder that holds `ruta`, with its final slash.
+QByteArray Carpeta(const QByteArray& ruta) {
+    const qsizetype barra = ruta.lastIndexOf('/');
+    return barra < 0 ? QByteArray("./") : ruta.left(barra + 1);
+}
+
 NombresTemporales Temporales(const QByteArray& destino) {
-    const qsizetype barra = destino.lastIndexOf('/');
-    const QByteArray nombre = destino.mid(barra + 1).left(200); // room under NAME_MAX
-    return {barra < 0 ? QByteArray("./") : destino.left(barra + 1), '.' + nombre + '.'};
+    const QByteArray nombre = destino.mid(destino.lastIndexOf('/') + 1).left(200); // under NAME_MAX
+    return {Carpeta(destino), '.' + nombre + '.'};
 }
 
 constexpr int cifrasMarca = 8;
@@ -250,8 +256,7 @@ bool EscribirPorTemporal(const QByteArray& destino, const struct stat* anterior,
 
     // The rename itself reaches the disk with the folder; the file is already in place, so a
     // failure here is not reported.
-    Descriptor carpeta{
-        ::open(Temporales(destino).carpeta.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    Descriptor carpeta{::open(Carpeta(destino).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
     if (carpeta.fd >= 0) ::fsync(carpeta.fd);
     return true;
 }
@@ -335,8 +340,7 @@ std::optional<std::uint64_t> EspacioDisponible(const QString& ruta) {
     struct stat datos {};
     const bool existe = ::stat(nativa.constData(), &datos) == 0;
     if (existe && !S_ISREG(datos.st_mode)) return std::nullopt;
-    const qsizetype barra = nativa.lastIndexOf('/');
-    const QByteArray donde = existe ? nativa : barra < 0 ? QByteArray(".") : nativa.left(barra + 1);
+    const QByteArray donde = existe ? nativa : Carpeta(nativa);
     struct statvfs disco {};
     if (::statvfs(donde.constData(), &disco) != 0) return std::nullopt;
     const std::uint64_t libre = std::uint64_t(disco.f_bavail) * std::uint64_t(disco.f_frsize);
@@ -362,7 +366,7 @@ void SalidaFichero::Abrir(const QString& ruta) {
         }
     }
     fd_ = AbrirParaEscribir(RutaNativa(ruta), O_CREAT | O_TRUNC);
-    buffer_.resize(tamanoBuffer + Holgura);
+    buffer_.resize(tamanoBuffer);
     usados_ = 0;
 }
 
@@ -377,14 +381,6 @@ void SalidaFichero::Escribir(const char* datos, std::size_t n) {
     }
     std::memcpy(buffer_.data() + usados_, datos, n);
     usados_ += n;
-}
-
-char* SalidaFichero::Espacio(std::size_t n) {
-    if (!Abierto()) Fallar(EBADF);
-    if (usados_ + n > tamanoBuffer) Vaciar();
-    char* const destino = buffer_.data() + usados_;
-    usados_ += n;
-    return destino;
 }
 
 void SalidaFichero::Vaciar() {

@@ -52,11 +52,6 @@ public:
     void Escribir(const QByteArray& bytes) {
         Escribir(bytes.constData(), std::size_t(bytes.size()));
     }
-    // Room for the next n bytes (fewer than the buffer holds), to be filled by the caller: what
-    // Escribir of n bytes would write, without a copy in between. Up to Holgura bytes past them
-    // may be scribbled on too, as copies in whole words do; what follows overwrites them.
-    char* Espacio(std::size_t n);
-    static constexpr std::size_t Holgura = 16;
     void Cerrar(); // writes what is buffered and closes; reports a failure
     bool Abierto() const { return fd_ >= 0; }
 
