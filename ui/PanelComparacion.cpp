@@ -1,6 +1,7 @@
 // The comparison panel: the shared texts of the comparison in a read-only table, and its chart.
 #include "PanelComparacion.h"
 
+#include "CeldaDestacada.h"
 #include "GraficosCalculo.h"
 #include "TextosComparacion.h"
 #include "VistaGrafico.h"
@@ -10,13 +11,6 @@
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
-
-namespace {
-
-// Light enough for the text to keep the palette's colour.
-const QColor ColorMasBarato(214, 239, 214);
-
-} // namespace
 
 PanelComparacion::PanelComparacion(QWidget* padre)
     : QDockWidget(QStringLiteral("Comparación de métodos"), padre),
@@ -75,12 +69,7 @@ void PanelComparacion::Mostrar(const std::optional<ResultadoCalculo>& calculo) {
             auto* celda = new QTableWidgetItem(fila.Celdas[c]);
             // Figures right-aligned so that their digits line up; the method's name on the left.
             celda->setTextAlignment(Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignRight));
-            if (fila.MasBarato) {
-                QFont negrita = celda->font();
-                negrita.setBold(true);
-                celda->setFont(negrita);
-                celda->setBackground(ColorMasBarato);
-            }
+            if (fila.MasBarato) Destacar(*celda);
             Tabla_->setItem(f, c, celda);
         }
         // A failure's message is all the row has: it may take the width of the figures.

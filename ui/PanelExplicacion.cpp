@@ -2,6 +2,7 @@
 // scrolling column.
 #include "PanelExplicacion.h"
 
+#include "CeldaDestacada.h"
 #include "TextosExplicacion.h"
 
 #include <QClipboard>
@@ -15,9 +16,6 @@
 #include <QTableWidget>
 
 namespace {
-
-// As the comparison's cheapest methods: light enough for the text to keep the palette's colour.
-const QColor ColorElegida(214, 239, 214);
 
 QLabel* Etiqueta(const QString& texto, bool titulo = false) {
     auto* etiqueta = new QLabel(texto);
@@ -51,12 +49,8 @@ QTableWidget* Tabla(const BloqueExplicacion& bloque) {
         for (int f = 0; f < tabla->rowCount(); ++f) {
             auto* celda = new QTableWidgetItem(bloque.Filas[std::size_t(f)].value(c));
             celda->setTextAlignment(alineacion);
-            if (std::size_t(f) < bloque.Destacadas.size() && bloque.Destacadas[std::size_t(f)]) {
-                QFont negrita = celda->font();
-                negrita.setBold(true);
-                celda->setFont(negrita);
-                celda->setBackground(ColorElegida);
-            }
+            if (std::size_t(f) < bloque.Destacadas.size() && bloque.Destacadas[std::size_t(f)])
+                Destacar(*celda);
             tabla->setItem(f, c, celda);
         }
     }
