@@ -18,7 +18,6 @@ void ExperimentoEnCurso::Poner(std::int32_t numero, const ProblemaAleatorio& pro
 ResolucionAdelantada::ResolucionAdelantada(std::span<const TipoLotificacion> metodos,
                                            bool segundoHilo)
     : metodos_(metodos), borrador_(std::make_unique<Borrador>()) {
-    for (BloqueExperimentos& b : bloques_) b.experimentos.resize(PorBloque);
     if (segundoHilo) {
         borradorSegundo_ = std::make_unique<Borrador>();
         hilo_ = std::jthread([this](std::stop_token parada) { Resolutor(parada); });
@@ -35,6 +34,8 @@ ResolucionAdelantada::~ResolucionAdelantada() {
 BloqueExperimentos* ResolucionAdelantada::Libre() {
     if (entregados_ - recogidos_ == Bloques) return nullptr;
     BloqueExperimentos& b = Bloque(entregados_);
+    // Made on first use: a short run never pays for the room of a long one.
+    if (b.experimentos.empty()) b.experimentos.resize(PorBloque);
     b.cuantos = 0;
     b.falloSorteo = nullptr;
     return &b;

@@ -39,7 +39,7 @@ struct ExperimentoEnCurso {
 };
 
 struct BloqueExperimentos {
-    std::vector<ExperimentoEnCurso> experimentos; // always full size; `cuantos` in use
+    std::vector<ExperimentoEnCurso> experimentos; // full size once used; `cuantos` in use
     std::size_t cuantos = 0;
     std::exception_ptr falloSorteo; // the drawing of the experiment after them failed
     // Handed over to be solved, taken by a thread that solves it, solved.

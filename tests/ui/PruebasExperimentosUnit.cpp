@@ -5,6 +5,7 @@
 #include "ExperimentosUnit.h"
 #include "GraficosExperimentos.h"
 #include "Informe.h"
+#include "LineaTiempo.h"
 #include "MainUnit.h"
 #include "PlataformaGuionada.h"
 #include "Programa.h"
@@ -277,8 +278,7 @@ TEST_F(VentanaExperimentos, UnaEjecucionEscribeLaTrazaYAnadeElInformeAlMemo) {
     QStringList memo = LineasMemo();
     ASSERT_EQ(memo.size(), 9);
     EXPECT_EQ(memo[0], "notas previas");
-    EXPECT_TRUE(memo[1].startsWith("Nº de experimentos: 3 Tiempo requerido: "))
-        << memo[1].toStdString();
+    EXPECT_TRUE(EsLineaDeTiempo(memo[1], "3")) << memo[1].toStdString();
     EXPECT_TRUE(memo[3].startsWith("Lote a lote    \t"));
     EXPECT_TRUE(Barra()->isHidden());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
@@ -305,7 +305,7 @@ TEST_F(VentanaExperimentos, SinExperimentosNingunCampoSeConvierteYElInformeSaleA
     EXPECT_EQ(LineasTraza(traza).size(), 1);
     const QStringList memo = LineasMemo();
     ASSERT_EQ(memo.size(), 8);
-    EXPECT_TRUE(memo[0].startsWith("Nº de experimentos: 0 Tiempo requerido: "));
+    EXPECT_TRUE(EsLineaDeTiempo(memo[0], "0")) << memo[0].toStdString();
     for (int m = 0; m < 6; ++m) {
         const QStringList campos = memo[2 + m].split('\t');
         ASSERT_EQ(campos.size(), 6) << m;
@@ -370,9 +370,7 @@ TEST_F(VentanaExperimentos, DetenerAcabaTrasElExperimentoEnCursoConElInformeDeLo
     const qint64 hechos = ventana.Datos().Hechos;
     ASSERT_GE(hechos, 1);
     EXPECT_TRUE(ventana.Datos().Detenida);
-    EXPECT_TRUE(
-        memo[0].startsWith(QStringLiteral("Nº de experimentos: %1 Tiempo requerido: ").arg(hechos)))
-        << memo[0].toStdString();
+    EXPECT_TRUE(EsLineaDeTiempo(memo[0], QString::number(hechos))) << memo[0].toStdString();
     EXPECT_EQ(memo[8], "Ejecución detenida por el usuario.");
     const QList<QByteArray> lineas = LineasTraza(traza);
     ASSERT_EQ(lineas.size(), 1 + 6 * hechos);
