@@ -10,36 +10,63 @@ unset QT_QPA_PLATFORM
 # whatever the caller gave, so that the test does not depend on its caller's environment.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
+# Waits up to the given seconds, polling, until the command succeeds.
+esperar() {
+  local segundos="$1"
+  shift
+  for _ in $(seq 1 $((segundos * 5))); do
+    "$@" && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+ventana_principal() {
+  ventana=$(xdotool search --onlyvisible --name '^Quelmar$' 2>/dev/null | head -n 1 || true)
+  [[ -n "$ventana" ]]
+}
+
+# The menu is a window of its own: open once the program shows more than its main window.
+menu_abierto() {
+  (($(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l) > 1))
+}
+
+terminado() {
+  ! kill -0 "$pid" 2>/dev/null
+}
+
+# Every step waits for what it needs rather than for a fixed time, so that a slow or busy machine
+# only makes the test slower.
 prueba() {
   "$programa" &
   pid=$!
   ventana=""
-  for _ in $(seq 1 100); do
-    ventana=$(xdotool search --onlyvisible --name '^Quelmar$' 2>/dev/null | head -n 1 || true)
-    [[ -n "$ventana" ]] && break
-    sleep 0.2
-  done
-  if [[ -z "$ventana" ]]; then
+  if ! esperar 60 ventana_principal; then
     echo "La ventana principal no apareció"
     kill "$pid" 2>/dev/null || true
     exit 1
   fi
   echo "Ventana principal: $(xwininfo -id "$ventana" | grep -E 'geometry|Map State' | tr -s ' ')"
   xdotool windowfocus --sync "$ventana"
-  sleep 0.5
-  xdotool key --clearmodifiers alt+a
-  sleep 0.5
+  local intentos=0
+  until menu_abierto; do
+    ((++intentos > 10)) && break
+    xdotool key --clearmodifiers alt+a
+    esperar 5 menu_abierto || true
+  done
+  if ! menu_abierto; then
+    echo "El menú «Archivo» no se abrió"
+    kill "$pid" 2>/dev/null || true
+    exit 1
+  fi
   xdotool key Up Up Up
   sleep 0.2
   xdotool key Return
-  for _ in $(seq 1 50); do
-    if ! kill -0 "$pid" 2>/dev/null; then
-      wait "$pid"
-      echo "El programa terminó con el código $?"
-      exit 0
-    fi
-    sleep 0.2
-  done
+  if esperar 30 terminado; then
+    wait "$pid" && estado=0 || estado=$?
+    echo "El programa terminó con el código $estado"
+    exit "$estado"
+  fi
   echo "El programa no se cerró desde el menú"
   kill "$pid" 2>/dev/null || true
   exit 1
