@@ -55,8 +55,8 @@ void Plan(benchmark::State& estado) {
         TTablaMRP tabla = p.Tabla;
         TCostesMRP costes;
         std::int32_t elegido = 0;
-        Lotificar(metodo, N, p.TS, 0, p.CE, p.CP, true, tabla, elegido);
-        CalcularCostes(N, tabla, p.CE, p.CP, costes);
+        Lotificar(metodo, {N, p.TS, 0, p.CE, p.CP, true}, tabla, elegido);
+        CalcularCostes({N, 0, 0, p.CE, p.CP}, tabla, costes);
         benchmark::DoNotOptimize(costes.CTotal[N + 1]);
         benchmark::ClobberMemory();
     }
@@ -81,8 +81,8 @@ void OptimoSinPoda(benchmark::State& estado) {
         TTablaMRP tabla = tablas[siguiente++ % tablas.size()];
         TCostesMRP costes;
         std::int32_t elegido = 0;
-        Lotificar(LotificacionOptimo, MaxPeriodos, 1, 0, CE, CP, true, tabla, elegido);
-        CalcularCostes(MaxPeriodos, tabla, CE, CP, costes);
+        Lotificar(LotificacionOptimo, {MaxPeriodos, 1, 0, CE, CP, true}, tabla, elegido);
+        CalcularCostes({MaxPeriodos, 0, 0, CE, CP}, tabla, costes);
         benchmark::DoNotOptimize(costes.CTotal[MaxPeriodos + 1]);
         benchmark::ClobberMemory();
     }

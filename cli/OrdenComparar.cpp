@@ -6,11 +6,8 @@
 
 EstadoSalida Comparar(const OrdenComparar& orden, const Consola& consola) {
     const Avisar avisar = [&](const QString& aviso) { EscribirLinea(consola.errores, aviso); };
-    TextosProblema problema;
-    problema.Redondear = orden.redondear;
-    TextosCelda celdas;
     const std::optional<ResultadoCalculo> resultado =
-        CalcularFichero(orden.problema, LotificacionOptimo, problema, celdas, avisar);
+        CalcularFichero(orden.problema, {LotificacionOptimo, orden.redondear}, avisar);
     if (!resultado) return SalidaAviso;
 
     const QChar tabulador(u'\t');

@@ -10,13 +10,11 @@ EstadoSalida EscribirInforme(const OrdenInforme& orden, const Consola& consola) 
     const Avisar avisar = [&](const QString& aviso) { EscribirLinea(consola.errores, aviso); };
     EntradaInforme entrada;
     entrada.Problema.VerCostes = orden.verCostes;
-    entrada.Problema.Redondear = orden.redondear;
-    entrada.Calculo =
-        CalcularFichero(orden.problema, orden.metodo, entrada.Problema, entrada.Celdas, avisar);
+    entrada.Calculo = CalcularFichero(orden.problema, {orden.metodo, orden.redondear}, avisar);
     if (!entrada.Calculo) return SalidaAviso;
     entrada.FicheroProblema = orden.problema;
     entrada.ConExplicacion = orden.explicar;
     EscribirFicheroSeguro(orden.salida, InformePdf(ConstruirInforme(entrada)));
-    AnunciarMetodo(entrada.Problema, consola);
+    AnunciarMetodo(*entrada.Calculo, consola);
     return SalidaHecho;
 }

@@ -1,37 +1,27 @@
 // Solving one problem file through the same functions the main window calls.
 #include "OrdenResolver.h"
 
-#include "FicheroProblema.h"
+#include "CalculoArticulo.h"
 #include "FicheroSolucion.h"
 #include "Ficheros.h"
-#include "Numeros.h"
 #include "TextosExplicacion.h"
 #include "TextosLotificacion.h"
 
-std::optional<ResultadoCalculo> CalcularFichero(const QString& ruta,
-                                                std::optional<TipoLotificacion> metodo,
-                                                TextosProblema& problema, TextosCelda& celdas,
-                                                const Avisar& avisar) {
-    // The grid of a fresh main window.
-    celdas = CeldasIniciales(StrToInt(problema.NPeriodos));
-    if (!AbrirProblema(ruta, problema, celdas, avisar)) return std::nullopt;
-    if (metodo) problema.Metodo = *metodo;
-    // "Calcular": every warning is shown, in order, before the command gives up.
-    return ComandoCalcular(problema, celdas, avisar);
+std::optional<ResultadoCalculo>
+CalcularFichero(const QString& ruta, const OpcionesFichero& opciones, const Avisar& avisar) {
+    const std::optional<Articulo> articulo = ArticuloDeFichero(ruta, opciones, avisar);
+    if (!articulo) return std::nullopt;
+    return CalcularSeleccionada(*articulo);
 }
 
 EstadoSalida Resolver(const OrdenResolver& orden, const Consola& consola) {
     const Avisar avisar = [&](const QString& aviso) { EscribirLinea(consola.errores, aviso); };
-    TextosProblema problema;
-    problema.VerCostes = orden.verCostes;
-    problema.Redondear = orden.redondear;
-    TextosCelda celdas;
     const std::optional<ResultadoCalculo> resultado =
-        CalcularFichero(orden.problema, orden.metodo, problema, celdas, avisar);
+        CalcularFichero(orden.problema, {orden.metodo, orden.redondear}, avisar);
     if (!resultado) return SalidaAviso;
 
     // "Guardar solución"; standard output is the explanation's when it is asked for.
-    const QByteArray solucion = TextoSolucion(problema.NPeriodos, problema.VerCostes, celdas);
+    const QByteArray solucion = TextoSolucion(*resultado, orden.verCostes);
     if (orden.salida) {
         EscribirFicheroSeguro(*orden.salida, solucion);
     } else if (!orden.explicar) {
@@ -44,13 +34,13 @@ EstadoSalida Resolver(const OrdenResolver& orden, const Consola& consola) {
         Vaciar(consola.salida);
     }
 
-    AnunciarMetodo(problema, consola);
+    AnunciarMetodo(*resultado, consola);
     return SalidaHecho;
 }
 
-// No item is selected when the file's method was below 0; then nothing was planned.
-void AnunciarMetodo(const TextosProblema& problema, const Consola& consola) {
-    const QString metodo = TextoLotificacion(problema.Metodo);
+// No method was selected when the file's method was below 0; then nothing was planned.
+void AnunciarMetodo(const ResultadoCalculo& resultado, const Consola& consola) {
+    const QString metodo = TextoLotificacion(resultado.Metodo);
     if (!metodo.isEmpty())
         EscribirLinea(consola.errores, QStringLiteral("Lotificación: ") + metodo);
 }

@@ -3,22 +3,20 @@
 #pragma once
 
 #include "Argumentos.h"
-#include "AvisosProblema.h"
-#include "CalculoProblema.h"
+#include "ArticuloDeTextos.h"
 #include "Consola.h"
+#include "ResultadoCalculo.h"
 
 #include <optional>
 
-// "Abrir" and "Calcular" on a fresh main window, with the method metodo when given in place of
-// the file's. Nothing when a warning refused it; the warnings reach avisar in order.
-std::optional<ResultadoCalculo> CalcularFichero(const QString& ruta,
-                                                std::optional<TipoLotificacion> metodo,
-                                                TextosProblema& problema, TextosCelda& celdas,
-                                                const Avisar& avisar);
+// The file's item calculated with its method, or the one the options give. Nothing when a
+// warning refused it; the warnings reach avisar in order.
+std::optional<ResultadoCalculo>
+CalcularFichero(const QString& ruta, const OpcionesFichero& opciones, const Avisar& avisar);
 
-// Announces on consola.errores the method the calculation used, which the problem then holds;
-// nothing when no method was selected and nothing was planned.
-void AnunciarMetodo(const TextosProblema& problema, const Consola& consola);
+// Announces on consola.errores the method the calculation used; nothing when no method was
+// selected and nothing was planned.
+void AnunciarMetodo(const ResultadoCalculo& resultado, const Consola& consola);
 
 // Warnings go to consola.errores and give SalidaAviso; conversion, arithmetic and file failures
 // throw with the platform's message. On success the method used is announced on consola.errores.

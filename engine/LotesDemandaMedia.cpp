@@ -27,15 +27,14 @@ double LoteEconomico(double CE, double CP, double media) {
 // m and Q as EOQ and POQ both begin: computed once when they run among other methods, and told
 // to the observer.
 template <class Observador>
-PasadasComunes::DemandaMedia Demanda(std::int32_t NPeriodos, double CE, double CP,
-                                     const TTablaMRP& Tabla, PasadasComunes* Pasadas,
-                                     Observador Obs) {
+PasadasComunes::DemandaMedia Demanda(const TParametrosMRP& P, const TTablaMRP& Tabla,
+                                     PasadasComunes* Pasadas, Observador Obs) {
     const PasadasComunes::DemandaMedia demanda =
         motor::DemandaInicial(Pasadas, [&]() -> PasadasComunes::DemandaMedia {
-            const double media = Media(NPeriodos, Tabla);
-            return {media, LoteEconomico(CE, CP, media)};
+            const double media = Media(P.N, Tabla);
+            return {media, LoteEconomico(P.CE, P.CP, media)};
         });
-    Obs.DemandaMedia(demanda.Media, demanda.Q);
+    Obs(SucesoDemandaMedia{demanda.Media, demanda.Q});
     return demanda;
 }
 
@@ -52,12 +51,14 @@ int IntervaloPedido(double redondeado, std::int32_t NPeriodos) {
 } // namespace
 
 template <class Observador>
-void LoteEOQ(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-             bool Redondear, TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs) {
+void LoteEOQ(const TParametrosMRP& P, TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs) {
+    const std::int32_t NPeriodos = P.N;
+    const std::int32_t TS = P.TS;
+    const double SS = P.SS;
     if (!motor::DentroDelContrato(NPeriodos, TS)) return;
-    double Q = Demanda<Observador>(NPeriodos, CE, CP, Tabla, Pasadas, Obs).Q;
-    if (Redondear) Q = std::rint(Q); // as nearbyint in the default mode, without its cost
-    Obs.LoteEconomico(Q);
+    double Q = Demanda<Observador>(P, Tabla, Pasadas, Obs).Q;
+    if (P.Redondear) Q = std::rint(Q); // as nearbyint in the default mode, without its cost
+    Obs(SucesoLoteEconomico{Q});
     motor::Pasada(1, NPeriodos, Tabla, SS, [&Tabla, TS, Q, &Obs](int i, double neta) {
         if (i > TS) {
             // Q when the net requirement is not above it, the requirement otherwise, and no lot
@@ -66,26 +67,29 @@ void LoteEOQ(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, doub
                 motor::Si(std::max(neta, Q), neta, [](auto x) { return x != 0.0; });
             Tabla.RPPL[i] = recibido;
             Tabla.PPL[i - TS] = recibido;
-            Obs.Periodo(i, neta, recibido, i - TS);
+            Obs(SucesoPeriodo{i, neta, recibido, i - TS});
             return recibido;
         }
-        Obs.Periodo(i, neta, Tabla.RPPL[i], 0);
+        Obs(SucesoPeriodo{i, neta, Tabla.RPPL[i], 0});
         return Tabla.RPPL[i];
     });
 }
 
 template <class Observador>
-void LotePOQ(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-             TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs) {
+void LotePOQ(const TParametrosMRP& Parametros, TTablaMRP& Tabla, PasadasComunes* Pasadas,
+             Observador Obs) {
+    const std::int32_t NPeriodos = Parametros.N;
+    const std::int32_t TS = Parametros.TS;
+    const double SS = Parametros.SS;
     if (!motor::DentroDelContrato(NPeriodos, TS)) return;
-    const auto [media, Q] = Demanda<Observador>(NPeriodos, CE, CP, Tabla, Pasadas, Obs);
+    const auto [media, Q] = Demanda<Observador>(Parametros, Tabla, Pasadas, Obs);
     const double cociente = Cociente(Q, media);
     const double redondeado = std::rint(cociente);
     const int P = IntervaloPedido(redondeado, NPeriodos);
-    Obs.Intervalo(cociente, redondeado, P);
+    Obs(SucesoIntervalo{cociente, redondeado, P});
 
     // POQ tells of the releases it gathers, not of the lot-for-lot pass that made them.
-    LoteALote<ObservadorNulo>(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas, {});
+    LoteALote<ObservadorNulo>(Parametros, Tabla, Pasadas, {});
 
     // Releases after N - TS would be received beyond the horizon: they are not ours to move.
     const int ultimaEmision = NPeriodos - TS;
@@ -94,33 +98,33 @@ void LotePOQ(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, doub
     // No release before s has moved, so the periods before its receipt keep the lot-for-lot
     // projection, which re-projecting them would give again; without releases nothing moves.
     if (s > ultimaEmision) {
-        Obs.PrimeraEmision(0);
+        Obs(SucesoPrimeraEmision{0});
         return;
     }
-    Obs.PrimeraEmision(s);
+    Obs(SucesoPrimeraEmision{s});
     const int primeraRecepcion = s + TS;
     for (; s <= ultimaEmision; s += P) {
         const int fin = std::min(s + P - 1, ultimaEmision);
         double suma = 0.0;
         for (int j = s; j <= fin; ++j) {
-            Obs.EmisionAgrupada(j, Tabla.PPL[j]);
+            Obs(SucesoEmisionAgrupada{j, Tabla.PPL[j]});
             suma = Suma(suma, Tabla.PPL[j]);
             Tabla.PPL[j] = 0.0;
         }
         Tabla.PPL[s] = suma;
         // The window as the user counts it: P periods, or to N; its periods after N - TS held
         // no release.
-        Obs.Ventana(s, std::min(s + P - 1, NPeriodos), suma);
+        Obs(SucesoVentana{s, std::min(s + P - 1, NPeriodos), suma});
     }
 
     motor::ReproyectarDesde(primeraRecepcion, NPeriodos, TS, SS, Tabla);
 }
 
-template void LoteEOQ<ObservadorNulo>(std::int32_t, std::int32_t, double, double, double, bool,
-                                      TTablaMRP&, PasadasComunes*, ObservadorNulo);
-template void LoteEOQ<ObservadorRegistro>(std::int32_t, std::int32_t, double, double, double, bool,
-                                          TTablaMRP&, PasadasComunes*, ObservadorRegistro);
-template void LotePOQ<ObservadorNulo>(std::int32_t, std::int32_t, double, double, double,
-                                      TTablaMRP&, PasadasComunes*, ObservadorNulo);
-template void LotePOQ<ObservadorRegistro>(std::int32_t, std::int32_t, double, double, double,
-                                          TTablaMRP&, PasadasComunes*, ObservadorRegistro);
+template void LoteEOQ<ObservadorNulo>(const TParametrosMRP&, TTablaMRP&, PasadasComunes*,
+                                      ObservadorNulo);
+template void LoteEOQ<ObservadorRegistro>(const TParametrosMRP&, TTablaMRP&, PasadasComunes*,
+                                          ObservadorRegistro);
+template void LotePOQ<ObservadorNulo>(const TParametrosMRP&, TTablaMRP&, PasadasComunes*,
+                                      ObservadorNulo);
+template void LotePOQ<ObservadorRegistro>(const TParametrosMRP&, TTablaMRP&, PasadasComunes*,
+                                          ObservadorRegistro);

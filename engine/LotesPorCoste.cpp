@@ -2,6 +2,7 @@
 // run of periods that its cost criterion prefers.
 #include "LotesPorCoste.h"
 
+#include "MasBarato.h"
 #include "MotorInterno.h"
 #include "PasadasComunes.h"
 
@@ -49,15 +50,21 @@ int PrimeraNecesidad(int desde, std::int32_t NPeriodos, const TTablaMRP& Tabla) 
 // While no receipt is planned from k on, NN[j] is the cumulative uncovered requirement of k to
 // j, so it sizes a lot that covers them.
 template <class Criterio, class Observador>
-void LotesPorCoste(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                   TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs) {
+void LotesPorCoste(const TParametrosMRP& P, TTablaMRP& Tabla, PasadasComunes* Pasadas,
+                   Observador Obs) {
+    const std::int32_t NPeriodos = P.N;
+    const std::int32_t TS = P.TS;
+    const double SS = P.SS;
+    const double CE = P.CE;
+    const double CP = P.CP;
     if (!motor::DentroDelContrato(NPeriodos, TS)) return;
+    Obs(SucesoBusqueda{Criterio::ParaAlSubir});
     motor::PasadaInicial(Pasadas, PasadasComunes::Pasada::ReproyeccionInicial, Tabla,
                          [=](TTablaMRP& t) { motor::ReproyectarDesde(1, NPeriodos, TS, SS, t); });
 
     for (int k = PrimeraNecesidad(1, NPeriodos, Tabla); k <= NPeriodos;) {
-        Obs.Lote(k);
-        double mejor = motor::MejorInicial;
+        Obs(SucesoLote{k});
+        double mejor = MejorInicial;
         int bj = k;
         double lote = Tabla.NN[k];
         Candidato c{CE, 0.0, 0.0, 0.0};
@@ -74,20 +81,20 @@ void LotesPorCoste(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE
             c.Periodos = distancia + 1.0;
             const double v = Criterio::Valor(c);
             // Whether a candidate improves is as good as random: selected without a branch.
-            const bool mejora = v < mejor;
+            const bool mejora = SustituyeAlMejor(v, mejor);
             if (Criterio::ParaAlSubir && !mejora && j > k && v > mejor) {
-                Obs.Candidato(j, r, c.H, v, Candidatura::Parada);
+                Obs(SucesoCandidato{j, r, c.H, v, Candidatura::Parada});
                 break;
             }
-            Obs.Candidato(j, r, c.H, v,
-                          mejora       ? Candidatura::Mejor
-                          : v == mejor ? Candidatura::Empate
-                                       : Candidatura::Peor);
+            Obs(SucesoCandidato{j, r, c.H, v,
+                                mejora       ? Candidatura::Mejor
+                                : v == mejor ? Candidatura::Empate
+                                             : Candidatura::Peor});
             mejor = mejora ? v : mejor;
             bj = mejora ? j : bj;
             lote = mejora ? c.LoteMayor : lote;
         }
-        Obs.LoteElegido(bj, lote, k > TS ? k - TS : 0);
+        Obs(SucesoLoteElegido{bj, lote, k > TS ? k - TS : 0});
         if (k > TS) {
             Tabla.PPL[k - TS] = lote;
             motor::ReproyectarDesde(k, NPeriodos, TS, SS, Tabla);
@@ -104,35 +111,32 @@ void LotesPorCoste(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE
 } // namespace
 
 template <class Observador>
-void MinimoCosteTotal(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                      TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs) {
-    LotesPorCoste<CosteTotal, Observador>(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas, Obs);
+void MinimoCosteTotal(const TParametrosMRP& P, TTablaMRP& Tabla, PasadasComunes* Pasadas,
+                      Observador Obs) {
+    LotesPorCoste<CosteTotal, Observador>(P, Tabla, Pasadas, Obs);
 }
 
 template <class Observador>
-void MinimoCosteUnitario(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                         TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs) {
-    LotesPorCoste<CosteUnitario, Observador>(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas, Obs);
+void MinimoCosteUnitario(const TParametrosMRP& P, TTablaMRP& Tabla, PasadasComunes* Pasadas,
+                         Observador Obs) {
+    LotesPorCoste<CosteUnitario, Observador>(P, Tabla, Pasadas, Obs);
 }
 
 template <class Observador>
-void SilverMeal(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs) {
-    LotesPorCoste<CostePorPeriodo, Observador>(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas, Obs);
+void SilverMeal(const TParametrosMRP& P, TTablaMRP& Tabla, PasadasComunes* Pasadas,
+                Observador Obs) {
+    LotesPorCoste<CostePorPeriodo, Observador>(P, Tabla, Pasadas, Obs);
 }
 
-template void MinimoCosteTotal<ObservadorNulo>(std::int32_t, std::int32_t, double, double, double,
-                                               TTablaMRP&, PasadasComunes*, ObservadorNulo);
-template void MinimoCosteTotal<ObservadorRegistro>(std::int32_t, std::int32_t, double, double,
-                                                   double, TTablaMRP&, PasadasComunes*,
-                                                   ObservadorRegistro);
-template void MinimoCosteUnitario<ObservadorNulo>(std::int32_t, std::int32_t, double, double,
-                                                  double, TTablaMRP&, PasadasComunes*,
-                                                  ObservadorNulo);
-template void MinimoCosteUnitario<ObservadorRegistro>(std::int32_t, std::int32_t, double, double,
-                                                      double, TTablaMRP&, PasadasComunes*,
-                                                      ObservadorRegistro);
-template void SilverMeal<ObservadorNulo>(std::int32_t, std::int32_t, double, double, double,
-                                         TTablaMRP&, PasadasComunes*, ObservadorNulo);
-template void SilverMeal<ObservadorRegistro>(std::int32_t, std::int32_t, double, double, double,
-                                             TTablaMRP&, PasadasComunes*, ObservadorRegistro);
+template void MinimoCosteTotal<ObservadorNulo>(const TParametrosMRP&, TTablaMRP&, PasadasComunes*,
+                                               ObservadorNulo);
+template void MinimoCosteTotal<ObservadorRegistro>(const TParametrosMRP&, TTablaMRP&,
+                                                   PasadasComunes*, ObservadorRegistro);
+template void MinimoCosteUnitario<ObservadorNulo>(const TParametrosMRP&, TTablaMRP&,
+                                                  PasadasComunes*, ObservadorNulo);
+template void MinimoCosteUnitario<ObservadorRegistro>(const TParametrosMRP&, TTablaMRP&,
+                                                      PasadasComunes*, ObservadorRegistro);
+template void SilverMeal<ObservadorNulo>(const TParametrosMRP&, TTablaMRP&, PasadasComunes*,
+                                         ObservadorNulo);
+template void SilverMeal<ObservadorRegistro>(const TParametrosMRP&, TTablaMRP&, PasadasComunes*,
+                                             ObservadorRegistro);

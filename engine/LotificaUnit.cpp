@@ -3,18 +3,16 @@
 
 #include "MotorInterno.h"
 
-void Lotificar(TipoLotificacion Metodo, std::int32_t NPeriodos, std::int32_t TS, double SS,
-               double CE, double CP, bool Redondear, TTablaMRP& Tabla,
+void Lotificar(TipoLotificacion Metodo, const TParametrosMRP& P, TTablaMRP& Tabla,
                std::int32_t& MetodoElegido) {
-    if (!motor::DentroDelContrato(NPeriodos, TS)) return;
+    if (!motor::DentroDelContrato(P.N, P.TS)) return;
     if (const MetodoLotificacion* metodo = BuscarMetodo(Metodo))
-        metodo->Rutina(NPeriodos, TS, SS, CE, CP, Redondear, Tabla, MetodoElegido, nullptr);
+        metodo->Rutina(P, Tabla, MetodoElegido, nullptr);
 }
 
-void Lotificar(TipoLotificacion Metodo, std::int32_t NPeriodos, std::int32_t TS, double SS,
-               double CE, double CP, bool Redondear, TTablaMRP& Tabla, std::int32_t& MetodoElegido,
-               ObservadorLotificacion& Observador) {
-    if (!motor::DentroDelContrato(NPeriodos, TS)) return;
+void Lotificar(TipoLotificacion Metodo, const TParametrosMRP& P, TTablaMRP& Tabla,
+               std::int32_t& MetodoElegido, ObservadorLotificacion& Observador) {
+    if (!motor::DentroDelContrato(P.N, P.TS)) return;
     if (const MetodoLotificacion* metodo = BuscarMetodo(Metodo))
-        metodo->Observada(NPeriodos, TS, SS, CE, CP, Redondear, Tabla, MetodoElegido, Observador);
+        metodo->Observada(P, Tabla, MetodoElegido, Observador);
 }

@@ -7,14 +7,20 @@
 
 #include <cstdint>
 
+// A compared method's total, in code order, and whether it became the choice.
+struct SucesoTotalComparado {
+    std::int32_t Metodo;
+    double Total;
+    bool Elegido;
+};
+
 // Writes its choice into MetodoElegido as it goes, so after a failure it holds the cheapest of the
 // methods priced until then; on equal totals the lowest code keeps the choice. Obs hears every
-// total compared (ObservadorLotificacion.h), not the decisions of the methods that made them;
-// instantiated with ObservadorNulo and ObservadorRegistro.
+// total compared, not the decisions of the methods that made them; instantiated with
+// ObservadorNulo and ObservadorRegistro.
 template <class Observador>
-void MejorMetodo(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                 bool Redondear, TTablaMRP& Tabla, std::int32_t& MetodoElegido, Observador Obs);
-inline void MejorMetodo(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                        bool Redondear, TTablaMRP& Tabla, std::int32_t& MetodoElegido) {
-    MejorMetodo<ObservadorNulo>(NPeriodos, TS, SS, CE, CP, Redondear, Tabla, MetodoElegido, {});
+void MejorMetodo(const TParametrosMRP& P, TTablaMRP& Tabla, std::int32_t& MetodoElegido,
+                 Observador Obs);
+inline void MejorMetodo(const TParametrosMRP& P, TTablaMRP& Tabla, std::int32_t& MetodoElegido) {
+    MejorMetodo<ObservadorNulo>(P, Tabla, MetodoElegido, {});
 }

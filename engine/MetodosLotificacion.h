@@ -29,14 +29,12 @@ inline constexpr TipoLotificacion LotificacionSilverMeal = 5;
 inline constexpr TipoLotificacion LotificacionMejor = 6;
 inline constexpr TipoLotificacion LotificacionOptimo = 7;
 
-// Every routine as Lotificar calls it, with the whole parameter set, and the passes it may share
-// with other methods solved on the same input (null when it runs alone).
-using RutinaLotificacion = void (*)(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE,
-                                    double CP, bool Redondear, TTablaMRP& Tabla,
+// Every routine as Lotificar calls it, and the passes it may share with other methods solved on
+// the same input (null when it runs alone).
+using RutinaLotificacion = void (*)(const TParametrosMRP& P, TTablaMRP& Tabla,
                                     std::int32_t& MetodoElegido, PasadasComunes* Pasadas);
 // The same routine telling Observador every decision it takes; it runs alone.
-using RutinaObservada = void (*)(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE,
-                                 double CP, bool Redondear, TTablaMRP& Tabla,
+using RutinaObservada = void (*)(const TParametrosMRP& P, TTablaMRP& Tabla,
                                  std::int32_t& MetodoElegido, ObservadorLotificacion& Observador);
 
 struct MetodoLotificacion {
@@ -48,50 +46,42 @@ struct MetodoLotificacion {
     RutinaObservada Observada;
     bool ItemRadio;         // an item of the radio group, at the position of its code
     bool ComparadoPorMejor; // one of the plans "Mejor de las anteriores" chooses from
+    bool ExigeCostes;       // "Calcular" asks for ordering and holding costs other than 0
+    bool UsaRedondeo;       // its plan depends on "Redondear"
 };
 
 namespace metodos {
 
-// Each routine takes the part of Lotificar's parameters it needs, then its observer. One that
-// takes the shared passes gets them; one that does not is handed the whole input first.
+// Every routine takes the parameters and the table, then either the shared passes or the code
+// of the method it chooses, then its observer. One that takes no shared passes is handed the
+// whole input first.
 template <auto Rutina, class Observador>
-void Llamar(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-            [[maybe_unused]] bool Redondear, TTablaMRP& Tabla,
-            [[maybe_unused]] std::int32_t& MetodoElegido, PasadasComunes* Pasadas, Observador Obs) {
-    using R = decltype(Rutina);
-    using I = std::int32_t;
-    constexpr bool SinRedondeo = std::is_invocable_v<R, I, I, double, double, double, TTablaMRP&,
-                                                     PasadasComunes*, Observador>;
-    constexpr bool ConRedondeo = std::is_invocable_v<R, I, I, double, double, double, bool,
-                                                     TTablaMRP&, PasadasComunes*, Observador>;
+void Llamar(const TParametrosMRP& P, TTablaMRP& Tabla, [[maybe_unused]] std::int32_t& MetodoElegido,
+            PasadasComunes* Pasadas, Observador Obs) {
+    constexpr bool CompartePasadas = std::is_invocable_v<decltype(Rutina), const TParametrosMRP&,
+                                                         TTablaMRP&, PasadasComunes*, Observador>;
     if (Pasadas) {
-        if constexpr (!SinRedondeo && !ConRedondeo) Pasadas->Entrada(Tabla);
+        if constexpr (!CompartePasadas) Pasadas->Entrada(Tabla);
         Pasadas->Escribiendo();
     }
-    if constexpr (SinRedondeo)
-        Rutina(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas, Obs);
-    else if constexpr (ConRedondeo)
-        Rutina(NPeriodos, TS, SS, CE, CP, Redondear, Tabla, Pasadas, Obs);
+    if constexpr (CompartePasadas)
+        Rutina(P, Tabla, Pasadas, Obs);
     else
-        Rutina(NPeriodos, TS, SS, CE, CP, Redondear, Tabla, MetodoElegido, Obs);
+        Rutina(P, Tabla, MetodoElegido, Obs);
 }
 
 // A routine instantiated with ObservadorNulo, as the table's Rutina.
 template <auto Rutina>
-void ConParametrosDeLotificar(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE,
-                              double CP, bool Redondear, TTablaMRP& Tabla,
+void ConParametrosDeLotificar(const TParametrosMRP& P, TTablaMRP& Tabla,
                               std::int32_t& MetodoElegido, PasadasComunes* Pasadas) {
-    Llamar<Rutina, ObservadorNulo>(NPeriodos, TS, SS, CE, CP, Redondear, Tabla, MetodoElegido,
-                                   Pasadas, {});
+    Llamar<Rutina, ObservadorNulo>(P, Tabla, MetodoElegido, Pasadas, {});
 }
 
 // A routine instantiated with ObservadorRegistro, as the table's Observada.
 template <auto Rutina>
-void Observada(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-               bool Redondear, TTablaMRP& Tabla, std::int32_t& MetodoElegido,
+void Observada(const TParametrosMRP& P, TTablaMRP& Tabla, std::int32_t& MetodoElegido,
                ObservadorLotificacion& Observador) {
-    Llamar<Rutina, ObservadorRegistro>(NPeriodos, TS, SS, CE, CP, Redondear, Tabla, MetodoElegido,
-                                       nullptr, Observador);
+    Llamar<Rutina, ObservadorRegistro>(P, Tabla, MetodoElegido, nullptr, Observador);
 }
 
 } // namespace metodos
@@ -100,28 +90,28 @@ void Observada(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, do
 inline constexpr std::array<MetodoLotificacion, 8> MetodosLotificacion{{
     {LotificacionLoteALote, "LoteALote", "Lote a lote", "Lote a lote    ",
      &metodos::ConParametrosDeLotificar<&LoteALote<ObservadorNulo>>,
-     &metodos::Observada<&LoteALote<ObservadorRegistro>>, true, true},
+     &metodos::Observada<&LoteALote<ObservadorRegistro>>, true, true, false, false},
     {LotificacionEOQ, "EOQ", "EOQ", "EOQ            ",
      &metodos::ConParametrosDeLotificar<&LoteEOQ<ObservadorNulo>>,
-     &metodos::Observada<&LoteEOQ<ObservadorRegistro>>, true, true},
+     &metodos::Observada<&LoteEOQ<ObservadorRegistro>>, true, true, true, true},
     {LotificacionPOQ, "POQ", "POQ", "POQ            ",
      &metodos::ConParametrosDeLotificar<&LotePOQ<ObservadorNulo>>,
-     &metodos::Observada<&LotePOQ<ObservadorRegistro>>, true, true},
+     &metodos::Observada<&LotePOQ<ObservadorRegistro>>, true, true, true, false},
     {LotificacionMinimoCosteTotal, "MinimoCosteTotal", "Mínimo coste total", "Min coste total",
      &metodos::ConParametrosDeLotificar<&MinimoCosteTotal<ObservadorNulo>>,
-     &metodos::Observada<&MinimoCosteTotal<ObservadorRegistro>>, true, true},
+     &metodos::Observada<&MinimoCosteTotal<ObservadorRegistro>>, true, true, true, false},
     {LotificacionMinimoCosteUnitario, "MinimoCosteUnitario", "Mínimo coste unitario",
      "Min coste unit ", &metodos::ConParametrosDeLotificar<&MinimoCosteUnitario<ObservadorNulo>>,
-     &metodos::Observada<&MinimoCosteUnitario<ObservadorRegistro>>, true, true},
+     &metodos::Observada<&MinimoCosteUnitario<ObservadorRegistro>>, true, true, true, false},
     {LotificacionSilverMeal, "SilverMeal", "Método Silver-Meal", "Silver-Meal    ",
      &metodos::ConParametrosDeLotificar<&SilverMeal<ObservadorNulo>>,
-     &metodos::Observada<&SilverMeal<ObservadorRegistro>>, true, true},
+     &metodos::Observada<&SilverMeal<ObservadorRegistro>>, true, true, true, false},
     {LotificacionMejor, "Mejor", "Mejor de las anteriores", "",
      &metodos::ConParametrosDeLotificar<&MejorMetodo<ObservadorNulo>>,
-     &metodos::Observada<&MejorMetodo<ObservadorRegistro>>, true, false},
+     &metodos::Observada<&MejorMetodo<ObservadorRegistro>>, true, false, true, true},
     {LotificacionOptimo, "PlanOptimo", "Plan óptimo (Wagner-Whitin)", "Plan óptimo    ",
      &metodos::ConParametrosDeLotificar<&PlanOptimo<ObservadorNulo>>,
-     &metodos::Observada<&PlanOptimo<ObservadorRegistro>>, false, false},
+     &metodos::Observada<&PlanOptimo<ObservadorRegistro>>, false, false, true, false},
 }};
 
 // The method of a code; nullptr for a code that names none.
@@ -138,6 +128,19 @@ inline constexpr TipoLotificacion UltimoItemRadio =
 
 constexpr bool EsItemRadio(TipoLotificacion codigo) {
     return codigo >= 0 && codigo <= UltimoItemRadio;
+}
+
+// Whether "Calcular" with this code asks for costs other than 0; a code that names no method, as
+// when no item is selected, asks for them too.
+constexpr bool ExigeCostes(TipoLotificacion codigo) {
+    const MetodoLotificacion* metodo = BuscarMetodo(codigo);
+    return !metodo || metodo->ExigeCostes;
+}
+
+// Whether the plan of this code depends on "Redondear".
+constexpr bool UsaRedondeo(TipoLotificacion codigo) {
+    const MetodoLotificacion* metodo = BuscarMetodo(codigo);
+    return metodo && metodo->UsaRedondeo;
 }
 
 // The methods "Mejor de las anteriores" compares, which the experiments run too, in code order.

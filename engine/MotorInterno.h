@@ -12,10 +12,6 @@
 
 namespace motor {
 
-// The best value a cost search or the best-of choice starts from; a value must be below it
-// to count, so it behaves differently from an infinity.
-inline constexpr double MejorInicial = 99999999999.0;
-
 // Outside this every entry point returns without touching anything: the records could not
 // hold the horizon.
 inline bool DentroDelContrato(std::int32_t NPeriodos, std::int32_t TS) {
@@ -67,7 +63,7 @@ inline void Pasada(int Desde, std::int32_t NPeriodos, TTablaMRP& t, double SS, R
 
 // Re-projects periods Desde to N. Periods before Desde keep their values, which is exact when
 // no release received before Desde has changed since they were projected. Obs hears every
-// receipt after the lead time (Recepcion). Periods within the lead time keep the receipts the
+// receipt after the lead time (SucesoRecepcion). Periods within the lead time keep the receipts the
 // caller left; after it every receipt is the release TS periods before. Two loops, so that the hot
 // one neither branches nor reads back the receipt it has just stored. Inline: the methods call it
 // after every lot, and a call would spill what their searches keep in registers.
@@ -82,7 +78,7 @@ inline void ReproyectarDesde(int Desde, std::int32_t NPeriodos, std::int32_t TS,
            [&Tabla, TS, &Obs](int i, double) {
                const double recibido = Tabla.PPL[i - TS];
                Tabla.RPPL[i] = recibido;
-               Obs.Recepcion(i - TS, i, recibido);
+               Obs(SucesoRecepcion{i - TS, i, recibido});
                return recibido;
            });
 }
@@ -92,6 +88,6 @@ inline void ReproyectarDesde(int Desde, std::int32_t NPeriodos, std::int32_t TS,
 }
 
 // The total cost of the plan, as CalcularCostes leaves it in CTotal[N + 1], without its rows.
-double PrecioTotal(std::int32_t NPeriodos, const TTablaMRP& Tabla, double CE, double CP);
+double PrecioTotal(const TParametrosMRP& P, const TTablaMRP& Tabla);
 
 } // namespace motor

@@ -28,8 +28,13 @@ double LoteHasta(int k, int j, const TTablaMRP& t, double SS) {
 } // namespace
 
 template <class Observador>
-void PlanOptimo(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs) {
+void PlanOptimo(const TParametrosMRP& P, TTablaMRP& Tabla, PasadasComunes* Pasadas,
+                Observador Obs) {
+    const std::int32_t NPeriodos = P.N;
+    const std::int32_t TS = P.TS;
+    const double SS = P.SS;
+    const double CE = P.CE;
+    const double CP = P.CP;
     if (!motor::DentroDelContrato(NPeriodos, TS)) return;
     motor::PasadaInicial(Pasadas, PasadasComunes::Pasada::ReproyeccionInicial, Tabla,
                          [=](TTablaMRP& t) { motor::ReproyectarDesde(1, NPeriodos, TS, SS, t); });
@@ -100,7 +105,8 @@ void PlanOptimo(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, d
         exceso[i] = mejorExceso;
         costePedidos[i] = (pedidos[i] + 1) * CE;
         siguiente[i] = elegido;
-        Obs.CosteDesde(inicio[i], mejorCoste, elegido < inicios ? inicio[elegido] - 1 : NPeriodos);
+        Obs(SucesoCosteDesde{inicio[i], mejorCoste,
+                             elegido < inicios ? inicio[elegido] - 1 : NPeriodos});
     }
 
     // The last period covered by the lot that starts in each period; 0 where none starts.
@@ -112,12 +118,12 @@ void PlanOptimo(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, d
         const double lote = fin[i] != 0 ? LoteHasta(i, fin[i], Tabla, SS) : 0.0;
         Tabla.RPPL[i] = lote;
         Tabla.PPL[i - TS] = lote;
-        if (fin[i] != 0) Obs.LoteOptimo(i, i - TS, fin[i], lote);
+        if (fin[i] != 0) Obs(SucesoLoteOptimo{i, i - TS, fin[i], lote});
         return lote;
     });
 }
 
-template void PlanOptimo<ObservadorNulo>(std::int32_t, std::int32_t, double, double, double,
-                                         TTablaMRP&, PasadasComunes*, ObservadorNulo);
-template void PlanOptimo<ObservadorRegistro>(std::int32_t, std::int32_t, double, double, double,
-                                             TTablaMRP&, PasadasComunes*, ObservadorRegistro);
+template void PlanOptimo<ObservadorNulo>(const TParametrosMRP&, TTablaMRP&, PasadasComunes*,
+                                         ObservadorNulo);
+template void PlanOptimo<ObservadorRegistro>(const TParametrosMRP&, TTablaMRP&, PasadasComunes*,
+                                             ObservadorRegistro);

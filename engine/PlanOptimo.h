@@ -9,6 +9,21 @@
 
 class PasadasComunes;
 
+// The least cost of ordering and holding the lots from a start to the end of the horizon, and the
+// last period of the first of them.
+struct SucesoCosteDesde {
+    int Periodo;
+    double Coste;
+    int Fin;
+};
+// A lot of the plan: its receipt, its release, the last period it covers and its quantity.
+struct SucesoLoteOptimo {
+    int Recepcion;
+    int Emision;
+    int Fin;
+    double Cantidad;
+};
+
 // After the first re-projection (no orders), c(p) is the largest net requirement of periods
 // TS + 1 to p. The plans considered receive lots only after the lead time, each in the first
 // period whose requirement it covers, and bring their receipts by the end of each lot's run to
@@ -21,13 +36,12 @@ class PasadasComunes;
 // costs of 0 or more; expects NN, RPPL and PPL zero on entry. Throws EOverflow when the costs
 // of the plans could leave the range of a double.
 // With Pasadas, the first re-projection, which codes 3 to 5 begin with too, is made once when they
-// run one after another on the same input (PasadasComunes.h). Obs hears the least cost from every
-// lot start and the plan's lots (ObservadorLotificacion.h); instantiated with ObservadorNulo and
-// ObservadorRegistro.
+// run one after another on the same input (PasadasComunes.h). Obs hears SucesoCosteDesde for every
+// period a lot can start in, from the last one back, then SucesoLoteOptimo for each lot of the
+// plan, in period order; instantiated with ObservadorNulo and ObservadorRegistro.
 template <class Observador>
-void PlanOptimo(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs);
-inline void PlanOptimo(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                       TTablaMRP& Tabla, PasadasComunes* Pasadas = nullptr) {
-    PlanOptimo<ObservadorNulo>(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas, {});
+void PlanOptimo(const TParametrosMRP& P, TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs);
+inline void PlanOptimo(const TParametrosMRP& P, TTablaMRP& Tabla,
+                       PasadasComunes* Pasadas = nullptr) {
+    PlanOptimo<ObservadorNulo>(P, Tabla, Pasadas, {});
 }

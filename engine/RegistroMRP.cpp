@@ -16,8 +16,10 @@ namespace {
 // negative one typed by hand included. One loop: horizons are mostly short, and the running total
 // is the only chain from period to period.
 template <bool ConFilas>
-double Precio(std::int32_t NPeriodos, const TTablaMRP& Tabla, double CE, double CP,
-              TCostesMRP* Costes) {
+double Precio(const TParametrosMRP& P, const TTablaMRP& Tabla, TCostesMRP* Costes) {
+    const std::int32_t NPeriodos = P.N;
+    const double CE = P.CE;
+    const double CP = P.CP;
     double total = 0.0;
     for (int k = 1; k <= NPeriodos; ++k) {
         const double ce = Tabla.PPL[k] != 0.0 ? CE : 0.0;
@@ -60,56 +62,52 @@ void NecesidadNeta(std::int32_t Periodo, TTablaMRP& Tabla, double SS) {
 
 // Releases after N - TS would be received beyond the horizon: priced, never received.
 template <class Observador>
-void Reproyectar(std::int32_t NPeriodos, std::int32_t TS, double SS, TTablaMRP& Tabla,
-                 Observador Obs) {
+void Reproyectar(const TParametrosMRP& P, TTablaMRP& Tabla, Observador Obs) {
+    const std::int32_t NPeriodos = P.N;
+    const std::int32_t TS = P.TS;
     if (!motor::DentroDelContrato(NPeriodos, TS)) return;
-    motor::ReproyectarDesde<Observador>(1, NPeriodos, TS, SS, Tabla, Obs);
+    motor::ReproyectarDesde<Observador>(1, NPeriodos, TS, P.SS, Tabla, Obs);
     for (int p = std::max(1, NPeriodos - TS + 1); p <= NPeriodos; ++p)
-        Obs.EmisionFueraDelHorizonte(p, Tabla.PPL[p]);
+        Obs(SucesoEmisionFueraDelHorizonte{p, Tabla.PPL[p]});
 }
 
-template void Reproyectar<ObservadorNulo>(std::int32_t, std::int32_t, double, TTablaMRP&,
-                                          ObservadorNulo);
-template void Reproyectar<ObservadorRegistro>(std::int32_t, std::int32_t, double, TTablaMRP&,
+template void Reproyectar<ObservadorNulo>(const TParametrosMRP&, TTablaMRP&, ObservadorNulo);
+template void Reproyectar<ObservadorRegistro>(const TParametrosMRP&, TTablaMRP&,
                                               ObservadorRegistro);
 
+// The parameters are copied into locals here and in every routine: read through the reference,
+// each would be read again after every store into the table, which might alias them.
 template <class Observador>
-void LoteALote(std::int32_t NPeriodos, std::int32_t TS, double SS, double /*CE*/, double /*CP*/,
-               TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs) {
+void LoteALote(const TParametrosMRP& P, TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs) {
+    const std::int32_t NPeriodos = P.N;
+    const std::int32_t TS = P.TS;
+    const double SS = P.SS;
     if (!motor::DentroDelContrato(NPeriodos, TS)) return;
     motor::PasadaInicial(Pasadas, PasadasComunes::Pasada::LoteALote, Tabla, [&](TTablaMRP& t) {
         // The receipt goes on in a register: read back from the row, it would wait for its store.
         motor::Pasada(1, NPeriodos, t, SS, [&t, TS, &Obs](int i, double neta) {
             if (i <= TS) {
-                Obs.Periodo(i, neta, t.RPPL[i], 0);
+                Obs(SucesoPeriodo{i, neta, t.RPPL[i], 0});
                 return t.RPPL[i];
             }
             t.RPPL[i] = neta;
             t.PPL[i - TS] = neta;
-            Obs.Periodo(i, neta, neta, i - TS);
+            Obs(SucesoPeriodo{i, neta, neta, i - TS});
             return neta;
         });
     });
 }
 
-template void LoteALote<ObservadorNulo>(std::int32_t, std::int32_t, double, double, double,
-                                        TTablaMRP&, PasadasComunes*, ObservadorNulo);
-template void LoteALote<ObservadorRegistro>(std::int32_t, std::int32_t, double, double, double,
-                                            TTablaMRP&, PasadasComunes*, ObservadorRegistro);
+template void LoteALote<ObservadorNulo>(const TParametrosMRP&, TTablaMRP&, PasadasComunes*,
+                                        ObservadorNulo);
+template void LoteALote<ObservadorRegistro>(const TParametrosMRP&, TTablaMRP&, PasadasComunes*,
+                                            ObservadorRegistro);
 
-bool TotalesIguales(double a, double b) {
-    // A running sum of at most 99 periods moves by far less than this when taken in another
-    // order, and plans whose costs really differ differ by far more.
-    constexpr double Tolerancia = 1e-12;
-    return std::fabs(a - b) <= Tolerancia * std::max(std::fabs(a), std::fabs(b));
+void CalcularCostes(const TParametrosMRP& P, const TTablaMRP& Tabla, TCostesMRP& Costes) {
+    if (!motor::DentroDelContrato(P.N, 0)) return;
+    Precio<true>(P, Tabla, &Costes);
 }
 
-void CalcularCostes(std::int32_t NPeriodos, const TTablaMRP& Tabla, double CE, double CP,
-                    TCostesMRP& Costes) {
-    if (!motor::DentroDelContrato(NPeriodos, 0)) return;
-    Precio<true>(NPeriodos, Tabla, CE, CP, &Costes);
-}
-
-double motor::PrecioTotal(std::int32_t NPeriodos, const TTablaMRP& Tabla, double CE, double CP) {
-    return Precio<false>(NPeriodos, Tabla, CE, CP, nullptr);
+double motor::PrecioTotal(const TParametrosMRP& P, const TTablaMRP& Tabla) {
+    return Precio<false>(P, Tabla, nullptr);
 }

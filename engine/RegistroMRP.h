@@ -4,6 +4,7 @@
 
 #include "Horizonte.h"
 #include "ObservadorLotificacion.h"
+#include "ParametrosMRP.h"
 
 #include <array>
 #include <cstddef>
@@ -37,21 +38,27 @@ struct TCostesMRP {
     bool operator==(const TCostesMRP&) const = default;
 };
 
-// Prices the plan of Tabla: entries 1 to N + 1 of the three cost rows.
-void CalcularCostes(std::int32_t NPeriodos, const TTablaMRP& Tabla, double CE, double CP,
-                    TCostesMRP& Costes);
+// Prices the plan of Tabla with P's costs: entries 1 to N + 1 of the three cost rows.
+void CalcularCostes(const TParametrosMRP& P, const TTablaMRP& Tabla, TCostesMRP& Costes);
 
-// Two totals of CalcularCostes equal but for the rounding of its running sum: two plans of equal
-// cost whose costs fall in different periods can differ in the last bits of their totals.
-bool TotalesIguales(double a, double b);
+// A manual plan's re-projection: for every period after the lead time, the release TS periods
+// before and what it brings (zeros included), then every release that would be received after N.
+struct SucesoRecepcion {
+    int Emision;
+    int Recepcion;
+    double Cantidad;
+};
+struct SucesoEmisionFueraDelHorizonte {
+    int Emision;
+    double Cantidad;
+};
 
-// Recomputes NN, RPPL and D from the releases in PPL, telling Obs where each release is received
-// (ObservadorLotificacion.h); instantiated with ObservadorNulo and ObservadorRegistro.
+// Recomputes NN, RPPL and D from the releases in PPL, telling Obs where each release is received;
+// instantiated with ObservadorNulo and ObservadorRegistro.
 template <class Observador>
-void Reproyectar(std::int32_t NPeriodos, std::int32_t TS, double SS, TTablaMRP& Tabla,
-                 Observador Obs);
-inline void Reproyectar(std::int32_t NPeriodos, std::int32_t TS, double SS, TTablaMRP& Tabla) {
-    Reproyectar<ObservadorNulo>(NPeriodos, TS, SS, Tabla, {});
+void Reproyectar(const TParametrosMRP& P, TTablaMRP& Tabla, Observador Obs);
+inline void Reproyectar(const TParametrosMRP& P, TTablaMRP& Tabla) {
+    Reproyectar<ObservadorNulo>(P, Tabla, {});
 }
 
 // Nets one period (from 1); a period outside 1 to MaxPeriodos does nothing.
@@ -59,14 +66,23 @@ void NecesidadNeta(std::int32_t Periodo, TTablaMRP& Tabla, double SS);
 
 class PasadasComunes;
 
+// Lot-for-lot and EOQ, period by period: the period netted to Neta, what it receives and the
+// period that receipt is released in; within the lead time nothing can be released (Emision 0),
+// nothing is received and a net requirement stays as a backlog.
+struct SucesoPeriodo {
+    int Periodo;
+    double Neta;
+    double Recibido;
+    int Emision;
+};
+
 // Lot-for-lot (code 0): every net requirement received in its own period. Also the first pass of
 // POQ. Expects NN, RPPL and PPL zero on entry. With Pasadas, a pass another method made on the
 // same input is copied rather than made again (PasadasComunes.h), and then Obs hears nothing of
 // it: a routine is observed alone. Instantiated with ObservadorNulo and ObservadorRegistro.
 template <class Observador>
-void LoteALote(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-               TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs);
-inline void LoteALote(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                      TTablaMRP& Tabla, PasadasComunes* Pasadas = nullptr) {
-    LoteALote<ObservadorNulo>(NPeriodos, TS, SS, CE, CP, Tabla, Pasadas, {});
+void LoteALote(const TParametrosMRP& P, TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs);
+inline void LoteALote(const TParametrosMRP& P, TTablaMRP& Tabla,
+                      PasadasComunes* Pasadas = nullptr) {
+    LoteALote<ObservadorNulo>(P, Tabla, Pasadas, {});
 }

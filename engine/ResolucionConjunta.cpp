@@ -3,11 +3,9 @@
 
 #include "MotorInterno.h"
 
-ResolucionConjunta::ResolucionConjunta(std::int32_t NPeriodos, std::int32_t TS, double SS,
-                                       double CE, double CP, bool Redondear, TTablaMRP& Tabla)
-    : NPeriodos_(NPeriodos), TS_(TS), SS_(SS), CE_(CE), CP_(CP), Redondear_(Redondear),
-      valida_(motor::DentroDelContrato(NPeriodos, TS)), Tabla_(Tabla),
-      pasadas_(valida_ ? NPeriodos : 0, Tabla) {}
+ResolucionConjunta::ResolucionConjunta(const TParametrosMRP& P, TTablaMRP& Tabla)
+    : P_(P), valida_(motor::DentroDelContrato(P.N, P.TS)), Tabla_(Tabla),
+      pasadas_(valida_ ? P.N : 0, Tabla) {}
 
 void ResolucionConjunta::Reponer() {
     if (valida_) pasadas_.Entrada(Tabla_);
@@ -19,9 +17,9 @@ double ResolucionConjunta::Resolver(TipoLotificacion codigo) {
     if (!valida_) return 0.0;
     if (const MetodoLotificacion* metodo = BuscarMetodo(codigo)) {
         std::int32_t elegido = 0;
-        metodo->Rutina(NPeriodos_, TS_, SS_, CE_, CP_, Redondear_, Tabla_, elegido, &pasadas_);
+        metodo->Rutina(P_, Tabla_, elegido, &pasadas_);
     } else {
         pasadas_.Entrada(Tabla_);
     }
-    return motor::PrecioTotal(NPeriodos_, Tabla_, CE_, CP_);
+    return motor::PrecioTotal(P_, Tabla_);
 }

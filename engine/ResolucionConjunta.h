@@ -13,8 +13,7 @@
 class ResolucionConjunta {
 public:
     // Tabla holds the input (the contract of Lotificar) and is the table every plan is made in.
-    ResolucionConjunta(std::int32_t NPeriodos, std::int32_t TS, double SS, double CE, double CP,
-                       bool Redondear, TTablaMRP& Tabla);
+    ResolucionConjunta(const TParametrosMRP& P, TTablaMRP& Tabla);
     ResolucionConjunta(const ResolucionConjunta&) = delete;
     ResolucionConjunta& operator=(const ResolucionConjunta&) = delete;
 
@@ -28,9 +27,7 @@ public:
     void Reponer();
 
 private:
-    std::int32_t NPeriodos_, TS_;
-    double SS_, CE_, CP_;
-    bool Redondear_;
+    TParametrosMRP P_;
     bool valida_;
     TTablaMRP& Tabla_;
     PasadasComunes pasadas_;

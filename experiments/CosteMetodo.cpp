@@ -16,27 +16,25 @@ thread_local TTablaMRP borrador;
 
 } // namespace
 
-void CostesMetodos(std::span<const TipoLotificacion> metodos, std::int32_t N, std::int32_t Ts,
-                   double SS, double Ce, double Cp, TTablaMRP& tabla, double* costes,
-                   std::size_t& resueltos) {
+void CostesMetodos(std::span<const TipoLotificacion> metodos, const TParametrosMRP& P,
+                   TTablaMRP& tabla, double* costes, std::size_t& resueltos) {
     resueltos = 0;
-    if (!PeriodosCalculables(N))
+    if (!PeriodosCalculables(P.N))
         throw std::out_of_range("CosteMetodo: número de períodos fuera de la tabla");
-    ResolucionConjunta resolucion(N, Ts, SS, Ce, Cp, true, tabla);
+    ResolucionConjunta resolucion(P, tabla);
     for (const TipoLotificacion m : metodos) {
         const double coste = resolucion.Resolver(m);
         costes[resueltos++] = coste;
     }
 }
 
-double CosteMetodo(TipoLotificacion m, std::int32_t N, std::int32_t Ts, double SS, double Ce,
-                   double Cp, const TTablaMRP& tabla) {
-    if (!PeriodosCalculables(N))
+double CosteMetodo(TipoLotificacion m, const TParametrosMRP& P, const TTablaMRP& tabla) {
+    if (!PeriodosCalculables(P.N))
         throw std::out_of_range("CosteMetodo: número de períodos fuera de la tabla");
     for (auto fila : FilasTabla)
-        std::copy_n((tabla.*fila).v.begin(), N + 1, (borrador.*fila).v.begin());
+        std::copy_n((tabla.*fila).v.begin(), P.N + 1, (borrador.*fila).v.begin());
     double coste = 0;
     std::size_t resueltos = 0;
-    CostesMetodos({&m, 1}, N, Ts, SS, Ce, Cp, borrador, &coste, resueltos);
+    CostesMetodos({&m, 1}, P, borrador, &coste, resueltos);
     return coste;
 }

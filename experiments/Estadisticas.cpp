@@ -27,7 +27,7 @@ void InicializarEstadisticas(TEstadisticas& estadisticas) {
 
 void ActualizarEstadisticas(std::int32_t k, const TCostesExperimento& costes,
                             TEstadisticas& estadisticas) {
-    double menor = 999999999999.0;
+    double menor = MenorInicialExperimentos;
     double mayor = 0;
     for (const double c : costes) {
         if (c < menor) menor = c;
@@ -39,8 +39,8 @@ void ActualizarEstadisticas(std::int32_t k, const TCostesExperimento& costes,
         const double c = costes[static_cast<std::size_t>(m)];
         // Counted without a branch: whether a method ties with the least or the greatest cost is
         // as good as random.
-        e.NMejor += c == menor ? 1 : 0;
-        e.NPeor += c == mayor ? 1 : 0;
+        e.NMejor += IgualEnElExperimento(c, menor) ? 1 : 0;
+        e.NPeor += IgualEnElExperimento(c, mayor) ? 1 : 0;
         e.CosteAc = ADouble(static_cast<long double>(e.CosteAc) + c);
         AcumularDesviacion(k, c, menor, e.DesvMed, e.MaxDesv);
     }

@@ -128,7 +128,8 @@ void ResolucionAdelantada::Resolver(BloqueExperimentos& bloque, Borrador& borrad
         e.fallo = nullptr;
         e.largo = 0;
         try {
-            CostesMetodos(metodos_, e.N, e.Ts, 0, e.Ce, e.Cp, t, e.costes.data(), e.resueltos);
+            CostesMetodos(metodos_, ParametrosDeExperimento(e.N, e.Ts, e.Ce, e.Cp), t,
+                          e.costes.data(), e.resueltos);
         } catch (...) {
             e.fallo = std::current_exception();
         }

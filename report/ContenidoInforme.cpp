@@ -1,10 +1,10 @@
 // The report's sections, from the calculation when there is one and from the texts otherwise.
 #include "ContenidoInforme.h"
 
-#include "CalculoProblema.h"
+#include "ArticuloDeTextos.h"
 #include "GraficosCalculo.h"
 #include "Numeros.h"
-#include "TablaRejilla.h"
+#include "RegistroTextos.h"
 #include "TextosComparacion.h"
 #include "TextosExplicacion.h"
 #include "TextosLotificacion.h"
@@ -35,8 +35,7 @@ SeccionDatos Parametros(const QString& N, const QString& TS, const QString& SS, 
 QString LotificacionCalculada(const ResultadoCalculo& calculo) {
     const QString plan = TextoPlanCalculado(calculo);
     if (plan.isEmpty()) return QStringLiteral("Ninguna");
-    if (calculo.Problema.Tipo == TipoCalculo::Seleccionado &&
-        calculo.Problema.Metodo != calculo.Metodo)
+    if (calculo.Tipo == TipoCalculo::Seleccionado && calculo.Problema.Metodo != calculo.Metodo)
         return TextoLotificacion(calculo.Problema.Metodo) + QStringLiteral(": ") + plan;
     return plan;
 }
@@ -47,39 +46,6 @@ QStringList Cabecera(int N, bool despues) {
     for (int k = 1; k <= N; ++k) cabecera << QString::number(k);
     if (despues) cabecera << QString();
     return cabecera;
-}
-
-// Rows primera to ultima of the cells, label first, columns 1 to ultimaColumna.
-std::vector<QStringList> Filas(const TextosCelda& celdas, int primera, int ultima,
-                               int ultimaColumna) {
-    std::vector<QStringList> filas;
-    for (int r = primera; r <= ultima; ++r) {
-        QStringList fila;
-        for (int c = 0; c <= ultimaColumna; ++c) fila << celdas.Celda(c, r);
-        filas.push_back(std::move(fila));
-    }
-    return filas;
-}
-
-// The texts no longer convert to the problem that was calculated: a file opened since, a typed
-// change. The method selected does not count: the report names the one calculated.
-bool ProblemaCambiado(const EntradaInforme& entrada) {
-    const ProblemaNumerico& calculado = entrada.Calculo->Problema;
-    try {
-        const NecesidadesBrutas necesidades =
-            LeerNecesidadesBrutas(entrada.Problema.NPeriodos, entrada.Celdas);
-        if (!PeriodosCalculables(necesidades.N)) return true;
-        const std::optional<ProblemaNumerico> actual = LeerProblema(
-            calculado.Tipo, entrada.Problema, entrada.Celdas, necesidades, [](const QString&) {});
-        if (!actual) return true;
-        return actual->N != calculado.N || actual->TS != calculado.TS ||
-               actual->SS != calculado.SS || actual->CE != calculado.CE ||
-               actual->CP != calculado.CP || !(actual->Entrada == calculado.Entrada) ||
-               (calculado.Tipo == TipoCalculo::Seleccionado &&
-                actual->Redondear != calculado.Redondear);
-    } catch (const std::exception&) {
-        return true;
-    }
 }
 
 // The comparison's table, the cheapest methods in bold, and its chart.
@@ -120,8 +86,8 @@ void Explicacion(const ResultadoCalculo& calculo, ContenidoInforme& informe) {
 
 void Calculado(const EntradaInforme& entrada, ContenidoInforme& informe) {
     const ResultadoCalculo& calculo = *entrada.Calculo;
-    const ProblemaNumerico& p = calculo.Problema;
-    if (ProblemaCambiado(entrada))
+    const Articulo& p = calculo.Problema;
+    if (entrada.DatosCambiados)
         informe.Secciones.push_back(SeccionTexto{
             QStringLiteral("Aviso"),
             {QStringLiteral("Los datos de la ventana han cambiado después del último cálculo: "
@@ -130,14 +96,12 @@ void Calculado(const EntradaInforme& entrada, ContenidoInforme& informe) {
                                            FloatToStr(p.SS), FloatToStr(p.CE), FloatToStr(p.CP),
                                            LotificacionCalculada(calculo), p.Redondear));
 
-    // The texts the calculation writes into the grid, labels included.
-    TextosCelda celdas = CeldasIniciales(p.N);
-    MostrarResultado(calculo, celdas);
     SeccionTabla rejilla;
     rejilla.Titulo = QStringLiteral("Registro MRP");
     rejilla.Cabecera = Cabecera(p.N, true);
     rejilla.Filas =
-        Filas(celdas, FilaNB, entrada.Problema.VerCostes ? FilaCTotal : FilaPPL, p.N + 1);
+        FilasConEtiqueta(calculo.Tabla, calculo.Costes, p.N,
+                         entrada.Problema.VerCostes ? FilasRegistro : FilasRegistroSinCostes);
     rejilla.UltimaColumnaDestacada = true;
     informe.Secciones.push_back(std::move(rejilla));
     informe.Secciones.push_back(
@@ -161,23 +125,16 @@ void SinCalcular(const EntradaInforme& entrada, ContenidoInforme& informe) {
         Parametros(t.NPeriodos, t.TS, t.SS, t.CE, t.CP,
                    lotificacion.isEmpty() ? QStringLiteral("Ninguna") : lotificacion, t.Redondear));
 
-    std::int32_t N = 0;
-    try {
-        N = StrToInt(t.NPeriodos);
-    } catch (const std::exception&) {
-        return;
-    }
-    if (!PeriodosCalculables(N)) return;
-    TextosCelda entradas = CeldasIniciales(N);
-    for (int c = 1; c <= N; ++c) {
-        entradas.PonerCelda(c, FilaNB, entrada.Celdas.Celda(c, FilaNB));
-        entradas.PonerCelda(c, FilaRP, entrada.Celdas.Celda(c, FilaRP));
-    }
-    entradas.PonerCelda(1, FilaD, entrada.Celdas.Celda(1, FilaD));
+    const std::optional<RejillaTecleada> tecleada = RejillaDeTextos(t, entrada.Celdas);
+    if (!tecleada) return;
+    const auto& etiquetas = EtiquetasRegistro();
+    QStringList D{etiquetas[1], tecleada->D1};
+    for (int c = 2; c <= tecleada->N; ++c) D << QString();
     SeccionTabla rejilla;
     rejilla.Titulo = QStringLiteral("Datos de la rejilla");
-    rejilla.Cabecera = Cabecera(N, false);
-    rejilla.Filas = Filas(entradas, FilaNB, FilaRP, N);
+    rejilla.Cabecera = Cabecera(tecleada->N, false);
+    rejilla.Filas = {QStringList{etiquetas[0]} + tecleada->NB, D,
+                     QStringList{etiquetas[2]} + tecleada->RP};
     informe.Secciones.push_back(std::move(rejilla));
 }
 

@@ -58,21 +58,24 @@ struct ContenidoInforme {
     std::vector<SeccionInforme> Secciones;
 };
 
-// What the report is made from: the window's problem as it stands, and its last calculation.
+// What the report is made from: the last calculation and, before any, the window's problem as
+// typed.
 struct EntradaInforme {
+    // Its texts are shown only before any calculation; VerCostes says whether the record shows
+    // the cost rows.
     TextosProblema Problema;
     TextosCelda Celdas;
     QString FicheroProblema; // a path; empty when the problem has no file
     std::optional<ResultadoCalculo> Calculo;
+    bool DatosCambiados = false; // the window's problem is no longer the one calculated
     bool ConComparacion = false; // the comparison's panel is open
     bool ConExplicacion = false; // the explanation's panel is open
 };
 
 inline const QString TituloInforme = QStringLiteral("Quelmar — plan de lotificación");
 
-// After a calculation: the parameters it used, the grid as the calculation wrote it (the cost rows
+// After a calculation: the parameters it used, the record as the grid writes it (the cost rows
 // when they are shown), the total cost, the chart of the plan and, when asked, the comparison and
-// the explanation of how the plan was made. A
-// problem whose texts no longer give the calculated one is said to have changed. Before any
-// calculation: that nothing has been calculated, and the inputs as typed. Never throws.
+// the explanation of how the plan was made; a word first when the data have changed since. Before
+// any calculation: that nothing has been calculated, and the inputs as typed. Never throws.
 ContenidoInforme ConstruirInforme(const EntradaInforme& entrada);

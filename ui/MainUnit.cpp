@@ -11,6 +11,7 @@
 #include "PanelGraficoPlan.h"
 #include "PinturaInforme.h"
 #include "RejillaTexto.h"
+#include "TablaRejilla.h"
 #include "TextosLotificacion.h"
 #include "ui_MainUnit.h"
 

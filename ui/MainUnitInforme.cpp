@@ -2,6 +2,7 @@
 // platform's print preview or saved as a PDF file.
 #include "MainUnit.h"
 
+#include "ArticuloDeTextos.h"
 #include "ContenidoInforme.h"
 #include "Ficheros.h"
 #include "InformeErrores.h"
@@ -21,6 +22,9 @@ ContenidoInforme TFormMain::Informe() const {
     entrada.Celdas = ui_->SG->Textos();
     entrada.FicheroProblema = FicheroProblema_;
     entrada.Calculo = UltimoCalculo_;
+    if (entrada.Calculo)
+        entrada.DatosCambiados =
+            ProblemaCambiado(entrada.Problema, entrada.Celdas, *entrada.Calculo);
     entrada.ConComparacion = !PanelComparacion_->isHidden();
     entrada.ConExplicacion = !PanelExplicacion_->isHidden();
     return ConstruirInforme(entrada);

@@ -1,5 +1,5 @@
 // What each chart shows: the plan, the comparison and the experiments turned into chart data.
-#include "CalculoProblema.h"
+#include "CalculoArticulo.h"
 #include "GraficosCalculo.h"
 #include "GraficosExperimentos.h"
 #include "Numeros.h"
@@ -37,7 +37,7 @@ TEST(DatosGraficos, PlanDelEjemplo) {
 // A requirement within the lead time leaves the stock below zero; scheduled receipts get their
 // own bars; the title says how the plan was made.
 TEST(DatosGraficos, PlanConStockNegativoRecepcionesYCalculoManual) {
-    ProblemaNumerico p;
+    Articulo p;
     p.N = 3;
     p.TS = 1;
     p.SS = 5;
@@ -52,7 +52,6 @@ TEST(DatosGraficos, PlanConStockNegativoRecepcionesYCalculoManual) {
     EXPECT_EQ(plan.Barras[2].Valores, Valores({0, 0, 15}));
     EXPECT_EQ(plan.Referencias[0].Valores, Valores(3, 5.0));
 
-    p.Tipo = TipoCalculo::Manual;
     p.Entrada.PPL[1] = 55;
     const ResultadoCalculo manual = CalcularManual(p);
     EXPECT_EQ(GraficoPlan(manual).Titulo,

@@ -1,6 +1,6 @@
 // Every chart drawn offscreen: it holds the values of its data, paints something, and paints its
 // lines' markers and its bars' fills where they belong.
-#include "CalculoProblema.h"
+#include "CalculoArticulo.h"
 #include "Grafico.h"
 #include "GraficosCalculo.h"
 #include "GraficosExperimentos.h"
@@ -34,7 +34,7 @@ void PrintTo(const CasoGrafico& caso, std::ostream* salida) {
 
 // The worked example planned with the stock below zero in period 1.
 ResultadoCalculo PlanConStockNegativo() {
-    ProblemaNumerico p = ProblemaEjemplo(LotificacionPOQ);
+    Articulo p = ProblemaEjemplo(LotificacionPOQ);
     p.Entrada.D[1] = 0;
     return CalcularSeleccionada(p);
 }

@@ -2,6 +2,7 @@
 // inputs, calculated or not.
 #pragma once
 
+#include "ArticuloDeTextos.h"
 #include "CalculoProblema.h"
 #include "ContenidoInforme.h"
 #include "TablaRejilla.h"
@@ -27,4 +28,13 @@ inline void Calcular(EntradaInforme& entrada) {
     entrada.Calculo = ComandoCalcular(entrada.Problema, entrada.Celdas, [](const QString& aviso) {
         ADD_FAILURE() << aviso.toStdString();
     });
+}
+
+// The report as the window makes it, which tells it whether its problem is still the calculated
+// one.
+inline ContenidoInforme InformeDeLaVentana(EntradaInforme entrada) {
+    if (entrada.Calculo)
+        entrada.DatosCambiados =
+            ProblemaCambiado(entrada.Problema, entrada.Celdas, *entrada.Calculo);
+    return ConstruirInforme(entrada);
 }

@@ -1,13 +1,13 @@
-// The worked example as a calculation takes it: eight periods, lead time 1, ordering cost 100,
+// The worked example as an item: eight periods, lead time 1, ordering cost 100,
 // holding cost 1, initial stock 60, no scheduled receipts.
 #pragma once
 
-#include "ProblemaNumerico.h"
+#include "Articulo.h"
 
 #include <array>
 
-inline ProblemaNumerico ProblemaEjemplo(TipoLotificacion metodo = LotificacionLoteALote) {
-    ProblemaNumerico p;
+inline Articulo ProblemaEjemplo(TipoLotificacion metodo = LotificacionLoteALote) {
+    Articulo p;
     p.N = 8;
     p.TS = 1;
     p.CE = 100;

@@ -72,8 +72,8 @@ inline double CosteTotal(TipoLotificacion metodo, const ProblemaAzar& p,
     TTablaMRP tabla = p.Tabla;
     TCostesMRP costes;
     std::int32_t elegido = 0;
-    Lotificar(metodo, p.N, p.TS, p.SS, p.CE, p.CP, true, tabla, elegido);
-    CalcularCostes(p.N, tabla, p.CE, p.CP, costes);
+    Lotificar(metodo, {p.N, p.TS, p.SS, p.CE, p.CP, true}, tabla, elegido);
+    CalcularCostes({p.N, 0, 0, p.CE, p.CP}, tabla, costes);
     if (plan) *plan = tabla;
     return costes.CTotal[p.N + 1];
 }

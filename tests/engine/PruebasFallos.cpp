@@ -85,7 +85,7 @@ TEST(Fallos, MejorMetodoDejaLaEleccionHechaHastaElFallo) {
     const Problema p = ConCostes(OchoPeriodos, 100, 0);
     TTablaMRP tabla = TablaDe(p);
     std::int32_t elegido = LotificacionSilverMeal;
-    EXPECT_THROW(Lotificar(LotificacionMejor, p.N, p.TS, p.SS, p.CE, p.CP, true, tabla, elegido),
+    EXPECT_THROW(Lotificar(LotificacionMejor, {p.N, p.TS, p.SS, p.CE, p.CP, true}, tabla, elegido),
                  EZeroDivide);
     EXPECT_EQ(elegido, LotificacionLoteALote);
 }

@@ -82,12 +82,12 @@ TEST_P(Bordes, NadaSeEscribeFueraDelHorizonte) {
         TTablaMRP tabla = TablaConBordes(N, TS);
         TCostesMRP costes = CostesCentinela();
         std::int32_t elegido = 0;
-        Lotificar(m, N, TS, 0, 50, 0.5, true, tabla, elegido);
-        CalcularCostes(N, tabla, 50, 0.5, costes);
+        Lotificar(m, {N, TS, 0, 50, 0.5, true}, tabla, elegido);
+        CalcularCostes({N, 0, 0, 50, 0.5}, tabla, costes);
         ComprobarBordes(N, TS, tabla, costes);
     }
     TTablaMRP tabla = TablaConBordes(N, TS);
-    Reproyectar(N, TS, 0, tabla);
+    Reproyectar({N, TS, 0}, tabla);
     ComprobarBordes(N, TS, tabla, CostesCentinela());
 }
 
@@ -119,7 +119,7 @@ TEST(Bordes, CodigoDesconocidoNoCambiaNada) {
         SCOPED_TRACE(m);
         TTablaMRP tabla = TablaDe(OchoPeriodos);
         std::int32_t elegido = LotificacionMinimoCosteUnitario;
-        Lotificar(m, 8, 1, 0, 100, 1, true, tabla, elegido);
+        Lotificar(m, {8, 1, 0, 100, 1, true}, tabla, elegido);
         EXPECT_EQ(tabla, TablaDe(OchoPeriodos));
         EXPECT_EQ(elegido, LotificacionMinimoCosteUnitario);
     }
@@ -136,18 +136,18 @@ TEST(Bordes, FueraDelContratoNoEscribeNada) {
         TCostesMRP costes = CostesCentinela();
         std::int32_t elegido = LotificacionSilverMeal;
         for (const TipoLotificacion m : Codigos)
-            Lotificar(m, N, TS, 0, 100, 1, true, tabla, elegido);
-        LoteALote(N, TS, 0, 100, 1, tabla);
-        LoteEOQ(N, TS, 0, 100, 1, true, tabla);
-        LotePOQ(N, TS, 0, 100, 1, tabla);
-        MinimoCosteTotal(N, TS, 0, 100, 1, tabla);
-        MinimoCosteUnitario(N, TS, 0, 100, 1, tabla);
-        SilverMeal(N, TS, 0, 100, 1, tabla);
-        MejorMetodo(N, TS, 0, 100, 1, true, tabla, elegido);
-        PlanOptimo(N, TS, 0, 100, 1, tabla);
-        Reproyectar(N, TS, 0, tabla);
+            Lotificar(m, {N, TS, 0, 100, 1, true}, tabla, elegido);
+        LoteALote({N, TS, 0, 100, 1}, tabla);
+        LoteEOQ({N, TS, 0, 100, 1, true}, tabla);
+        LotePOQ({N, TS, 0, 100, 1}, tabla);
+        MinimoCosteTotal({N, TS, 0, 100, 1}, tabla);
+        MinimoCosteUnitario({N, TS, 0, 100, 1}, tabla);
+        SilverMeal({N, TS, 0, 100, 1}, tabla);
+        MejorMetodo({N, TS, 0, 100, 1, true}, tabla, elegido);
+        PlanOptimo({N, TS, 0, 100, 1}, tabla);
+        Reproyectar({N, TS, 0}, tabla);
         if (N < 1 || N > MaxPeriodos) { // these two take no lead time
-            CalcularCostes(N, tabla, 100, 1, costes);
+            CalcularCostes({N, 0, 0, 100, 1}, tabla, costes);
             NecesidadNeta(N, tabla, 0);
         }
         EXPECT_EQ(tabla, original);

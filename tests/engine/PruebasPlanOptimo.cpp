@@ -62,7 +62,7 @@ struct PlanDeFamilia {
 // Every plan of the family, sized from the running largest net requirement c.
 std::vector<PlanDeFamilia> Familia(const ProblemaAzar& p) {
     TTablaMRP base = p.Tabla;
-    Reproyectar(p.N, p.TS, p.SS, base);
+    Reproyectar({p.N, p.TS, p.SS}, base);
     std::vector<double> c(static_cast<std::size_t>(p.N) + 1, 0.0);
     std::vector<int> subidas;
     for (int q = p.TS + 1; q <= p.N; ++q) {
@@ -83,9 +83,9 @@ std::vector<PlanDeFamilia> Familia(const ProblemaAzar& p) {
             t.PPL[k - p.TS] = c[fin] - c[k - 1];
             plan.periodosPorLote.push_back(fin - k + 1);
         }
-        Reproyectar(p.N, p.TS, p.SS, t);
+        Reproyectar({p.N, p.TS, p.SS}, t);
         TCostesMRP costes;
-        CalcularCostes(p.N, t, p.CE, p.CP, costes);
+        CalcularCostes({p.N, 0, 0, p.CE, p.CP}, t, costes);
         plan.total = costes.CTotal[p.N + 1];
         plan.PPL = Entradas(t.PPL, p.N);
         planes.push_back(plan);

@@ -213,8 +213,8 @@ TEST_P(PlanesManuales, ReproyectaYValoraLosLanzamientosDados) {
     TTablaMRP tabla = TablaDe(p);
     Copiar(caso.PPL, tabla.PPL);
     TCostesMRP costes;
-    Reproyectar(p.N, p.TS, p.SS, tabla);
-    CalcularCostes(p.N, tabla, p.CE, p.CP, costes);
+    Reproyectar({p.N, p.TS, p.SS}, tabla);
+    CalcularCostes({p.N, 0, 0, p.CE, p.CP}, tabla, costes);
     ComprobarPlan(p.N, tabla, costes, caso.plan);
 }
 

@@ -38,8 +38,8 @@ Solucion Aparte(TipoLotificacion m, int N, std::int32_t TS, double SS, double CE
     s.fallo = MensajeDe([&] {
         std::int32_t elegido = 0;
         TCostesMRP costes;
-        Lotificar(m, N, TS, SS, CE, CP, true, s.tabla, elegido);
-        CalcularCostes(N, s.tabla, CE, CP, costes);
+        Lotificar(m, {N, TS, SS, CE, CP, true}, s.tabla, elegido);
+        CalcularCostes({N, 0, 0, CE, CP}, s.tabla, costes);
         s.coste = costes.CTotal[N + 1];
     });
     return s;
@@ -62,7 +62,7 @@ TEST(ResolucionConjunta, CadaPlanEsElDeUnaCopiaNuevaEnCualquierOrden) {
         const TTablaMRP entrada = TablaAlAzar(azar, N, TS);
         for (const auto& orden : ordenes) {
             TTablaMRP tabla = entrada;
-            ResolucionConjunta conjunta(N, TS, SS, CE, CP, true, tabla);
+            ResolucionConjunta conjunta({N, TS, SS, CE, CP, true}, tabla);
             for (const TipoLotificacion m : orden) {
                 SCOPED_TRACE(testing::Message() << "caso " << caso << ", método " << m);
                 const Solucion esperada = Aparte(m, N, TS, SS, CE, CP, entrada);
@@ -82,7 +82,7 @@ TEST(ResolucionConjunta, FueraDelContratoNoEscribeNada) {
     tabla.NB.v.fill(Centinela);
     const TTablaMRP antes = tabla;
     for (const auto& [N, TS] : {std::pair{0, 0}, {100, 0}, {5, -1}}) {
-        ResolucionConjunta conjunta(N, TS, 0, 100, 1, true, tabla);
+        ResolucionConjunta conjunta({N, TS, 0, 100, 1, true}, tabla);
         EXPECT_EQ(conjunta.Resolver(LotificacionSilverMeal), 0);
         EXPECT_EQ(tabla, antes);
     }

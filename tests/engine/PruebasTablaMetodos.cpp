@@ -10,28 +10,38 @@ using RutinaDirecta = std::function<void(const Problema&, TTablaMRP&, std::int32
 
 // Each routine called by its own name, with the parameters it takes.
 const std::pair<TipoLotificacion, RutinaDirecta> RutinasPorCodigo[] = {
-    {LotificacionLoteALote, [](const Problema& p, TTablaMRP& t,
-                               std::int32_t&) { LoteALote(p.N, p.TS, p.SS, p.CE, p.CP, t); }},
-    {LotificacionEOQ, [](const Problema& p, TTablaMRP& t,
-                         std::int32_t&) { LoteEOQ(p.N, p.TS, p.SS, p.CE, p.CP, false, t); }},
-    {LotificacionPOQ, [](const Problema& p, TTablaMRP& t,
-                         std::int32_t&) { LotePOQ(p.N, p.TS, p.SS, p.CE, p.CP, t); }},
+    {LotificacionLoteALote,
+     [](const Problema& p, TTablaMRP& t, std::int32_t&) {
+         LoteALote({p.N, p.TS, p.SS, p.CE, p.CP}, t);
+     }},
+    {LotificacionEOQ,
+     [](const Problema& p, TTablaMRP& t, std::int32_t&) {
+         LoteEOQ({p.N, p.TS, p.SS, p.CE, p.CP, false}, t);
+     }},
+    {LotificacionPOQ,
+     [](const Problema& p, TTablaMRP& t, std::int32_t&) {
+         LotePOQ({p.N, p.TS, p.SS, p.CE, p.CP}, t);
+     }},
     {LotificacionMinimoCosteTotal,
      [](const Problema& p, TTablaMRP& t, std::int32_t&) {
-         MinimoCosteTotal(p.N, p.TS, p.SS, p.CE, p.CP, t);
+         MinimoCosteTotal({p.N, p.TS, p.SS, p.CE, p.CP}, t);
      }},
     {LotificacionMinimoCosteUnitario,
      [](const Problema& p, TTablaMRP& t, std::int32_t&) {
-         MinimoCosteUnitario(p.N, p.TS, p.SS, p.CE, p.CP, t);
+         MinimoCosteUnitario({p.N, p.TS, p.SS, p.CE, p.CP}, t);
      }},
-    {LotificacionSilverMeal, [](const Problema& p, TTablaMRP& t,
-                                std::int32_t&) { SilverMeal(p.N, p.TS, p.SS, p.CE, p.CP, t); }},
+    {LotificacionSilverMeal,
+     [](const Problema& p, TTablaMRP& t, std::int32_t&) {
+         SilverMeal({p.N, p.TS, p.SS, p.CE, p.CP}, t);
+     }},
     {LotificacionMejor,
      [](const Problema& p, TTablaMRP& t, std::int32_t& elegido) {
-         MejorMetodo(p.N, p.TS, p.SS, p.CE, p.CP, false, t, elegido);
+         MejorMetodo({p.N, p.TS, p.SS, p.CE, p.CP, false}, t, elegido);
      }},
-    {LotificacionOptimo, [](const Problema& p, TTablaMRP& t,
-                            std::int32_t&) { PlanOptimo(p.N, p.TS, p.SS, p.CE, p.CP, t); }},
+    {LotificacionOptimo,
+     [](const Problema& p, TTablaMRP& t, std::int32_t&) {
+         PlanOptimo({p.N, p.TS, p.SS, p.CE, p.CP}, t);
+     }},
 };
 
 } // namespace
@@ -47,7 +57,7 @@ TEST(TablaMetodos, CadaCodigoLlegaASuRutina) {
             rutina(p, directa, elegidoDirecto);
             TTablaMRP despachada = TablaDe(p);
             std::int32_t elegidoDespachado = -1;
-            Lotificar(codigo, p.N, p.TS, p.SS, p.CE, p.CP, false, despachada, elegidoDespachado);
+            Lotificar(codigo, {p.N, p.TS, p.SS, p.CE, p.CP, false}, despachada, elegidoDespachado);
             EXPECT_EQ(despachada, directa);
             EXPECT_EQ(elegidoDespachado, elegidoDirecto);
             EXPECT_EQ(BuscarMetodo(codigo)->Codigo, codigo);

@@ -67,8 +67,8 @@ struct Resultado {
 
 inline Resultado Resolver(TipoLotificacion metodo, const Problema& p, bool redondear = true) {
     Resultado r{TablaDe(p), {}, -1};
-    Lotificar(metodo, p.N, p.TS, p.SS, p.CE, p.CP, redondear, r.Tabla, r.Elegido);
-    CalcularCostes(p.N, r.Tabla, p.CE, p.CP, r.Costes);
+    Lotificar(metodo, {p.N, p.TS, p.SS, p.CE, p.CP, redondear}, r.Tabla, r.Elegido);
+    CalcularCostes({p.N, 0, 0, p.CE, p.CP}, r.Tabla, r.Costes);
     return r;
 }
 

@@ -21,9 +21,11 @@ TEST(CosteMetodo, IgualQueResolverUnaCopiaEnteraYSinTocarLaTablaDelLlamador) {
             TTablaMRP copia = p.Tabla;
             std::int32_t elegido = 0;
             TCostesMRP costes;
-            Lotificar(m, p.N, p.Ts, 0, p.Ce, p.Cp, true, copia, elegido);
-            CalcularCostes(p.N, copia, p.Ce, p.Cp, costes);
-            ASSERT_EQ(CosteMetodo(m, p.N, p.Ts, 0, p.Ce, p.Cp, p.Tabla), costes.CTotal[p.N + 1])
+            const TParametrosMRP P{p.N, p.Ts, 0, p.Ce, p.Cp, true};
+            Lotificar(m, P, copia, elegido);
+            CalcularCostes(P, copia, costes);
+            ASSERT_EQ(CosteMetodo(m, ParametrosDeExperimento(p.N, p.Ts, p.Ce, p.Cp), p.Tabla),
+                      costes.CTotal[p.N + 1])
                 << "problema " << i << ", método " << m;
         }
         ASSERT_EQ(p.Tabla, original);

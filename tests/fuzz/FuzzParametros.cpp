@@ -65,8 +65,9 @@ void Resolver(const TextosExperimento& textos, std::uint32_t semilla) {
             Comprobar(problema.N >= 1 && problema.N <= MaxPeriodos, "N dentro del horizonte");
             Comprobar(problema.Ts >= 0 && problema.Ts < problema.N, "Ts entre 0 y N - 1");
             for (TipoLotificacion m = 0; m < NumeroMetodos; ++m)
-                CosteMetodo(m, problema.N, problema.Ts, 0, problema.Ce, problema.Cp,
-                            problema.Tabla);
+                CosteMetodo(
+                    m, ParametrosDeExperimento(problema.N, problema.Ts, problema.Ce, problema.Cp),
+                    problema.Tabla);
         } catch (const EZeroDivide&) {
         } catch (const EInvalidOp&) {
         } catch (const EOverflow&) {

@@ -131,7 +131,7 @@ TEST(ContenidoInforme, AvisaCuandoLaVentanaYaNoTieneElProblemaCalculado) {
         EntradaInforme entrada = EntradaEjemplo();
         Calcular(entrada);
         caso.cambiar(entrada);
-        const ContenidoInforme informe = ConstruirInforme(entrada);
+        const ContenidoInforme informe = InformeDeLaVentana(entrada);
         const auto* aviso = std::get_if<SeccionTexto>(&informe.Secciones.front());
         EXPECT_EQ(aviso != nullptr, caso.aviso);
         if (aviso) {

@@ -1,0 +1,31 @@
+// The MRP record as the planning grid writes it, wherever it is shown or written: its nine rows in
+// order with their labels, and the text of each entry.
+#pragma once
+
+#include "LotificaUnit.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <vector>
+
+// NB, D, RP, NN, RPPL, PPL, then the cost rows Ce, Cp, CTotal.
+inline constexpr int FilasRegistro = 9;
+inline constexpr int FilasRegistroSinCostes = 6;
+
+const std::array<QString, FilasRegistro>& EtiquetasRegistro();
+
+// An entry as the grid shows it: exactly 0 is an empty text, anything else in the general format.
+QString TextoEntrada(double valor);
+
+// The nine rows of a plan and its costs, in the grid's order.
+std::array<const TFilaMRP*, FilasRegistro> FilasDelRegistro(const TTablaMRP& tabla,
+                                                           const TCostesMRP& costes);
+
+// The texts of entries 1 to N + 1 of a row.
+QStringList TextosFila(const TFilaMRP& fila, std::int32_t N);
+
+// The first `filas` rows, each its label then the texts of entries 1 to N + 1.
+std::vector<QStringList> FilasConEtiqueta(const TTablaMRP& tabla, const TCostesMRP& costes,
+                                          std::int32_t N, int filas);

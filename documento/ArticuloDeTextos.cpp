@@ -1,0 +1,98 @@
+// The window's texts and the problem files, converted into an item.
+#include "ArticuloDeTextos.h"
+
+#include "FicheroProblema.h"
+#include "Numeros.h"
+#include "TablaRejilla.h"
+
+namespace {
+
+// The fields, one statement each: the order of the conversions decides which error is reported.
+std::optional<Articulo> LeerCampos(TipoCalculo tipo, const TextosProblema& textos,
+                                   const TextosCelda& celdas, const NecesidadesBrutas& necesidades,
+                                   const Avisar& avisar) {
+    Articulo a;
+    a.N = necesidades.N;
+    a.Metodo = textos.Metodo;
+    a.Redondear = textos.Redondear;
+    LeerTabla(celdas, necesidades, tipo == TipoCalculo::Manual, a.Entrada);
+    if (tipo == TipoCalculo::Manual) {
+        a.SS = StrToInt(textos.SS);
+        a.TS = StrToInt(textos.TS);
+        if (!AdmitirTiempoSuministro(a.TS, avisar)) return std::nullopt;
+        a.CE = StrToFloat(textos.CE);
+        a.CP = StrToFloat(textos.CP);
+    } else {
+        a.TS = StrToInt(textos.TS);
+        a.SS = StrToInt(textos.SS);
+        a.CE = StrToFloat(textos.CE);
+        a.CP = StrToFloat(textos.CP);
+        if (!AdmitirTiempoSuministro(a.TS, avisar)) return std::nullopt;
+    }
+    return a;
+}
+
+} // namespace
+
+std::optional<Articulo> ArticuloDeTextos(TipoCalculo tipo, const TextosProblema& problema,
+                                         const TextosCelda& celdas, const Avisar& avisar) {
+    bool permitido = true;
+    if (tipo == TipoCalculo::Seleccionado && ExigeCostes(problema.Metodo) &&
+        (problema.CE == QStringLiteral("0") || problema.CP == QStringLiteral("0"))) {
+        avisar(AvisoCostes);
+        permitido = false;
+    }
+    const NecesidadesBrutas necesidades = LeerNecesidadesBrutas(problema.NPeriodos, celdas);
+    if (!necesidades.HayNecesidadBruta) {
+        avisar(AvisoNecesidadBruta);
+        permitido = false;
+    }
+    if (!permitido || !AdmitirPeriodosCalculables(necesidades.N, avisar)) return std::nullopt;
+    return LeerCampos(tipo, problema, celdas, necesidades, avisar);
+}
+
+bool ProblemaCambiado(const TextosProblema& problema, const TextosCelda& celdas,
+                      const ResultadoCalculo& calculado) {
+    const Articulo& antes = calculado.Problema;
+    try {
+        const NecesidadesBrutas necesidades = LeerNecesidadesBrutas(problema.NPeriodos, celdas);
+        if (!PeriodosCalculables(necesidades.N)) return true;
+        const std::optional<Articulo> ahora =
+            LeerCampos(calculado.Tipo, problema, celdas, necesidades, [](const QString&) {});
+        if (!ahora) return true;
+        return ahora->N != antes.N || ahora->TS != antes.TS || ahora->SS != antes.SS ||
+               ahora->CE != antes.CE || ahora->CP != antes.CP ||
+               !(ahora->Entrada == antes.Entrada) ||
+               (calculado.Tipo == TipoCalculo::Seleccionado && ahora->Redondear != antes.Redondear);
+    } catch (const std::exception&) {
+        return true;
+    }
+}
+
+std::optional<RejillaTecleada> RejillaDeTextos(const TextosProblema& problema,
+                                               const TextosCelda& celdas) {
+    RejillaTecleada rejilla;
+    try {
+        rejilla.N = StrToInt(problema.NPeriodos);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+    if (!PeriodosCalculables(rejilla.N)) return std::nullopt;
+    for (int c = 1; c <= rejilla.N; ++c) {
+        rejilla.NB << celdas.Celda(c, FilaNB);
+        rejilla.RP << celdas.Celda(c, FilaRP);
+    }
+    rejilla.D1 = celdas.Celda(1, FilaD);
+    return rejilla;
+}
+
+std::optional<Articulo> ArticuloDeFichero(const QString& ruta, const OpcionesFichero& opciones,
+                                          const Avisar& avisar) {
+    TextosProblema problema;
+    problema.Redondear = opciones.Redondear;
+    // The grid of a fresh main window.
+    TextosCelda celdas = CeldasIniciales(StrToInt(problema.NPeriodos));
+    if (!AbrirProblema(ruta, problema, celdas, avisar)) return std::nullopt;
+    if (opciones.Metodo) problema.Metodo = *opciones.Metodo;
+    return ArticuloDeTextos(TipoCalculo::Seleccionado, problema, celdas, avisar);
+}

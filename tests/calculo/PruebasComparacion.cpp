@@ -1,0 +1,100 @@
+// Every method side by side: the figures and texts of the worked example, the user's plan, a
+// zero optimum and a method that fails, all as the panel and quelmar-cli show them.
+#include "AyudasRejilla.h"
+#include "CalculoProblema.h"
+#include "TablaRejilla.h"
+#include "TextosComparacion.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TextosProblema Ejemplo(std::int32_t metodo, const QString& CE = "100", const QString& CP = "1") {
+    TextosProblema problema;
+    problema.CE = CE;
+    problema.CP = CP;
+    problema.Metodo = metodo;
+    return problema;
+}
+
+TextosCelda CeldasEjemplo() {
+    TextosCelda celdas = CeldasIniciales(8);
+    PonerFila(celdas, FilaNB, {"50", "60", "70", "60", "95", "75", "60", "55"});
+    PonerFila(celdas, FilaD, {"60"});
+    return celdas;
+}
+
+std::vector<QStringList> Celdas(const ResultadoCalculo& resultado) {
+    std::vector<QStringList> filas;
+    for (const TextosFilaComparacion& fila : TextosComparacion(resultado.Comparacion))
+        filas.push_back(fila.Celdas);
+    return filas;
+}
+
+std::vector<bool> MasBaratos(const ResultadoCalculo& resultado) {
+    std::vector<bool> marcados;
+    for (const FilaComparacion& fila : resultado.Comparacion.Filas)
+        marcados.push_back(fila.MasBarato);
+    return marcados;
+}
+
+const Avisar SinAvisos = [](const QString& aviso) { ADD_FAILURE() << aviso.toStdString(); };
+
+} // namespace
+
+TEST(Comparacion, EjemploConElPlanOptimo) {
+    TextosProblema problema = Ejemplo(LotificacionOptimo);
+    TextosCelda celdas = CeldasEjemplo();
+    const std::optional<ResultadoCalculo> r = ComandoCalcular(problema, celdas, SinAvisos);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(CabeceraComparacion(),
+              QStringList({"Método", "Coste total", "Coste de emisión", "Coste de posesión",
+                           "Pedidos", "% sobre el óptimo"}));
+    const std::vector<QStringList> esperadas = {
+        {"Lote a lote", "710", "700", "10", "7", "18,3"},
+        {"EOQ", "1075", "500", "575", "5", "79,2"},
+        {"POQ", "635", "400", "235", "4", "5,8"},
+        {"Mínimo coste total", "635", "400", "235", "4", "5,8"},
+        {"Mínimo coste unitario", "635", "400", "235", "4", "5,8"},
+        {"Método Silver-Meal", "635", "400", "235", "4", "5,8"},
+        {"Plan óptimo (Wagner-Whitin)", "600", "400", "200", "4", "0,0"},
+    };
+    EXPECT_EQ(Celdas(*r), esperadas);
+    // The four methods of equal least total are all marked; the optimum is not one of them.
+    EXPECT_EQ(MasBaratos(*r), std::vector<bool>({false, false, true, true, true, true, false}));
+}
+
+// The user's plan joins as the last row; a zero optimum gives no percentage to the totals above
+// it, and 0 to those equal to it.
+TEST(Comparacion, PlanManualYOptimoNulo) {
+    TextosProblema problema = Ejemplo(LotificacionLoteALote, "2,5", "1");
+    problema.NPeriodos = "3";
+    TextosCelda celdas = CeldasIniciales(3);
+    PonerFila(celdas, FilaNB, {"5", "0", "10"});
+    PonerFila(celdas, FilaPPL, {"15"});
+    const std::optional<ResultadoCalculo> r = ComandoCalculoManual(problema, celdas, SinAvisos);
+    ASSERT_TRUE(r);
+    const std::vector<QStringList> filas = Celdas(*r);
+    ASSERT_EQ(filas.size(), 8u);
+    EXPECT_EQ(filas[6], QStringList({"Plan óptimo (Wagner-Whitin)", "0", "5", "-5", "2", "0,0"}));
+    EXPECT_EQ(filas[0].last(), "0,0");
+    EXPECT_EQ(filas[7], QStringList({"Plan manual", "7,5", "2,5", "5", "1", ""}));
+    EXPECT_EQ(r->Comparacion.Filas[7].Metodo, CodigoPlanManual);
+}
+
+// With "Lote a lote" a holding cost of 0 is allowed; the methods it breaks show their failure
+// and the calculation goes on.
+TEST(Comparacion, UnMetodoQueFallaNoImpideElCalculo) {
+    TextosProblema problema = Ejemplo(LotificacionLoteALote, "100", "0");
+    TextosCelda celdas = CeldasEjemplo();
+    const std::optional<ResultadoCalculo> r = ComandoCalcular(problema, celdas, SinAvisos);
+    ASSERT_TRUE(r);
+    const std::vector<QStringList> filas = Celdas(*r);
+    EXPECT_EQ(filas[1], QStringList({"EOQ", "Floating point division by zero", "", "", "", ""}));
+    EXPECT_EQ(filas[2][1], "Floating point division by zero");
+    // Holding costs nothing: one lot for the whole horizon.
+    EXPECT_EQ(filas[6],
+              QStringList({"Plan óptimo (Wagner-Whitin)", "100", "100", "0", "1", "0,0"}));
+    EXPECT_EQ(filas[0], QStringList({"Lote a lote", "700", "700", "0", "7", "600,0"}));
+    EXPECT_EQ(celdas.Celda(9, FilaCTotal), "700");
+}
