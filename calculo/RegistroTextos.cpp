@@ -16,8 +16,8 @@ QString TextoEntrada(double valor) {
 }
 
 std::array<const TFilaMRP*, FilasRegistro> FilasDelRegistro(const TTablaMRP& tabla,
-                                                           const TCostesMRP& costes) {
-    return {&tabla.NB,  &tabla.D,    &tabla.RP,   &tabla.NN,    &tabla.RPPL,
+                                                            const TCostesMRP& costes) {
+    return {&tabla.NB,  &tabla.D,   &tabla.RP,  &tabla.NN,     &tabla.RPPL,
             &tabla.PPL, &costes.Ce, &costes.Cp, &costes.CTotal};
 }
 

@@ -21,7 +21,7 @@ QString TextoEntrada(double valor);
 
 // The nine rows of a plan and its costs, in the grid's order.
 std::array<const TFilaMRP*, FilasRegistro> FilasDelRegistro(const TTablaMRP& tabla,
-                                                           const TCostesMRP& costes);
+                                                            const TCostesMRP& costes);
 
 // The texts of entries 1 to N + 1 of a row.
 QStringList TextosFila(const TFilaMRP& fila, std::int32_t N);
