@@ -42,8 +42,7 @@ void EjecucionSinExperimentos(benchmark::State& estado) {
         benchmark::DoNotOptimize(informe);
         informados += datos.Segundos;
     }
-    estado.counters["ms_informados"] =
-        1000 * informados / static_cast<double>(estado.iterations());
+    estado.counters["ms_informados"] = 1000 * informados / static_cast<double>(estado.iterations());
 }
 
 } // namespace

@@ -78,9 +78,8 @@ TEST_F(Ejecucion, SinExperimentosNoSeConvierteNingunCampo) {
         EXPECT_EQ(sucesos, QStringList({"mostrar", "ocultar"}));
         ASSERT_FALSE(informe.isEmpty());
         EXPECT_TRUE(EsLineaDeTiempo(informe.front(), nExp)) << informe.front().toStdString();
-        QStringList esperado{
-            informe.front(),
-            "Técnica        \tNº Mejor\tNº Peor\tCoste ac\tDesv. med\tMax desv."};
+        QStringList esperado{informe.front(),
+                             "Técnica        \tNº Mejor\tNº Peor\tCoste ac\tDesv. med\tMax desv."};
         for (const char* etiqueta : {"Lote a lote    ", "EOQ            ", "POQ            ",
                                      "Min coste total", "Min coste unit ", "Silver-Meal    "})
             esperado << QString(etiqueta) + "\t0\t0\t0 €\t0%\t0%";
