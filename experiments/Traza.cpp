@@ -29,9 +29,9 @@ char* EnPalabras(const char* origen, std::size_t n, char* destino) {
 
 } // namespace
 
-void Traza::Abrir(const QString& ruta) {
+void Traza::Abrir(const QString& ruta, std::uint64_t reserva) {
     Cerrar();
-    fichero_.Abrir(ruta);
+    fichero_.Abrir(ruta, reserva);
     fichero_.Escribir(Cabecera, sizeof Cabecera - 1);
 }
 
