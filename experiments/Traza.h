@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <stdexcept>
 
 class LineasTraza {
 public:
@@ -30,11 +31,16 @@ private:
     FormatoRapido formato_;
 };
 
+// A trace file that another run is writing: refused before anything of it changes.
+struct ETrazaOcupada : std::runtime_error {
+    explicit ETrazaOcupada(const QString& ruta);
+};
+
 class Traza {
 public:
-    // Takes the file with room for `reserva` bytes and writes the header line over whatever it
-    // held. Throws the platform's error where the room cannot be reserved, with the file
-    // untouched.
+    // Takes the file for this run alone, with room for `reserva` bytes, and writes the header
+    // line over whatever it held. Throws ETrazaOcupada, or the platform's error where the room
+    // cannot be reserved, with the file untouched.
     void Abrir(const QString& ruta, std::uint64_t reserva);
     // Lines made by LineasTraza.
     void Escribir(const char* lineas, std::size_t n) { fichero_.Escribir(lineas, n); }

@@ -400,7 +400,7 @@ SalidaFichero::~SalidaFichero() {
     }
 }
 
-void SalidaFichero::Abrir(const QString& ruta, std::uint64_t reserva) {
+bool SalidaFichero::Abrir(const QString& ruta, std::uint64_t reserva) {
     if (Abierto()) {
         try {
             Cerrar();
@@ -408,16 +408,21 @@ void SalidaFichero::Abrir(const QString& ruta, std::uint64_t reserva) {
             // The previous file's failure belongs to its own run.
         }
     }
-    // Not emptied on opening: nothing of the file changes until its room is reserved.
+    // Not emptied on opening: nothing of the file changes until it is this writer's.
     struct stat datos {};
     Descriptor descriptor{AbrirParaEscribir(RutaNativa(ruta), O_CREAT, datos)};
     const bool regular = S_ISREG(datos.st_mode);
-    if (regular) Reservar(descriptor.fd, reserva, datos.st_size);
+    if (regular) {
+        // A file system without locks leaves the file to whoever writes it, as before them.
+        if (::flock(descriptor.fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) return false;
+        Reservar(descriptor.fd, reserva, datos.st_size);
+    }
     fd_ = descriptor.Soltar();
     regular_ = regular;
     if (regular_) salidaEnCurso.store(fd_);
     buffer_.resize(tamanoBuffer);
     usados_ = 0;
+    return true;
 }
 
 void SalidaFichero::Escribir(const char* datos, std::size_t n) {

@@ -40,8 +40,8 @@ void BorrarTemporalesAlTerminar();
 // (a device, a pipe) or when the disk cannot be asked, which the write itself then reports.
 std::optional<std::uint64_t> EspacioDisponible(const QString& ruta);
 
-// An output file written through a buffer. Abrir creates the file or writes over an existing one
-// from its start, and refuses what EscribirFicheroSeguro refuses.
+// An output file written through a buffer, by one writer at a time. Abrir creates the file or
+// writes over an existing one from its start, and refuses what EscribirFicheroSeguro refuses.
 class SalidaFichero {
 public:
     SalidaFichero() = default;
@@ -49,9 +49,10 @@ public:
     SalidaFichero(const SalidaFichero&) = delete;
     SalidaFichero& operator=(const SalidaFichero&) = delete;
 
-    // A file is changed only once the disk holds `reserva` bytes of it: the platform's error, the
-    // file untouched, when the room cannot be reserved.
-    void Abrir(const QString& ruta, std::uint64_t reserva = 0);
+    // A file is changed only once it is this writer's alone and the disk holds `reserva` bytes of
+    // it: false, the file untouched, while another SalidaFichero (of this program or another)
+    // writes it; the platform's error, the file untouched, when the room cannot be reserved.
+    bool Abrir(const QString& ruta, std::uint64_t reserva = 0);
     void Escribir(const char* datos, std::size_t n);
     void Escribir(const QByteArray& bytes) {
         Escribir(bytes.constData(), std::size_t(bytes.size()));

@@ -437,7 +437,7 @@ TEST_F(Ficheros, LoEscritoEnSuSitioConservaLoAnteriorSiNoCabe) {
     EscribirFicheroSeguro(Ruta("informe.pdf"), "corto");
     EXPECT_EQ(LeerFichero(Ruta("copia.pdf")), "corto");
     SalidaFichero traza;
-    traza.Abrir(Ruta("traza.txt"), 150000);
+    ASSERT_TRUE(traza.Abrir(Ruta("traza.txt"), 150000));
     traza.Escribir("corta");
     traza.Cerrar();
     EXPECT_EQ(LeerFichero(Ruta("traza.txt")), "corta");
