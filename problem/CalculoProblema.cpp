@@ -34,6 +34,10 @@ std::optional<ResultadoCalculo> ComandoCalcular(TextosProblema& problema, Textos
     const std::optional<ProblemaNumerico> numerico =
         ProblemaAdmitido(TipoCalculo::Seleccionado, permitido, problema, celdas, avisar);
     if (!numerico) return std::nullopt;
+    if (numerico->Metodo == LotificacionOptimo && !CostesComparables(numerico->CE, numerico->CP)) {
+        avisar(AvisoCostesNoComparables);
+        return std::nullopt;
+    }
     ResultadoCalculo resultado = CalcularSeleccionada(*numerico);
     MostrarResultado(resultado, celdas);
     problema.Metodo = resultado.Metodo;

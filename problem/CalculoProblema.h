@@ -12,7 +12,8 @@
 
 // "Calcular" (LotificacinSeleccionada1Click): the checks and their warnings in order, then
 // CalcularSeleccionada, then the result written into the cells and, after "Mejor de las
-// anteriores", problema.Metodo set to the method chosen. Nothing when a warning refused it.
+// anteriores", problema.Metodo set to the method chosen. Nothing when a warning refused it; the
+// optimum is refused, last, costs that are not comparable.
 // Conversion and arithmetic failures throw, and then the cells and the method have not changed.
 std::optional<ResultadoCalculo> ComandoCalcular(TextosProblema& problema, TextosCelda& celdas,
                                                 const Avisar& avisar);

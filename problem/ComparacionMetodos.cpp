@@ -87,6 +87,10 @@ ComparacionMetodos CompararMetodos(const ProblemaNumerico& problema,
     entrada.PPL = TFilaMRP{};
 
     ComparacionMetodos comparacion;
+    if (!CostesComparables(problema.CE, problema.CP)) {
+        comparacion.Rechazo = TextoCostesNoComparables;
+        return comparacion;
+    }
     for (const TipoLotificacion metodo : MetodosComparados)
         comparacion.Filas.push_back(Resolver(metodo, problema, entrada));
     const FilaComparacion optimo = Resolver(LotificacionOptimo, problema, entrada);
