@@ -1,6 +1,7 @@
 // Solving one problem file through the same functions the main window calls.
 #include "OrdenResolver.h"
 
+#include "Errores.h"
 #include "FicheroProblema.h"
 #include "FicheroSolucion.h"
 #include "Ficheros.h"
@@ -51,6 +52,10 @@ EstadoSalida Resolver(const OrdenResolver& orden, const Consola& consola) {
 // No item is selected when the file's method was below 0; then nothing was planned.
 void AnunciarMetodo(const TextosProblema& problema, const Consola& consola) {
     const QString metodo = TextoLotificacion(problema.Metodo);
-    if (!metodo.isEmpty())
+    if (metodo.isEmpty()) return;
+    try {
         EscribirLinea(consola.errores, QStringLiteral("Lotificación: ") + metodo);
+    } catch (const EInOutError&) {
+        // The order's work is done by now: a lost notice does not undo it.
+    }
 }

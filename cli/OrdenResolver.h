@@ -17,7 +17,8 @@ std::optional<ResultadoCalculo> CalcularFichero(const QString& ruta,
                                                 const Avisar& avisar);
 
 // Announces on consola.errores the method the calculation used, which the problem then holds;
-// nothing when no method was selected and nothing was planned.
+// nothing when no method was selected and nothing was planned. A notice that cannot be written
+// is not a failure of the order.
 void AnunciarMetodo(const TextosProblema& problema, const Consola& consola);
 
 // Warnings go to consola.errores and give SalidaAviso; conversion, arithmetic and file failures
