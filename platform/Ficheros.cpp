@@ -30,15 +30,16 @@ constexpr std::size_t tamanoBuffer = 64 * 1024;
 
 FuncionWrite funcionWrite = ::write;
 
-// Reserves room for bytes bytes of the file from desde on, its size and contents unchanged.
+// Reserves on the disk `bytes` bytes of the file from `desde` on; 0 or the error code.
 int ReservarEnDisco(int fd, off_t desde, off_t bytes) {
     int resultado;
     do resultado = ::fallocate(fd, FALLOC_FL_KEEP_SIZE, desde, bytes);
     while (resultado != 0 && errno == EINTR);
     if (resultado == 0) return 0;
-    if (errno != EOPNOTSUPP) return errno;
-    // A file system that reserves nothing beyond a file's end: the C library writes the blocks,
-    // which lengthens the file until the write cuts it to its size.
+    if (errno == ENOSPC || errno == EDQUOT) return errno;
+    // A file system that reserves nothing beyond a file's end: the plain reservation, which the C
+    // library makes by writing the blocks where the file system cannot; it lengthens the file
+    // until the write cuts it to its size.
     return ::posix_fallocate(fd, desde, bytes);
 }
 
