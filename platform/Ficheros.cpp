@@ -244,9 +244,11 @@ int AbrirParaEscribir(const QByteArray& ruta, int opciones, struct stat& datos) 
 }
 
 // Makes the disk hold the first `bytes` bytes of the regular file open at fd, which takes
-// `tamano` now, so that writing them cannot find it full. A failure gives back what it reserved
-// and throws, the file as it was.
+// `tamano` now, so that writing them cannot find it full and leave the old content half
+// overwritten. A failure gives back what it reserved and throws, the file as it was. An empty
+// file has nothing to lose: it is written as it comes, as a new one is.
 void Reservar(int fd, std::uint64_t bytes, off_t tamano) {
+    if (tamano == 0) return;
     if (bytes <= std::uint64_t(tamano)) return; // written over blocks the file already has
     const off_t falta = off_t(bytes) - tamano;
     const int codigo = funcionReservar(fd, tamano, falta);

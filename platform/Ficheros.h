@@ -49,9 +49,10 @@ public:
     SalidaFichero(const SalidaFichero&) = delete;
     SalidaFichero& operator=(const SalidaFichero&) = delete;
 
-    // A file is changed only once it is this writer's alone and the disk holds `reserva` bytes of
-    // it: false, the file untouched, while another SalidaFichero (of this program or another)
-    // writes it; the platform's error, the file untouched, when the room cannot be reserved.
+    // A file is changed only once it is this writer's alone and, when it holds anything, the disk
+    // holds `reserva` bytes of it: false, the file untouched, while another SalidaFichero (of this
+    // program or another) writes it; the platform's error, the file untouched, when the room
+    // cannot be reserved.
     bool Abrir(const QString& ruta, std::uint64_t reserva = 0);
     void Escribir(const char* datos, std::size_t n);
     void Escribir(const QByteArray& bytes) {
