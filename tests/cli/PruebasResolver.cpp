@@ -1,7 +1,6 @@
 // "resolver": the solution's bytes for known problems, as the main window saves them after
 // opening the problem and calculating it.
 #include "AyudasCli.h"
-#include "CostesComparables.h"
 
 #include <QTemporaryDir>
 
@@ -148,13 +147,6 @@ TEST_F(ResolverCli, CompararLosMetodos) {
     EXPECT_EQ(aviso.estado, SalidaAviso);
     EXPECT_EQ(aviso.errores,
               "Especifique valores distintos de 0 para los costes de emisión y posesión\n");
-
-    DatosProblema costeNegativo = Ejemplo("0");
-    costeNegativo.CP = "-0,5";
-    const Resultado negativo = EnProceso({"comparar", Problema(costeNegativo)});
-    EXPECT_EQ(negativo.estado, SalidaAviso);
-    EXPECT_EQ(negativo.errores, QByteArray(TextoCostesNoComparables) + '\n');
-    EXPECT_EQ(negativo.salida, "");
 }
 
 TEST_F(ResolverCli, SolucionAlFicheroIndicado) {

@@ -2,7 +2,6 @@
 // experiment.
 #include "CosteMetodo.h"
 #include "Estadisticas.h"
-#include "MensajeDe.h"
 #include "ProblemaAleatorio.h"
 
 #include <gtest/gtest.h>
@@ -29,19 +28,6 @@ TEST(CosteMetodo, IgualQueResolverUnaCopiaEnteraYSinTocarLaTablaDelLlamador) {
         }
         ASSERT_EQ(p.Tabla, original);
     }
-}
-
-// The checks of the fields keep negative costs from a run; drawn anyway, the optimum refuses them.
-TEST(CosteMetodo, ElOptimoRechazaCostesNegativos) {
-    Generador g(2024);
-    ProblemaAleatorio p;
-    GenerarProblema(TextosExperimento::PorDefecto(), g, p);
-    const auto optimo = [&](double Ce, double Cp) {
-        return CosteMetodo(LotificacionOptimo, p.N, p.Ts, 0, Ce, Cp, p.Tabla);
-    };
-    EXPECT_EQ(MensajeDe([&] { optimo(p.Ce, -p.Cp); }), TextoCostesNoComparables);
-    EXPECT_EQ(MensajeDe([&] { optimo(-p.Ce, p.Cp); }), TextoCostesNoComparables);
-    EXPECT_EQ(MensajeDe([&] { optimo(p.Ce, p.Cp); }), "(ningún error)");
 }
 
 TEST(ActualizarEstadisticas, EmpatesYDesviaciones) {

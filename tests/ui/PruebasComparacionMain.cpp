@@ -3,7 +3,6 @@
 #include "AyudasMainUnit.h"
 #include "PanelComparacion.h"
 
-#include <QLabel>
 #include <QTableWidget>
 
 namespace {
@@ -81,19 +80,4 @@ TEST_F(PruebaComparacion, ElPanelSigueACadaCalculoYElDobleClicCalcula) {
     Boton("ToolButtonNuevo");
     EXPECT_EQ(Tabla()->rowCount(), 0);
     EXPECT_TRUE(plataforma.mensajes.isEmpty());
-}
-
-// Under a negative cost the panel ranks nothing and says why; "Plan óptimo" is refused.
-TEST_F(PruebaComparacion, ConUnCosteNegativoElPanelDiceQueNoCompara) {
-    Menu("CompararMetodos1");
-    TeclearEjemplo();
-    Teclear("EditCP", "-0,5");
-    Boton("ToolButtonCalcular");
-    EXPECT_EQ(SG().Celda(9, FilaCTotal), "695");
-    EXPECT_EQ(Tabla()->rowCount(), 0);
-    EXPECT_EQ(Hijo<QLabel>("SinComparacion")->text(), AvisoCostesNoComparables);
-    EXPECT_TRUE(Hijo<QLabel>("SinComparacion")->isVisible());
-
-    Menu("PlanOptimo1");
-    EXPECT_EQ(plataforma.avisos, QStringList{AvisoCostesNoComparables});
 }
