@@ -84,6 +84,10 @@ ComparacionMetodos CompararMetodos(const Articulo& articulo,
     entrada.PPL = TFilaMRP{};
 
     ComparacionMetodos comparacion;
+    if (!CostesComparables(articulo.CE, articulo.CP)) {
+        comparacion.Rechazo = TextoCostesNoComparables;
+        return comparacion;
+    }
     for (const TipoLotificacion metodo : MetodosComparados)
         comparacion.Filas.push_back(Resolver(metodo, articulo, entrada));
     const FilaComparacion optimo = Resolver(LotificacionOptimo, articulo, entrada);

@@ -32,8 +32,11 @@ struct FilaComparacion {
 };
 
 struct ComparacionMetodos {
-    // The compared methods in code order, the optimum, then the user's plan when there is one.
+    // The compared methods in code order, the optimum, then the user's plan when there is one;
+    // none when the plans were not compared.
     std::vector<FilaComparacion> Filas;
+    // Why the plans were not compared, as the user reads it; empty when they were.
+    std::string Rechazo;
 };
 
 // The row of a plan already priced.
@@ -42,6 +45,7 @@ FilaComparacion FilaDelPlan(TipoLotificacion metodo, std::int32_t N, const TTabl
 
 // Solves the item's inputs (without the releases a manual calculation typed) with every compared
 // method and the optimum, and adds planManual as the last row. A method that fails leaves its
-// message in its row; nothing here throws for it.
+// message in its row; nothing here throws for it. Costs that are not comparable
+// (CostesComparables) are refused: no plan is ranked.
 ComparacionMetodos CompararMetodos(const Articulo& articulo,
                                    std::optional<FilaComparacion> planManual = std::nullopt);

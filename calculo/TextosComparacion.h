@@ -17,5 +17,5 @@ struct TextosFilaComparacion {
 };
 
 // A failed method shows its message under the total and nothing else; a percentage that means
-// nothing is an empty text.
+// nothing is an empty text. A refused comparison has no rows: its Rechazo says why.
 std::vector<TextosFilaComparacion> TextosComparacion(const ComparacionMetodos& comparacion);

@@ -2,6 +2,7 @@
 #include "OrdenResolver.h"
 
 #include "CalculoArticulo.h"
+#include "Errores.h"
 #include "FicheroSolucion.h"
 #include "Ficheros.h"
 #include "TextosExplicacion.h"
@@ -41,6 +42,10 @@ EstadoSalida Resolver(const OrdenResolver& orden, const Consola& consola) {
 // No method was selected when the file's method was below 0; then nothing was planned.
 void AnunciarMetodo(const ResultadoCalculo& resultado, const Consola& consola) {
     const QString metodo = TextoLotificacion(resultado.Metodo);
-    if (!metodo.isEmpty())
+    if (metodo.isEmpty()) return;
+    try {
         EscribirLinea(consola.errores, QStringLiteral("Lotificación: ") + metodo);
+    } catch (const EInOutError&) {
+        // The order's work is done by now: a lost notice does not undo it.
+    }
 }

@@ -15,7 +15,7 @@ std::optional<ResultadoCalculo>
 CalcularFichero(const QString& ruta, const OpcionesFichero& opciones, const Avisar& avisar);
 
 // Announces on consola.errores the method the calculation used; nothing when no method was
-// selected and nothing was planned.
+// selected and nothing was planned. A notice that cannot be written is not a failure of the order.
 void AnunciarMetodo(const ResultadoCalculo& resultado, const Consola& consola);
 
 // Warnings go to consola.errores and give SalidaAviso; conversion, arithmetic and file failures

@@ -48,7 +48,13 @@ std::optional<Articulo> ArticuloDeTextos(TipoCalculo tipo, const TextosProblema&
         permitido = false;
     }
     if (!permitido || !AdmitirPeriodosCalculables(necesidades.N, avisar)) return std::nullopt;
-    return LeerCampos(tipo, problema, celdas, necesidades, avisar);
+    std::optional<Articulo> articulo = LeerCampos(tipo, problema, celdas, necesidades, avisar);
+    if (articulo && tipo == TipoCalculo::Seleccionado && articulo->Metodo == LotificacionOptimo &&
+        !CostesComparables(articulo->CE, articulo->CP)) {
+        avisar(AvisoCostesNoComparables);
+        return std::nullopt;
+    }
+    return articulo;
 }
 
 bool ProblemaCambiado(const TextosProblema& problema, const TextosCelda& celdas,

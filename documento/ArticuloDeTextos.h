@@ -20,8 +20,9 @@
 // then the grid's inputs and the fields (the lead time, the safety stock and both costs before the
 // lead time is checked). For a manual calculation: the requirements, the horizon, the grid's
 // inputs with the typed releases, the safety stock and the lead time, its check, then the costs.
-// Every warning is shown before the command gives up; nothing when one refused it. Throws
-// EConvertError at the first text that does not convert.
+// Every warning is shown before the command gives up; nothing when one refused it. Last, the
+// optimum is refused costs that are not comparable. Throws EConvertError at the first text that
+// does not convert.
 std::optional<Articulo> ArticuloDeTextos(TipoCalculo tipo, const TextosProblema& problema,
                                          const TextosCelda& celdas, const Avisar& avisar);
 

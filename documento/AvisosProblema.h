@@ -2,6 +2,8 @@
 // planning grid can hold, shared by the calculations, the problem files and the command-line tool.
 #pragma once
 
+#include "CostesComparables.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -12,6 +14,8 @@ using Avisar = std::function<void(const QString&)>;
 
 inline const QString AvisoCostes =
     QStringLiteral("Especifique valores distintos de 0 para los costes de emisión y posesión");
+// The optimum, asked for with a negative cost (CostesComparables).
+inline const QString AvisoCostesNoComparables = QString::fromUtf8(TextoCostesNoComparables);
 inline const QString AvisoNecesidadBruta =
     QStringLiteral("Especifique algún valor de necesidad bruta para resolver.");
 inline const QString AvisoPeriodos =

@@ -3,6 +3,7 @@
 // header alone.
 #pragma once
 
+#include "CostesComparables.h"
 #include "ErroresCalculo.h"
 #include "Horizonte.h"
 #include "LotesDemandaMedia.h"

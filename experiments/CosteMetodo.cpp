@@ -21,6 +21,11 @@ void CostesMetodos(std::span<const TipoLotificacion> metodos, const TParametrosM
     resueltos = 0;
     if (!PeriodosCalculables(P.N))
         throw std::out_of_range("CosteMetodo: número de períodos fuera de la tabla");
+    // The optimum is compared with every method: the drawn costs must allow it, which the checks
+    // of the fields before a run already make sure of.
+    if (!CostesComparables(P.CE, P.CP) &&
+        std::find(metodos.begin(), metodos.end(), LotificacionOptimo) != metodos.end())
+        throw std::domain_error(TextoCostesNoComparables);
     ResolucionConjunta resolucion(P, tabla);
     for (const TipoLotificacion m : metodos) {
         const double coste = resolucion.Resolver(m);

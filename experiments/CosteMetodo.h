@@ -20,7 +20,8 @@ double CosteMetodo(TipoLotificacion m, const TParametrosMRP& P, const TTablaMRP&
 
 // Solves the problem in `tabla` with each method of `metodos` in order, each from that same
 // input, as CosteMetodo does; costes[i] receives the cost of metodos[i] as soon as it is known,
-// and `resueltos` counts them. A method that fails throws the engine's error. The table is the
+// and `resueltos` counts them. A method that fails throws the engine's error; the optimum,
+// std::domain_error for costs that are not comparable (CostesComparables). The table is the
 // solving's scratch: afterwards it holds a plan, its inputs NB, RP and D[1] unchanged.
 void CostesMetodos(std::span<const TipoLotificacion> metodos, const TParametrosMRP& P,
                    TTablaMRP& tabla, double* costes, std::size_t& resueltos);

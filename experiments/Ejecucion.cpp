@@ -3,6 +3,7 @@
 // statistics, progress, failures) still happens here, experiment by experiment, in order.
 #include "Ejecucion.h"
 
+#include "EspacioTraza.h"
 #include "Informe.h"
 #include "Numeros.h"
 #include "ResolucionAdelantada.h"
@@ -102,9 +103,10 @@ QStringList EjecutarExperimentos(const TextosExperimento& textos, const QString&
     datos.Hechos = 0;
     datos.Detenida = false;
     // The trace closes itself as soon as the run leaves, also on a failure: what was written
-    // stays on disk and the next run can rewrite the file.
+    // stays on disk and the next run can rewrite the file. The disk holds the whole trace before
+    // the old one is written over.
     Traza traza;
-    traza.Abrir(ficheroTraza);
+    traza.Abrir(ficheroTraza, EstimacionTraza(textos));
     sorteos.Sembrar();
     Llamar(progreso.Mostrar);
     datos.HoraInicio = QTime::currentTime();

@@ -29,6 +29,15 @@ QString Tamano(std::uint64_t bytes) {
     return FormatoFijo(valor, 15, 1) + u' ' + QLatin1String(unidades[unidad]);
 }
 
+// The experiments the fields ask for; 0 when NExp does not convert.
+std::int32_t ExperimentosPedidos(const TextosExperimento& textos) {
+    try {
+        return StrToInt(textos.NExp);
+    } catch (const EConvertError&) {
+        return 0;
+    }
+}
+
 } // namespace
 
 std::uint64_t EstimacionTraza(std::int32_t nExp, bool compararOptimo) {
@@ -36,6 +45,10 @@ std::uint64_t EstimacionTraza(std::int32_t nExp, bool compararOptimo) {
     // One line per method solved: those the best-of choice compares, and the optimum if asked.
     const std::uint64_t lineas = NumeroMetodos + (compararOptimo ? 1 : 0);
     return BytesPorLinea * (1 + lineas * experimentos);
+}
+
+std::uint64_t EstimacionTraza(const TextosExperimento& textos) {
+    return EstimacionTraza(ExperimentosPedidos(textos), textos.CompararOptimo);
 }
 
 std::optional<QString> AvisoEspacioTraza(std::int32_t nExp, bool compararOptimo,
@@ -51,12 +64,7 @@ std::optional<QString> AvisoEspacioTraza(std::int32_t nExp, bool compararOptimo,
 
 std::optional<QString> ComprobarEspacioTraza(const TextosExperimento& textos,
                                              const QString& ficheroTraza) {
-    std::int32_t nExp = 0;
-    try {
-        nExp = StrToInt(textos.NExp);
-    } catch (const EConvertError&) {
-        return std::nullopt;
-    }
+    const std::int32_t nExp = ExperimentosPedidos(textos);
     if (nExp <= 0) return std::nullopt;
     const std::optional<std::uint64_t> libre = funcionEspacio(ficheroTraza);
     if (!libre) return std::nullopt;

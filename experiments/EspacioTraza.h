@@ -13,6 +13,9 @@
 // solved in each experiment (six, seven with the optimum), 50 bytes a line (a line of the
 // largest numbers takes about that).
 std::uint64_t EstimacionTraza(std::int32_t nExp, bool compararOptimo);
+// The same for the run the fields describe; an NExp that does not convert counts as none (the run
+// reports it where it meets it).
+std::uint64_t EstimacionTraza(const TextosExperimento& textos);
 
 // The warning that refuses a run of nExp experiments whose trace would not fit in `libre` bytes,
 // naming both sizes in the user's locale; nothing when it fits.

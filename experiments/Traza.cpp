@@ -2,6 +2,7 @@
 #include "Traza.h"
 
 #include "AritmeticaComprobada.h"
+#include "Errores.h"
 #include "MetodosLotificacion.h"
 
 #include <cstddef>
@@ -29,9 +30,15 @@ char* EnPalabras(const char* origen, std::size_t n, char* destino) {
 
 } // namespace
 
-void Traza::Abrir(const QString& ruta) {
+ETrazaOcupada::ETrazaOcupada(const QString& ruta)
+    : std::runtime_error(
+          QStringLiteral("El fichero de seguimiento «%1» lo está escribiendo otra ejecución.")
+              .arg(TextoEnMensaje(ruta))
+              .toStdString()) {}
+
+void Traza::Abrir(const QString& ruta, std::uint64_t reserva) {
     Cerrar();
-    fichero_.Abrir(ruta);
+    if (!fichero_.Abrir(ruta, reserva)) throw ETrazaOcupada(ruta);
     fichero_.Escribir(Cabecera, sizeof Cabecera - 1);
 }
 

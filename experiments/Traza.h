@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <stdexcept>
 
 class LineasTraza {
 public:
@@ -30,14 +31,22 @@ private:
     FormatoRapido formato_;
 };
 
+// A trace file that another run is writing: refused before anything of it changes.
+struct ETrazaOcupada : std::runtime_error {
+    explicit ETrazaOcupada(const QString& ruta);
+};
+
 class Traza {
 public:
-    // Empties or creates the file and writes the header line.
-    void Abrir(const QString& ruta);
+    // Takes the file for this run alone, with room for `reserva` bytes, and writes the header
+    // line over whatever it held. Throws ETrazaOcupada, or the platform's error where the room
+    // cannot be reserved, with the file untouched.
+    void Abrir(const QString& ruta, std::uint64_t reserva);
     // Lines made by LineasTraza.
     void Escribir(const char* lineas, std::size_t n) { fichero_.Escribir(lineas, n); }
-    // Writes what is buffered and closes, reporting a failure. A trace destroyed while open is
-    // closed the same way without reporting, so a failed run leaves its lines on disk.
+    // Writes what is buffered, cuts the file after the last line and closes, reporting a
+    // failure. A trace destroyed while open is closed the same way without reporting, so a
+    // failed run leaves its lines on disk.
     void Cerrar();
     bool Abierta() const { return fichero_.Abierto(); }
 

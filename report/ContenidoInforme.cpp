@@ -48,10 +48,16 @@ QStringList Cabecera(int N, bool despues) {
     return cabecera;
 }
 
-// The comparison's table, the cheapest methods in bold, and its chart.
+// The comparison's table, the cheapest methods in bold, and its chart; or why it was refused.
 void Comparacion(const ResultadoCalculo& calculo, ContenidoInforme& informe) {
+    const QString titulo = QStringLiteral("Comparación de métodos");
+    if (!calculo.Comparacion.Rechazo.empty()) {
+        informe.Secciones.push_back(
+            SeccionTexto{titulo, {QString::fromStdString(calculo.Comparacion.Rechazo)}});
+        return;
+    }
     SeccionTabla comparacion;
-    comparacion.Titulo = QStringLiteral("Comparación de métodos");
+    comparacion.Titulo = titulo;
     comparacion.Cabecera = CabeceraComparacion();
     for (TextosFilaComparacion& fila : TextosComparacion(calculo.Comparacion)) {
         comparacion.Filas.push_back(std::move(fila.Celdas));

@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 segundos="${1:-60}"
-objetivos=(leer_problema numeros parametros)
+objetivos=(leer_problema numeros parametros comparar)
 
 scripts/instalar-dependencias.sh
 cmake --preset fuzz >/dev/null

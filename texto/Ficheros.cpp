@@ -30,6 +30,21 @@ constexpr std::size_t tamanoBuffer = 64 * 1024;
 
 FuncionWrite funcionWrite = ::write;
 
+// Reserves on the disk `bytes` bytes of the file from `desde` on; 0 or the error code.
+int ReservarEnDisco(int fd, off_t desde, off_t bytes) {
+    int resultado;
+    do resultado = ::fallocate(fd, FALLOC_FL_KEEP_SIZE, desde, bytes);
+    while (resultado != 0 && errno == EINTR);
+    if (resultado == 0) return 0;
+    if (errno == ENOSPC || errno == EDQUOT) return errno;
+    // A file system that reserves nothing beyond a file's end: the plain reservation, which the C
+    // library makes by writing the blocks where the file system cannot; it lengthens the file
+    // until the write cuts it to its size.
+    return ::posix_fallocate(fd, desde, bytes);
+}
+
+FuncionReservar funcionReservar = ReservarEnDisco;
+
 [[noreturn]] void Fallar(int codigoErrno) {
     throw EInOutError(codigoErrno);
 }
@@ -70,8 +85,16 @@ struct Descriptor {
 std::array<char, PATH_MAX> temporalEnCurso{};
 std::atomic<bool> hayTemporalEnCurso{false};
 
+// The output file being written: one written over an older, longer file still holds that file's
+// tail until it is closed.
+std::atomic<int> salidaEnCurso{-1};
+
 void BorrarTemporalYTerminar(int senal) {
     if (hayTemporalEnCurso.load()) ::unlink(temporalEnCurso.data());
+    if (const int salida = salidaEnCurso.load(); salida >= 0) {
+        const off_t escrito = ::lseek(salida, 0, SEEK_CUR);
+        if (escrito >= 0) ::ftruncate(salida, escrito);
+    }
     // The signal, raised again, ends the program as it would have without this handler once
     // the handler returns.
     ::signal(senal, SIG_DFL);
@@ -205,12 +228,12 @@ bool CrearTemporal(const QByteArray& destino, Temporal& temporal) {
 }
 
 // Opens for writing without ever waiting: a pipe that nobody reads would hold the program for
-// good. Only regular files, character devices and pipes with a reader are written.
-int AbrirParaEscribir(const QByteArray& ruta, int opciones) {
+// good. Only regular files, character devices and pipes with a reader are written; datos
+// receives what the file is.
+int AbrirParaEscribir(const QByteArray& ruta, int opciones, struct stat& datos) {
     Descriptor descriptor{
         ::open(ruta.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | opciones, 0666)};
     if (descriptor.fd < 0) Fallar(errno == ENXIO ? EACCES : errno); // ENXIO: a pipe, no reader
-    struct stat datos {};
     if (::fstat(descriptor.fd, &datos) != 0) Fallar(errno);
     if (!S_ISREG(datos.st_mode) && !S_ISCHR(datos.st_mode) && !S_ISFIFO(datos.st_mode))
         Fallar(EACCES);
@@ -220,12 +243,35 @@ int AbrirParaEscribir(const QByteArray& ruta, int opciones) {
     return descriptor.Soltar();
 }
 
-// Truncated and written where it is: what no rename can replace (a device, a pipe, a file with
-// other names or another owner, or in a folder that takes no new file). A failure part-way
-// leaves the file incomplete.
+// Makes the disk hold the first `bytes` bytes of the regular file open at fd, which takes
+// `tamano` now, so that writing them cannot find it full and leave the old content half
+// overwritten. A failure gives back what it reserved and throws, the file as it was. An empty
+// file has nothing to lose: it is written as it comes, as a new one is.
+void Reservar(int fd, std::uint64_t bytes, off_t tamano) {
+    if (tamano == 0) return;
+    if (bytes <= std::uint64_t(tamano)) return; // written over blocks the file already has
+    const off_t falta = off_t(bytes) - tamano;
+    const int codigo = funcionReservar(fd, tamano, falta);
+    if (codigo == 0) return;
+    // Left reserved, what a failure did reserve would keep the disk full.
+    ::fallocate(fd, FALLOC_FL_PUNCH_HOLE | FALLOC_FL_KEEP_SIZE, tamano, falta);
+    struct stat datos {};
+    if (::fstat(fd, &datos) == 0 && datos.st_size != tamano) ::ftruncate(fd, tamano);
+    Fallar(codigo);
+}
+
+// Written where it is: what no rename can replace (a device, a pipe, a file with other names or
+// another owner, or in a folder that takes no new file). A file keeps its old content until the
+// disk holds the new one, and is cut to it once written; a failure after that (not of a full
+// disk) leaves the file incomplete.
 void EscribirEnSuSitio(const QByteArray& destino, const QByteArray& bytes) {
-    Descriptor descriptor{AbrirParaEscribir(destino, O_TRUNC)};
-    if (!EscribirTodo(descriptor.fd, bytes.constData(), std::size_t(bytes.size()))) Fallar(errno);
+    struct stat datos {};
+    Descriptor descriptor{AbrirParaEscribir(destino, 0, datos)};
+    const auto n = std::size_t(bytes.size());
+    const bool regular = S_ISREG(datos.st_mode);
+    if (regular) Reservar(descriptor.fd, n, datos.st_size);
+    if (!EscribirTodo(descriptor.fd, bytes.constData(), n)) Fallar(errno);
+    if (regular && ::ftruncate(descriptor.fd, off_t(n)) != 0) Fallar(errno);
     if (::close(descriptor.Soltar()) != 0) Fallar(errno);
 }
 
@@ -357,7 +403,7 @@ SalidaFichero::~SalidaFichero() {
     }
 }
 
-void SalidaFichero::Abrir(const QString& ruta) {
+bool SalidaFichero::Abrir(const QString& ruta, std::uint64_t reserva) {
     if (Abierto()) {
         try {
             Cerrar();
@@ -365,9 +411,21 @@ void SalidaFichero::Abrir(const QString& ruta) {
             // The previous file's failure belongs to its own run.
         }
     }
-    fd_ = AbrirParaEscribir(RutaNativa(ruta), O_CREAT | O_TRUNC);
+    // Not emptied on opening: nothing of the file changes until it is this writer's.
+    struct stat datos {};
+    Descriptor descriptor{AbrirParaEscribir(RutaNativa(ruta), O_CREAT, datos)};
+    const bool regular = S_ISREG(datos.st_mode);
+    if (regular) {
+        // A file system without locks leaves the file to whoever writes it, as before them.
+        if (::flock(descriptor.fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) return false;
+        Reservar(descriptor.fd, reserva, datos.st_size);
+    }
+    fd_ = descriptor.Soltar();
+    regular_ = regular;
+    if (regular_) salidaEnCurso.store(fd_);
     buffer_.resize(tamanoBuffer);
     usados_ = 0;
+    return true;
 }
 
 void SalidaFichero::Escribir(const char* datos, std::size_t n) {
@@ -396,12 +454,24 @@ void SalidaFichero::Cerrar() {
     int codigo = 0;
     if (!EscribirTodo(fd_, buffer_.data(), usados_)) codigo = errno;
     usados_ = 0;
+    if (regular_) {
+        // What the file held beyond what was written (an older file's tail, the room reserved)
+        // goes.
+        const off_t escrito = ::lseek(fd_, 0, SEEK_CUR);
+        if ((escrito < 0 || ::ftruncate(fd_, escrito) != 0) && codigo == 0) codigo = errno;
+        int propio = fd_;
+        salidaEnCurso.compare_exchange_strong(propio, -1);
+    }
     if (::close(std::exchange(fd_, -1)) != 0 && codigo == 0) codigo = errno;
     if (codigo != 0) Fallar(codigo);
 }
 
 FuncionWrite CambiarFuncionWrite(FuncionWrite nueva) {
     return std::exchange(funcionWrite, nueva);
+}
+
+FuncionReservar CambiarFuncionReservar(FuncionReservar nueva) {
+    return std::exchange(funcionReservar, nueva);
 }
 
 void BorrarTemporalesAlTerminar() {

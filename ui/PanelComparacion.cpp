@@ -12,11 +12,16 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+namespace {
+const QString TextoSinCalculo = QStringLiteral("Calcule el problema para comparar los métodos.");
+}
+
 PanelComparacion::PanelComparacion(QWidget* padre)
-    : QDockWidget(QStringLiteral("Comparación de métodos"), padre),
-      SinCalculo_(new QLabel(QStringLiteral("Calcule el problema para comparar los métodos."))),
+    : QDockWidget(QStringLiteral("Comparación de métodos"), padre), SinCalculo_(new QLabel),
       Tabla_(new QTableWidget), Grafico_(new VistaGrafico) {
     setObjectName(QStringLiteral("PanelComparacion"));
+    SinCalculo_->setObjectName(QStringLiteral("SinComparacion"));
+    SinCalculo_->setWordWrap(true);
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
 
     const QStringList cabecera = CabeceraComparacion();
@@ -58,6 +63,10 @@ PanelComparacion::PanelComparacion(QWidget* padre)
 void PanelComparacion::Mostrar(const std::optional<ResultadoCalculo>& calculo) {
     const std::vector<TextosFilaComparacion> filas =
         calculo ? TextosComparacion(calculo->Comparacion) : std::vector<TextosFilaComparacion>{};
+    // A refused comparison says why in place of its rows and of its chart.
+    const bool rechazada = calculo && !calculo->Comparacion.Rechazo.empty();
+    SinCalculo_->setText(rechazada ? QString::fromStdString(calculo->Comparacion.Rechazo)
+                                   : TextoSinCalculo);
     SinCalculo_->setVisible(filas.empty());
     Tabla_->clearSpans();
     Tabla_->setRowCount(int(filas.size()));
@@ -79,7 +88,7 @@ void PanelComparacion::Mostrar(const std::optional<ResultadoCalculo>& calculo) {
         }
     }
     Tabla_->resizeColumnsToContents();
-    if (calculo)
+    if (calculo && !rechazada)
         Grafico_->Mostrar(GraficoComparacion(calculo->Comparacion));
     else
         Grafico_->Vaciar(QString());

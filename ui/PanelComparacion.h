@@ -20,7 +20,7 @@ public:
     explicit PanelComparacion(QWidget* padre = nullptr);
 
     // The comparison of the calculation, the row of its plan selected; an empty table before the
-    // first one and after "Nuevo".
+    // first one and after "Nuevo", and why in place of the table when the comparison was refused.
     void Mostrar(const std::optional<ResultadoCalculo>& calculo);
 
 signals:

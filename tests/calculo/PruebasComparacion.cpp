@@ -98,3 +98,22 @@ TEST(Comparacion, UnMetodoQueFallaNoImpideElCalculo) {
     EXPECT_EQ(filas[0], QStringList({"Lote a lote", "700", "700", "0", "7", "600,0"}));
     EXPECT_EQ(celdas.Celda(9, FilaCTotal), "700");
 }
+
+// Under a negative cost no plan is the cheapest: both calculations go on, and their comparison
+// says why it ranks nothing; the optimum is refused with the same words.
+TEST(Comparacion, CostesNegativosNoSeComparan) {
+    for (const auto& [CE, CP] : {std::pair{"100", "-0,5"}, std::pair{"-100", "1"}}) {
+        TextosProblema problema = Ejemplo(LotificacionLoteALote, CE, CP);
+        TextosCelda celdas = CeldasEjemplo();
+        for (const auto& r : {ComandoCalcular(problema, celdas, SinAvisos),
+                              ComandoCalculoManual(problema, celdas, SinAvisos)}) {
+            ASSERT_TRUE(r) << CE << " / " << CP;
+            EXPECT_TRUE(r->Comparacion.Filas.empty());
+            EXPECT_EQ(r->Comparacion.Rechazo, TextoCostesNoComparables);
+        }
+        problema.Metodo = LotificacionOptimo;
+        QStringList avisos;
+        EXPECT_FALSE(ComandoCalcular(problema, celdas, [&](const QString& a) { avisos << a; }));
+        EXPECT_EQ(avisos, QStringList{AvisoCostesNoComparables});
+    }
+}

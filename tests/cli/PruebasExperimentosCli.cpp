@@ -2,6 +2,7 @@
 // on standard output.
 #include "AyudasCli.h"
 #include "EspacioTraza.h"
+#include "Ficheros.h"
 
 #include <QTemporaryDir>
 
@@ -120,6 +121,20 @@ TEST_F(ExperimentosCli, RechazaUnaTrazaQueNoCabeEnElDisco) {
               *AvisoEspacioTraza(2147483647, false, 10'700'000'000) + '\n');
     EXPECT_EQ(r.salida, "");
     EXPECT_FALSE(QFile::exists(carpeta.filePath("t.txt")));
+}
+
+// A trace has one writer: a run is refused while another one writes its file, which it leaves as
+// it was.
+TEST_F(ExperimentosCli, UnaTrazaQueOtraEjecucionEscribeSeRechaza) {
+    const QString traza = carpeta.filePath("t.txt");
+    Escribir(traza, "de otra\r\n");
+    SalidaFichero otra;
+    ASSERT_TRUE(otra.Abrir(traza));
+    const Resultado r = Ejecutar("t.txt", {"--NExp", "3"});
+    EXPECT_EQ(r.estado, SalidaError);
+    EXPECT_EQ(QString::fromUtf8(r.errores),
+              "El fichero de seguimiento «" + traza + "» lo está escribiendo otra ejecución.\n");
+    EXPECT_EQ(Traza("t.txt"), "de otra\r\n");
 }
 
 TEST_F(ExperimentosCli, ProgresoSoloCuandoSePide) {

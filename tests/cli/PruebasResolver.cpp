@@ -158,6 +158,17 @@ TEST_F(ResolverCli, SolucionAlFicheroIndicado) {
     EXPECT_EQ(Leer(solucion), SolucionLoteALote);
 }
 
+// The notice of the method used is not worth failing for: a solution written is a success, even
+// with standard error full.
+TEST_F(ResolverCli, UnAvisoQueNoSePuedeEscribirNoEsUnFallo) {
+    std::ostringstream salida;
+    std::ostream errores(nullptr); // every write fails
+    const QString solucion = carpeta.filePath("s.sol");
+    const QStringList orden{"resolver", Problema(Ejemplo("0")), "-o", solucion};
+    EXPECT_EQ(EjecutarPrograma(orden, Consola{salida, errores}), SalidaHecho);
+    EXPECT_EQ(Leer(solucion), SolucionLoteALote);
+}
+
 // Rounding is on, as the window starts, unless asked otherwise: EOQ then uses the exact quantity.
 TEST_F(ResolverCli, RedondeoDeLaCantidadEconomica) {
     const QString ruta = Problema(Ejemplo("1"));

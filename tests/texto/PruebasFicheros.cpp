@@ -409,6 +409,35 @@ TEST_F(Ficheros, UnFicheroConVariosNombresSeEscribeEnSuSitio) {
     EXPECT_EQ(Entradas(), QStringList({"a.lot", "b.lot"}));
 }
 
+int SinSitio(int, off_t, off_t) {
+    return ENOSPC;
+}
+
+// A file written in place (one with other names, a trace) changes only once the disk holds its
+// new content: on a full disk its old content stays whole; with room the new one takes its place
+// whole, however shorter.
+TEST_F(Ficheros, LoEscritoEnSuSitioConservaLoAnteriorSiNoCabe) {
+    const QByteArray anterior = Patron(5000);
+    Crear("informe.pdf", anterior);
+    ASSERT_TRUE(::link(QFile::encodeName(Ruta("informe.pdf")).constData(),
+                       QFile::encodeName(Ruta("copia.pdf")).constData()) == 0);
+    Crear("traza.txt", anterior);
+    {
+        const FuncionReservar reservar = CambiarFuncionReservar(&SinSitio);
+        const EscrituraQueFalla lleno(1000);
+        EXPECT_EQ(MensajeDe([&] { EscribirFicheroSeguro(Ruta("informe.pdf"), Patron(150000)); }),
+                  "Disk full");
+        EXPECT_EQ(MensajeDe([&] { SalidaFichero().Abrir(Ruta("traza.txt"), 150000); }),
+                  "Disk full");
+        CambiarFuncionReservar(reservar);
+    }
+    for (const char* nombre : {"informe.pdf", "copia.pdf", "traza.txt"})
+        EXPECT_EQ(LeerFichero(Ruta(nombre)), anterior) << nombre;
+
+    EscribirFicheroSeguro(Ruta("informe.pdf"), "corto");
+    EXPECT_EQ(LeerFichero(Ruta("copia.pdf")), "corto");
+}
+
 // A link to a file that does not exist yet creates that file; the link stays a link.
 TEST_F(Ficheros, UnEnlaceSinDestinoCreaElDestino) {
     ASSERT_TRUE(QDir(carpeta_.path()).mkdir("destinos"));
@@ -509,6 +538,21 @@ TEST_P(SenalDuranteEscritura, BorraElFicheroTemporal) {
         testing::KilledBySignal(GetParam()), "");
     EXPECT_EQ(Entradas(), QStringList({"problema.lot"}));
     EXPECT_EQ(LeerFichero(Ruta("problema.lot")), "viejo");
+}
+
+// An output file written over a longer one keeps only what was written when the program ends.
+TEST_P(SenalDuranteEscritura, UnaSalidaQuedaConLoEscrito) {
+    Crear("traza.txt", Patron(300000));
+    EXPECT_EXIT(
+        {
+            BorrarTemporalesAlTerminar();
+            SalidaFichero salida;
+            salida.Abrir(Ruta("traza.txt"));
+            salida.Escribir(Patron(100000)); // larger than the buffer: written at once
+            std::raise(GetParam());
+        },
+        testing::KilledBySignal(GetParam()), "");
+    EXPECT_EQ(LeerFichero(Ruta("traza.txt")), Patron(100000));
 }
 
 INSTANTIATE_TEST_SUITE_P(Ficheros, SenalDuranteEscritura, testing::Values(SIGTERM, SIGINT),
