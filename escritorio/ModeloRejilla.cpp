@@ -4,7 +4,10 @@
 
 #include <QFont>
 
+#include <QStringList>
+
 #include <algorithm>
+#include <utility>
 
 namespace {
 // The fixed row or column and at least one cell beside it.
@@ -30,9 +33,19 @@ QVariant ModeloRejilla::data(const QModelIndex& indice, int rol) const {
         return Celda(columna, indice.row() + 1);
     case Qt::ToolTipRole: {
         // The whole text, also where the column is too narrow for it; none for an empty cell.
+        // The marks' notes follow it.
+        QStringList lineas;
         const QString texto = Celda(columna, indice.row() + 1);
-        return texto.isEmpty() ? QVariant() : QVariant(texto);
+        if (!texto.isEmpty()) lineas << texto;
+        for (const auto& [capa, datos] : capas_) {
+            const auto marca = datos.marcas.constFind(QPoint(columna, indice.row() + 1));
+            if (marca != datos.marcas.cend() && !marca->Nota.isEmpty()) lineas << marca->Nota;
+        }
+        return lineas.isEmpty() ? QVariant() : QVariant(lineas.join(u'\n'));
     }
+    case Qt::ForegroundRole:
+    case Qt::BackgroundRole:
+        return marca(columna, indice.row() + 1, rol);
     case Qt::FontRole: {
         if (columna != columnaNegrita_) return {};
         // Only the weight: the view's own font supplies the rest.
@@ -64,6 +77,7 @@ QVariant ModeloRejilla::headerData(int seccion, Qt::Orientation orientacion, int
 void ModeloRejilla::PonerCelda(int columna, int fila, const QString& texto) {
     if (columna < 0 || fila < 0 || textos_.Celda(columna, fila) == texto) return;
     textos_.PonerCelda(columna, fila, texto);
+    olvidarMarcasDeTexto(columna, fila);
     // A cell outside the counts only needs storing: nothing shows it yet.
     if (columna >= columnas_ || fila >= filas_) return;
     if (fila == 0 && columna > 0) {
@@ -72,13 +86,60 @@ void ModeloRejilla::PonerCelda(int columna, int fila, const QString& texto) {
         emit headerDataChanged(Qt::Vertical, fila - 1, fila - 1);
     } else if (columna > 0 && fila > 0) {
         const QModelIndex celda = index(fila - 1, columna - 1);
-        emit dataChanged(celda, celda, {Qt::DisplayRole, Qt::EditRole});
+        emit dataChanged(celda, celda,
+                         {Qt::DisplayRole, Qt::EditRole, Qt::ToolTipRole, Qt::ForegroundRole,
+                          Qt::BackgroundRole});
     }
 }
 
 void ModeloRejilla::PonerTextos(const TextosCelda& textos) {
-    textos_ = textos;
+    const TextosCelda antes = std::exchange(textos_, textos);
+    for (auto& [capa, datos] : capas_) {
+        if (datos.duracion != DuracionMarcas::HastaCambiarElTexto) continue;
+        datos.marcas.removeIf([&](const auto& marca) {
+            return antes.Celda(marca.key().x(), marca.key().y()) !=
+                   textos_.Celda(marca.key().x(), marca.key().y());
+        });
+    }
     avisarCambioVisible();
+}
+
+void ModeloRejilla::PonerMarcas(int capa, const MarcasCeldas& marcas, DuracionMarcas duracion) {
+    const auto anterior = capas_.find(capa);
+    if (anterior != capas_.end()) {
+        const MarcasCeldas quitadas = anterior->second.marcas;
+        capas_.erase(anterior);
+        avisarCambioMarcas(quitadas);
+    }
+    if (marcas.isEmpty()) return;
+    capas_[capa] = {marcas, duracion};
+    avisarCambioMarcas(marcas);
+}
+
+QVariant ModeloRejilla::marca(int columna, int fila, int rol) const {
+    QColor color;
+    for (const auto& [capa, datos] : capas_) {
+        const auto marca = datos.marcas.constFind(QPoint(columna, fila));
+        if (marca == datos.marcas.cend()) continue;
+        const QColor& propio = rol == Qt::ForegroundRole ? marca->Texto : marca->Fondo;
+        if (propio.isValid()) color = propio;
+    }
+    return color.isValid() ? QVariant(color) : QVariant();
+}
+
+void ModeloRejilla::avisarCambioMarcas(const MarcasCeldas& marcas) {
+    for (auto marca = marcas.cbegin(); marca != marcas.cend(); ++marca) {
+        const int columna = marca.key().x(), fila = marca.key().y();
+        if (columna < 1 || fila < 1 || columna >= columnas_ || fila >= filas_) continue;
+        const QModelIndex celda = index(fila - 1, columna - 1);
+        emit dataChanged(celda, celda, {Qt::ForegroundRole, Qt::BackgroundRole, Qt::ToolTipRole});
+    }
+}
+
+void ModeloRejilla::olvidarMarcasDeTexto(int columna, int fila) {
+    for (auto& [capa, datos] : capas_)
+        if (datos.duracion == DuracionMarcas::HastaCambiarElTexto)
+            datos.marcas.remove(QPoint(columna, fila));
 }
 
 void ModeloRejilla::PonerColumnaNegrita(int columna) {

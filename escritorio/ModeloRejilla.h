@@ -2,9 +2,12 @@
 // column 0 as header data. Texts live in one store that ignores the counts.
 #pragma once
 
+#include "MarcaCelda.h"
 #include "TextosCelda.h"
 
 #include <QAbstractTableModel>
+
+#include <map>
 
 class ModeloRejilla : public QAbstractTableModel {
     Q_OBJECT
@@ -32,7 +35,20 @@ public:
     // The column whose cells show in bold; none when below 1.
     void PonerColumnaNegrita(int columna);
 
+    // Replaces the marks of one layer; an empty set removes it. Where layers mark the same cell,
+    // the higher layer's colours and the notes of all of them show, lowest first.
+    void PonerMarcas(int capa, const MarcasCeldas& marcas, DuracionMarcas duracion);
+
 private:
+    struct Capa {
+        MarcasCeldas marcas;
+        DuracionMarcas duracion;
+    };
+    QVariant marca(int columna, int fila, int rol) const;
+    void avisarCambioMarcas(const MarcasCeldas& marcas);
+    // The marks that judge a cell's text go when that text changes.
+    void olvidarMarcasDeTexto(int columna, int fila);
+
     void avisarCambioVisible();
     void avisarCambioColumna(int columna, const QList<int>& roles);
 
@@ -40,4 +56,5 @@ private:
     int columnas_ = 5;
     int filas_ = 5;
     int columnaNegrita_ = 0;
+    std::map<int, Capa> capas_; // by layer, lowest first
 };

@@ -159,6 +159,10 @@ void RejillaTexto::PonerColumnaNegrita(int columna) {
     modelo_->PonerColumnaNegrita(columna);
 }
 
+void RejillaTexto::PonerMarcas(int capa, const MarcasCeldas& marcas, DuracionMarcas duracion) {
+    modelo_->PonerMarcas(capa, marcas, duracion);
+}
+
 void RejillaTexto::AjustarColumnas() {
     ajustandoColumnas_ = true;
     for (int columna = 1; columna < Columnas(); ++columna)

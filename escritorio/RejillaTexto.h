@@ -4,6 +4,7 @@
 // Ctrl+Tab and Ctrl+Shift+Tab leave the grid.
 #pragma once
 
+#include "MarcaCelda.h"
 #include "PortapapelesRejilla.h"
 #include "TextosCelda.h"
 
@@ -46,6 +47,11 @@ public:
 
     // The column whose cells show in bold; none when below 1.
     void PonerColumnaNegrita(int columna);
+
+    // Replaces one layer of marks (MarcaCelda.h); an empty set removes it. Where layers mark the
+    // same cell, the higher layer's colours and every layer's notes show.
+    void PonerMarcas(int capa, const MarcasCeldas& marcas,
+                     DuracionMarcas duracion = DuracionMarcas::HastaReemplazarlas);
     // Sizes every column to the widest text it shows, never below the default width nor below
     // a width the user gave it by dragging.
     void AjustarColumnas();

@@ -249,3 +249,41 @@ TEST(Rejilla, ClicYMayusculasClicSeleccionanUnRango) {
 }
 
 } // namespace
+
+// Marks colour cells and add to their tool tips by layer; those that judge a text go when it
+// changes, however it changes, and the others stay until they are replaced.
+TEST(MarcasRejilla, CapasColoresNotasYDuracion) {
+    RejillaTexto rejilla;
+    rejilla.PonerColumnas(4);
+    rejilla.PonerFilas(4);
+    rejilla.PonerCelda(1, 1, "7");
+    rejilla.PonerCelda(2, 1, "8");
+    const auto dato = [&](int columna, int fila, int rol) {
+        return rejilla.model()->index(fila - 1, columna - 1).data(rol);
+    };
+    rejilla.PonerMarcas(0, {{QPoint(1, 1), {Qt::red, {}, "Rotura"}}});
+    rejilla.PonerMarcas(
+        5,
+        {{QPoint(1, 1), {Qt::darkGreen, Qt::green, "Bien"}}, {QPoint(2, 1), {{}, Qt::yellow, {}}}},
+        DuracionMarcas::HastaCambiarElTexto);
+    EXPECT_EQ(dato(1, 1, Qt::ForegroundRole).value<QColor>(), QColor(Qt::darkGreen));
+    EXPECT_EQ(dato(1, 1, Qt::BackgroundRole).value<QColor>(), QColor(Qt::green));
+    EXPECT_EQ(dato(1, 1, Qt::ToolTipRole).toString(), "7\nRotura\nBien");
+    EXPECT_EQ(dato(2, 1, Qt::ToolTipRole).toString(), "8");
+    EXPECT_FALSE(dato(3, 1, Qt::BackgroundRole).isValid());
+
+    rejilla.model()->setData(rejilla.model()->index(0, 0), "9"); // typed
+    EXPECT_EQ(dato(1, 1, Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+    EXPECT_EQ(dato(1, 1, Qt::ToolTipRole).toString(), "9\nRotura");
+    TextosCelda textos = rejilla.Textos();
+    textos.PonerCelda(3, 3, "otra"); // column 2 keeps its text and its mark
+    rejilla.PonerTextos(textos);
+    EXPECT_EQ(dato(2, 1, Qt::BackgroundRole).value<QColor>(), QColor(Qt::yellow));
+    textos.PonerCelda(2, 1, "");
+    rejilla.PonerTextos(textos);
+    EXPECT_FALSE(dato(2, 1, Qt::BackgroundRole).isValid());
+
+    rejilla.PonerMarcas(0, {});
+    EXPECT_FALSE(dato(1, 1, Qt::ForegroundRole).isValid());
+    EXPECT_EQ(rejilla.Celda(1, 1), "9"); // marks never change a text
+}
