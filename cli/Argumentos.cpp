@@ -33,6 +33,24 @@ const OpcionCampo OpcionesCampo[] = {
     {QStringLiteral("--NExp"), &TextosExperimento::NExp},
 };
 
+// "ejercicios": the option, its value's name in the help, and the field it gives.
+struct OpcionEjercicios {
+    QString nombre;
+    QString valor;
+    QString TextosEjercicios::*campo;
+};
+
+const OpcionEjercicios OpcionesHoja[] = {
+    {QStringLiteral("--cantidad"), QStringLiteral("K"), &TextosEjercicios::Cantidad},
+    {QStringLiteral("--semilla"), QStringLiteral("S"), &TextosEjercicios::Semilla},
+    {QStringLiteral("--metodo"), QStringLiteral("M"), &TextosEjercicios::Metodo},
+    {QStringLiteral("--periodos"), QStringLiteral("A-B"), &TextosEjercicios::Periodos},
+    {QStringLiteral("--tiempo-suministro"), QStringLiteral("A-B"),
+     &TextosEjercicios::TiempoSuministro},
+    {QStringLiteral("--stock-seguridad"), QStringLiteral("A-B"), &TextosEjercicios::StockSeguridad},
+    {QStringLiteral("--dificultad"), QStringLiteral("N"), &TextosEjercicios::Dificultad},
+};
+
 const QString Ayuda = QStringLiteral("--help");
 
 QString Citado(const QString& texto) {
@@ -225,6 +243,70 @@ Orden LeerExperimentos(Lector& lector) {
     return orden;
 }
 
+// The option values are kept as typed: the order checks them as the window's dialog does.
+Orden LeerEjercicios(Lector& lector) {
+    OrdenEjercicios orden;
+    std::optional<QString> carpeta;
+    std::vector<QString TextosEjercicios::*> dadas;
+    while (lector.Quedan()) {
+        const std::optional<Argumento> siguiente = lector.Siguiente();
+        if (!siguiente) break;
+        const Argumento& argumento = *siguiente;
+        if (!argumento.esOpcion)
+            throw ErrorUso(QStringLiteral("sobra el argumento ") + Citado(argumento.texto));
+        if (argumento.texto == Ayuda) return OrdenAyuda{};
+        if (argumento.texto == QStringLiteral("-o")) {
+            PonerUnaVez(carpeta, lector.Valor(argumento), argumento.texto);
+            continue;
+        }
+        const auto opcion =
+            std::find_if(std::begin(OpcionesHoja), std::end(OpcionesHoja),
+                         [&](const OpcionEjercicios& o) { return o.nombre == argumento.texto; });
+        if (opcion == std::end(OpcionesHoja)) OpcionDesconocida(argumento);
+        if (std::find(dadas.begin(), dadas.end(), opcion->campo) != dadas.end())
+            throw ErrorUso(QStringLiteral("opción repetida ") + Citado(argumento.texto));
+        dadas.push_back(opcion->campo);
+        orden.textos.*(opcion->campo) = lector.Valor(argumento);
+    }
+    if (!carpeta || carpeta->isEmpty()) throw ErrorUso(QStringLiteral("falta la opción «-o»"));
+    orden.carpeta = *carpeta;
+    return orden;
+}
+
+Orden LeerCorregir(Lector& lector) {
+    OrdenCorregir orden;
+    QStringList ficheros;
+    std::optional<double> tolerancia;
+    while (lector.Quedan()) {
+        const std::optional<Argumento> siguiente = lector.Siguiente();
+        if (!siguiente) break;
+        const Argumento& argumento = *siguiente;
+        if (!argumento.esOpcion) {
+            ficheros << argumento.texto;
+        } else if (argumento.texto == Ayuda) {
+            return OrdenAyuda{};
+        } else if (argumento.texto == QStringLiteral("--metodo")) {
+            PonerUnaVez(orden.metodo, Metodo(lector.Valor(argumento)), argumento.texto);
+        } else if (argumento.texto == QStringLiteral("--tolerancia")) {
+            const QString texto = lector.Valor(argumento);
+            const std::optional<double> leida = LeerTolerancia(texto);
+            if (!leida)
+                throw ErrorUso(
+                    QStringLiteral("la tolerancia ha de ser un número mayor o igual que 0, no ") +
+                    Citado(texto));
+            PonerUnaVez(tolerancia, *leida, argumento.texto);
+        } else {
+            OpcionDesconocida(argumento);
+        }
+    }
+    if (ficheros.isEmpty()) throw ErrorUso(QStringLiteral("falta el fichero del problema"));
+    if (ficheros.size() < 2) throw ErrorUso(QStringLiteral("falta el fichero de la solución"));
+    orden.problema = ficheros.takeFirst();
+    orden.soluciones = ficheros;
+    orden.tolerancia = tolerancia.value_or(ToleranciaDefecto);
+    return orden;
+}
+
 } // namespace
 
 ErrorUso::ErrorUso(const QString& motivo) : std::runtime_error(motivo.toStdString()) {}
@@ -244,6 +326,8 @@ Orden LeerArgumentos(const QStringList& argumentos) {
     if (orden == QStringLiteral("comparar")) return LeerComparar(lector);
     if (orden == QStringLiteral("informe")) return LeerInforme(lector);
     if (orden == QStringLiteral("experimentos")) return LeerExperimentos(lector);
+    if (orden == QStringLiteral("ejercicios")) return LeerEjercicios(lector);
+    if (orden == QStringLiteral("corregir")) return LeerCorregir(lector);
     throw ErrorUso(QStringLiteral("orden desconocida ") + Citado(orden));
 }
 
@@ -257,4 +341,11 @@ QStringList OpcionesDeCampo() {
     QStringList nombres;
     for (const OpcionCampo& opcion : OpcionesCampo) nombres << opcion.nombre;
     return nombres;
+}
+
+QStringList OpcionesDeEjercicios() {
+    QStringList opciones;
+    for (const OpcionEjercicios& opcion : OpcionesHoja)
+        opciones << opcion.nombre + u' ' + opcion.valor;
+    return opciones;
 }

@@ -3,6 +3,8 @@
 // usage error.
 #pragma once
 
+#include "Comprobacion.h"
+#include "OpcionesEjercicios.h"
 #include "ProblemaAleatorio.h"
 
 #include <QString>
@@ -52,8 +54,22 @@ struct OrdenExperimentos {
     bool optimo = false;                  // "Comparar con el óptimo"
 };
 
+// A sheet of exercises: the options as typed, each at most once, and the folder it goes to.
+struct OrdenEjercicios {
+    TextosEjercicios textos;
+    QString carpeta;
+};
+
+// Students' solution files graded against a problem file.
+struct OrdenCorregir {
+    QString problema;                       // the .lot file
+    QStringList soluciones;                 // the .sol files, at least one
+    std::optional<TipoLotificacion> metodo; // the file's method without it
+    double tolerancia = ToleranciaDefecto;
+};
+
 using Orden = std::variant<OrdenAyuda, OrdenVersion, OrdenResolver, OrdenComparar, OrdenInforme,
-                           OrdenExperimentos>;
+                           OrdenExperimentos, OrdenEjercicios, OrdenCorregir>;
 
 // A command line that names no valid order; the message says what is wrong with it.
 struct ErrorUso : std::runtime_error {
@@ -68,3 +84,6 @@ TextosExperimento TextosConCampos(const std::vector<CampoExperimento>& campos);
 
 // The options that give the experiment fields, in the window's order.
 QStringList OpcionesDeCampo();
+
+// The options of "ejercicios" that give its fields, each with its value's name, in order.
+QStringList OpcionesDeEjercicios();

@@ -3,6 +3,7 @@
 
 #include "Argumentos.h"
 #include "Consola.h"
+#include "OpcionesEjercicios.h"
 #include "TextosLotificacion.h"
 
 #include <cstdint>
@@ -33,6 +34,9 @@ DatosAyuda Construir() {
         experimentos += QStringLiteral(" [%1 T]").arg(opcion);
         campos << QStringLiteral("%1 T").arg(opcion);
     }
+    QString ejercicios = QStringLiteral("ejercicios -o CARPETA");
+    for (const QString& opcion : OpcionesDeEjercicios())
+        ejercicios += QStringLiteral(" [%1]").arg(opcion);
     ayuda.sinopsis = {
         QStringLiteral("resolver PROBLEMA.lot [-o SOLUCION.sol] [--sin-costes] [--sin-redondeo] "
                        "[--metodo M] [--explicar]"),
@@ -40,6 +44,9 @@ DatosAyuda Construir() {
         QStringLiteral("informe PROBLEMA.lot -o INFORME.pdf [--metodo M] [--sin-costes] "
                        "[--sin-redondeo] [--explicar]"),
         experimentos,
+        ejercicios,
+        QStringLiteral("corregir PROBLEMA.lot ALUMNO.sol [MAS.sol ...] [--metodo M] "
+                       "[--tolerancia T]"),
         QStringLiteral("--help | --version"),
     };
 
@@ -109,6 +116,57 @@ DatosAyuda Construir() {
              {campos.join(QStringLiteral(", ")),
               QStringLiteral("los campos de la ventana de experimentos, escritos como en ella")},
          }},
+        {QStringLiteral("ejercicios"),
+         QStringLiteral("Escribe en CARPETA una hoja de ejercicios para resolver a mano, como "
+                        "«Generar hoja de ejercicios...»: cada problema como ejercicioNN.lot, "
+                        "enunciados.pdf con los datos, el método y un registro MRP vacío de cada "
+                        "uno, y soluciones.pdf con cada registro resuelto, sus costes y la "
+                        "explicación de sus lotes. Anuncia en la salida de errores la semilla "
+                        "empleada."),
+         {
+             {QStringLiteral("-o CARPETA"),
+              QStringLiteral("carpeta de la hoja (obligatoria); se crea si no existe y sus "
+                             "ficheros del mismo nombre se reemplazan")},
+             {QStringLiteral("--cantidad K"),
+              QStringLiteral("número de ejercicios, de 1 a %1; sin ella, 10")
+                  .arg(MaximoEjercicios)},
+             {QStringLiteral("--semilla S"),
+              QStringLiteral("estado inicial del generador, de 0 a %1: la misma semilla y las "
+                             "mismas opciones dan los mismos ficheros; sin ella, el reloj")
+                  .arg(std::numeric_limits<std::uint32_t>::max())},
+             {QStringLiteral("--metodo M"),
+              QStringLiteral("el método de código M, de 0 a %1, en todos los ejercicios; sin "
+                             "ella, uno distinto en cada uno, de 0 a 5 por turno")
+                  .arg(UltimoItemRadio)},
+             {QStringLiteral("--periodos A-B"),
+              QStringLiteral("número de períodos de cada ejercicio, entre A y B; sin ella, 6-10")},
+             {QStringLiteral("--tiempo-suministro A-B"),
+              QStringLiteral("tiempo de suministro entre A y B; sin ella, 0-2, o 0-3 con "
+                             "dificultad 3")},
+             {QStringLiteral("--stock-seguridad A-B"),
+              QStringLiteral("stock de seguridad entre A y B; sin ella, 0, o 5-20 con "
+                             "dificultad 3")},
+             {QStringLiteral("--dificultad N"),
+              QStringLiteral("1: cantidades múltiplos de 5, sin recepciones ni stock inicial "
+                             "(sin ella); 2: añade recepciones programadas y stock inicial; 3: "
+                             "añade stock de seguridad, tiempos de suministro hasta 3 y costes con "
+                             "un decimal")},
+         }},
+        {QStringLiteral("corregir"),
+         QStringLiteral("Corrige las soluciones .sol de los alumnos (lo que escribió «Guardar "
+                        "solución» con su registro tecleado) frente a PROBLEMA.lot, celda a celda "
+                        "como «Comprobar mi solución», y escribe en la salida estándar una línea "
+                        "por fichero, separada por tabuladores: el fichero, las celdas correctas, "
+                        "las comprobadas, el porcentaje de correctas y la primera diferencia. Un "
+                        "fichero que no es una solución del número de períodos del problema lo "
+                        "dice en su línea, y los demás se corrigen igualmente."),
+         {
+             {QStringLiteral("--metodo M"),
+              QStringLiteral("corrige frente al método de código M, como en «resolver»")},
+             {QStringLiteral("--tolerancia T"),
+              QStringLiteral("diferencia admitida entre un valor y el exacto, escrita con el "
+                             "separador decimal del entorno; sin ella, una centésima")},
+         }},
     };
     ayuda.generales = {
         {QStringLiteral("--help"), QStringLiteral("muestra esta ayuda")},
@@ -118,7 +176,8 @@ DatosAyuda Construir() {
     ayuda.estados = {
         {QString::number(SalidaHecho), QStringLiteral("hecho")},
         {QString::number(SalidaAviso),
-         QStringLiteral("un aviso rechazó la orden; su texto está en la salida de errores")},
+         QStringLiteral("un aviso rechazó la orden; su texto está en la salida de errores (en "
+                        "«corregir», algún fichero no se pudo corregir)")},
         {QString::number(SalidaError),
          QStringLiteral("un error detuvo la orden; su mensaje está en la salida de errores")},
         {QString::number(SalidaUso), QStringLiteral("uso incorrecto")},
@@ -138,6 +197,10 @@ DatosAyuda Construir() {
          QStringLiteral("Los costes de todos los métodos y del plan óptimo de un problema:")},
         {QStringLiteral("quelmar-cli experimentos --traza traza.txt --semilla 42 --NExp 1000"),
          QStringLiteral("Mil experimentos repetibles:")},
+        {QStringLiteral("quelmar-cli ejercicios --cantidad 20 --semilla 7 --dificultad 2 -o hoja"),
+         QStringLiteral("Veinte ejercicios con sus enunciados y soluciones en la carpeta hoja:")},
+        {QStringLiteral("quelmar-cli corregir hoja/ejercicio03.lot entregas/*.sol"),
+         QStringLiteral("La nota de cada alumno en el ejercicio 3:")},
     };
     return ayuda;
 }

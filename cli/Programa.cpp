@@ -6,6 +6,8 @@
 #include "Ayuda.h"
 #include "Errores.h"
 #include "OrdenComparar.h"
+#include "OrdenCorregir.h"
+#include "OrdenEjercicios.h"
 #include "OrdenExperimentos.h"
 #include "OrdenInforme.h"
 #include "OrdenResolver.h"
@@ -44,6 +46,10 @@ struct Despacho {
     EstadoSalida operator()(const OrdenExperimentos& orden) const {
         return Experimentar(orden, consola);
     }
+    EstadoSalida operator()(const OrdenEjercicios& orden) const {
+        return EscribirEjercicios(orden, consola);
+    }
+    EstadoSalida operator()(const OrdenCorregir& orden) const { return Corregir(orden, consola); }
 };
 
 void Informar(std::ostream& errores, const QString& mensaje) {
@@ -77,7 +83,9 @@ int EjecutarPrograma(const QStringList& argumentos, const Consola& consola) {
 }
 
 std::unique_ptr<QCoreApplication> CrearAplicacion(int& argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "informe") == 0) {
+    // "ejercicios" paints the PDFs of its sheet, which needs fonts as "informe" does.
+    if (argc > 1 &&
+        (std::strcmp(argv[1], "informe") == 0 || std::strcmp(argv[1], "ejercicios") == 0)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         // Qt's notices about the desktop session (a missing XDG_RUNTIME_DIR, fonts) mean nothing
         // to a batch user; only its critical messages still reach standard error.

@@ -27,9 +27,7 @@ QByteArray TextoSolucion(const QString& textoNPeriodos, bool verCostes, const Te
 
     const int ultimaFila = verCostes ? FilaCTotal : FilaPPL;
     for (int fila = FilaNB; fila <= ultimaFila; ++fila) {
-        // Only RP and CTotal reach the column after the last period, where the total cost is.
-        const std::int64_t ultimaColumna =
-            (fila == FilaRP || fila == FilaCTotal) ? std::int64_t(n) + 1 : n;
+        const std::int64_t ultimaColumna = UltimaColumnaSolucion(fila, n);
         for (std::int64_t columna = 0; columna < ultimaColumna; ++columna)
             texto += Campo(celdas.Celda(int(columna), fila)) + Tabulador;
         texto += Campo(celdas.Celda(int(ultimaColumna), fila)) + FinLinea;
@@ -40,6 +38,11 @@ QByteArray TextoSolucion(const QString& textoNPeriodos, bool verCostes, const Te
 QByteArray TextoSolucion(const ResultadoCalculo& resultado, bool verCostes) {
     return TextoSolucion(QString::number(resultado.Problema.N), verCostes,
                          CeldasDelResultado(resultado));
+}
+
+// Only RP and CTotal reach the column after the last period, where the total cost is.
+std::int64_t UltimaColumnaSolucion(int fila, std::int32_t n) {
+    return (fila == FilaRP || fila == FilaCTotal) ? std::int64_t(n) + 1 : n;
 }
 
 QString NombreSolucion(const QString& ficheroProblema) {

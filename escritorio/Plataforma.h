@@ -34,6 +34,10 @@ public:
     // Shows the dialog; the chosen full path, or nothing when cancelled. On acceptance the
     // dialog's nombre becomes the chosen path.
     virtual std::optional<QString> ElegirFichero(QWidget* padre, DialogoFichero& dialogo) = 0;
+    // The folder dialog, titled titulo and showing inicial; the chosen folder's full path, or
+    // nothing when cancelled.
+    virtual std::optional<QString> ElegirCarpeta(QWidget* padre, const QString& titulo,
+                                                 const QString& inicial) = 0;
 
     // The print dialog on the given printer; false when cancelled or not shown.
     virtual bool DialogoImprimir(QWidget* padre, QPrinter& impresora) = 0;

@@ -60,6 +60,17 @@ std::optional<QString> PlataformaQt::ElegirFichero(QWidget* padre, DialogoFicher
     return dialogo.nombre;
 }
 
+std::optional<QString> PlataformaQt::ElegirCarpeta(QWidget* padre, const QString& titulo,
+                                                   const QString& inicial) {
+    QFileDialog ventana(padre, titulo, inicial);
+    ventana.setOption(QFileDialog::DontUseNativeDialog);
+    ventana.setFileMode(QFileDialog::Directory);
+    ventana.setOption(QFileDialog::ShowDirsOnly);
+    if (ventana.exec() != QDialog::Accepted || ventana.selectedFiles().isEmpty())
+        return std::nullopt;
+    return ventana.selectedFiles().constFirst();
+}
+
 bool PlataformaQt::DialogoImprimir(QWidget* padre, QPrinter& impresora) {
     QPrintDialog dialogo(&impresora, padre);
     dialogo.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintSelection);

@@ -9,6 +9,8 @@ public:
     void Aviso(QWidget* padre, const QString& texto) override;
     void InformeError(QWidget* padre, const QString& mensaje) override;
     std::optional<QString> ElegirFichero(QWidget* padre, DialogoFichero& dialogo) override;
+    std::optional<QString> ElegirCarpeta(QWidget* padre, const QString& titulo,
+                                         const QString& inicial) override;
     bool DialogoImprimir(QWidget* padre, QPrinter& impresora) override;
     void ConfigurarImpresora(QWidget* padre, QPrinter& impresora) override;
     void VistaPrevia(QWidget* padre, QPrinter& impresora,

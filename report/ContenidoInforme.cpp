@@ -98,9 +98,7 @@ void Calculado(const EntradaInforme& entrada, ContenidoInforme& informe) {
             QStringLiteral("Aviso"),
             {QStringLiteral("Los datos de la ventana han cambiado después del último cálculo: "
                             "este informe muestra ese cálculo.")}});
-    informe.Secciones.push_back(Parametros(QString::number(p.N), QString::number(p.TS),
-                                           FloatToStr(p.SS), FloatToStr(p.CE), FloatToStr(p.CP),
-                                           LotificacionCalculada(calculo), p.Redondear));
+    informe.Secciones.push_back(DatosDelProblema(p, LotificacionCalculada(calculo)));
 
     SeccionTabla rejilla;
     rejilla.Titulo = QStringLiteral("Registro MRP");
@@ -157,4 +155,13 @@ ContenidoInforme ConstruirInforme(const EntradaInforme& entrada) {
     else
         SinCalcular(entrada, informe);
     return informe;
+}
+
+SeccionDatos DatosDelProblema(const Articulo& p, const QString& lotificacion) {
+    return Parametros(QString::number(p.N), QString::number(p.TS), FloatToStr(p.SS),
+                      FloatToStr(p.CE), FloatToStr(p.CP), lotificacion, p.Redondear);
+}
+
+QStringList CabeceraRegistro(int N, bool despues) {
+    return Cabecera(N, despues);
 }

@@ -49,8 +49,11 @@ struct SeccionGrafico {
     DatosGrafico Grafico;
 };
 
-using SeccionInforme =
-    std::variant<SeccionTexto, SeccionDatos, SeccionTabla, SeccionDestacada, SeccionGrafico>;
+// What follows starts on a new page, unless the page is still empty.
+struct SeccionSaltoPagina {};
+
+using SeccionInforme = std::variant<SeccionTexto, SeccionDatos, SeccionTabla, SeccionDestacada,
+                                    SeccionGrafico, SeccionSaltoPagina>;
 
 struct ContenidoInforme {
     QString Titulo;
@@ -79,3 +82,10 @@ inline const QString TituloInforme = QStringLiteral("Quelmar — plan de lotific
 // the explanation of how the plan was made; a word first when the data have changed since. Before
 // any calculation: that nothing has been calculated, and the inputs as typed. Never throws.
 ContenidoInforme ConstruirInforme(const EntradaInforme& entrada);
+
+// The item's parameters under the captions of the window's fields, its method named as given.
+SeccionDatos DatosDelProblema(const Articulo& articulo, const QString& lotificacion);
+
+// The record's heading row: the labels' column, the periods 1 to N and, when despues, the column
+// after the last period.
+QStringList CabeceraRegistro(int N, bool despues);

@@ -136,6 +136,10 @@ private:
         Poner(alto, PiezaGrafico{seccion.Grafico});
     }
 
+    void Colocar(const SeccionSaltoPagina&) {
+        if (!PaginaVacia()) NuevaPagina();
+    }
+
     // The table in blocks of as many columns as the width holds, its first column in each.
     void Tabla(const SeccionTabla& seccion, LetraInforme letra, bool lineas) {
         std::vector<QStringList> filas;

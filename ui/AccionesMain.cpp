@@ -16,6 +16,7 @@ constexpr std::array Menus{
     MenuMain{Analisis, "Analisis1", "A&nálisis"},
     MenuMain{Experimentos, "Experimentos1", "&Experimentos"},
     MenuMain{Ayuda, "Ayuda1", "Ayuda"},
+    MenuMain{Ejercicio, "Ejercicio1", "E&jercicio"},
 };
 
 constexpr const char* Nuevo = ":/icons/nuevo.svg";
@@ -82,6 +83,16 @@ const std::array Ordenes{
 
     OrdenMain{Ayuda, "Acercade1", "Acerca de...", AcercaDe, &TFormMain::Acercade1Click, nullptr,
               true},
+
+    OrdenMain{Ejercicio, "ComprobarSolucion1", "&Comprobar mi solución", nullptr,
+              &TFormMain::ComprobarSolucion1Click, nullptr, true},
+    OrdenMain{Ejercicio, "MostrarSolucion1", "&Mostrar la solución de las celdas erróneas", nullptr,
+              &TFormMain::MostrarSolucion1Click, nullptr, true, true},
+    OrdenMain{Ejercicio, "Tolerancia1", "&Tolerancia...", nullptr, &TFormMain::Tolerancia1Click,
+              nullptr, true},
+    Separador(Ejercicio),
+    OrdenMain{Ejercicio, "GenerarHojaEjercicios1", "&Generar hoja de ejercicios...", nullptr,
+              &TFormMain::GenerarHojaEjercicios1Click, nullptr, true},
 
     OrdenMain{BarraHerramientas, "ToolButtonNuevo", "Nuevo", Nuevo, &TFormMain::Nuevo1Click,
               "Nuevo problema", true},

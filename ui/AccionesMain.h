@@ -16,6 +16,7 @@ enum class LugarOrden {
     Analisis,
     Experimentos,
     Ayuda,
+    Ejercicio,
     BarraHerramientas
 };
 
@@ -31,8 +32,9 @@ struct OrdenMain {
     const char* texto;  // caption; a TAB before a key that does the same in the grid
     const char* imagen; // resource path, nullptr for none
     ManejadorMain manejador;
-    const char* pista; // tool tip, nullptr for none
-    bool habilitada;   // enabled at start
+    const char* pista;     // tool tip, nullptr for none
+    bool habilitada;       // enabled at start
+    bool marcable = false; // a check item, unchecked at start
 };
 
 // The menus of the menu bar, left to right.

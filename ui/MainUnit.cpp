@@ -77,6 +77,7 @@ TFormMain::TFormMain(Plataforma& plataforma, QWidget* padre)
     CrearEdicion();
     CrearBarraEstado();
     CrearPaneles();
+    CrearEjercicio();
 
     connect(ui_->EditNPeriodos, &QLineEdit::textChanged, this, [this](const QString& texto) {
         Protegido(plataforma_, this, [&] { EditNPeriodosChange(texto); });
@@ -169,6 +170,7 @@ void TFormMain::CrearOrdenes() {
             QAction* accion = menus.at(orden.lugar)->addAction(imagen, Texto(orden.texto));
             accion->setObjectName(Texto(orden.nombre));
             accion->setEnabled(orden.habilitada);
+            accion->setCheckable(orden.marcable);
             connect(accion, &QAction::triggered, this, [this, manejador] { Ejecutar(manejador); });
         }
     }

@@ -5,6 +5,8 @@
 
 #include "AccionesMain.h"
 #include "AvisosProblema.h"
+#include "Comprobacion.h"
+#include "OpcionesEjercicios.h"
 #include "Plataforma.h"
 #include "ResultadoCalculo.h"
 #include "TextosProblema.h"
@@ -67,6 +69,11 @@ public:
     void ExplicacionCalculo1Click();
     void Modulodeexperimentos1Click();
     void Acercade1Click();
+    // "E&jercicio": the student's record checked, and sheets of exercises.
+    void ComprobarSolucion1Click();
+    void MostrarSolucion1Click();
+    void Tolerancia1Click();
+    void GenerarHojaEjercicios1Click();
     // "E&ditar", on the grid's selection as its keys do.
     void Copiar1Click();
     void Pegar1Click();
@@ -97,6 +104,10 @@ private:
     // in bold, every column as wide as its texts.
     void AjustarRejilla();
     void CrearPaneles();
+    void CrearEjercicio();
+    // The marks of the last check, laid again over the cells that still hold what was checked.
+    void MarcarComprobacion();
+    void QuitarComprobacion();
     void Ejecutar(const std::function<void()>& orden);
 
     void FormCreate();
@@ -139,6 +150,10 @@ private:
     bool ExplicacionAbierta_ = false; // opened once already, at a width of its own
 
     std::optional<ResultadoCalculo> UltimoCalculo_;
+    std::optional<ComprobacionProblema> UltimaComprobacion_;
+    double Tolerancia_ = ToleranciaDefecto;
+    TextosEjercicios TextosHoja_; // the sheet dialog's last texts, for its next showing
+    QString CarpetaHoja_;
     QString FicheroProblema_;
     QString FicheroSolucion_;
     DialogoFichero SaveDialogProb_;

@@ -37,6 +37,7 @@ void TFormMain::GuardarProblemaComoClick() {
 void TFormMain::Abrir1Click() {
     const std::optional<QString> ruta = plataforma_.ElegirFichero(this, OpenDialogProb_);
     if (!ruta || !LeerProblema(*ruta)) return;
+    QuitarComprobacion(); // it judged the record of another problem
     FicheroProblema_ = *ruta;
     setWindowTitle(TituloConProblema(FicheroProblema_));
     Informar(MensajeProblemaAbierto(FicheroProblema_));

@@ -70,8 +70,8 @@ PanelExplicacion::PanelExplicacion(QWidget* padre)
     : QDockWidget(QStringLiteral("Explicación del cálculo"), padre),
       SinCalculo_(
           new QLabel(QStringLiteral("Calcule el problema para ver cómo se obtuvo el plan."))),
-      Copiar_(new QPushButton(QStringLiteral("Copiar como texto"))), Contenido_(new QWidget),
-      Bloques_(new QVBoxLayout(Contenido_)) {
+      Paso_(Etiqueta({})), Copiar_(new QPushButton(QStringLiteral("Copiar como texto"))),
+      Contenido_(new QWidget), Bloques_(new QVBoxLayout(Contenido_)) {
     setObjectName(QStringLiteral("PanelExplicacion"));
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
 
@@ -95,6 +95,9 @@ PanelExplicacion::PanelExplicacion(QWidget* padre)
     auto* disposicion = new QVBoxLayout(marco);
     disposicion->setContentsMargins(4, 4, 4, 4);
     disposicion->addLayout(arriba);
+    Paso_->setObjectName(QStringLiteral("PasoEjercicio"));
+    Paso_->hide();
+    disposicion->addWidget(Paso_);
     disposicion->addWidget(desplazamiento);
     setWidget(marco);
     Mostrar(std::nullopt);
@@ -108,6 +111,11 @@ void PanelExplicacion::Mostrar(const std::optional<ResultadoCalculo>& calculo) {
         Construir();
     else
         pendiente_ = true;
+}
+
+void PanelExplicacion::MostrarPaso(const QString& paso) {
+    Paso_->setText(paso);
+    Paso_->setVisible(!paso.isEmpty());
 }
 
 QString PanelExplicacion::TextoTabulado() const {

@@ -23,6 +23,9 @@ public:
     // nothing.
     void Mostrar(const std::optional<ResultadoCalculo>& calculo);
 
+    // Above the explanation, the step of a checked record's first wrong cell; none when empty.
+    void MostrarPaso(const QString& paso);
+
     // What the copy button puts on the clipboard.
     QString TextoTabulado() const;
 
@@ -33,6 +36,7 @@ private:
     void Construir();
 
     QLabel* SinCalculo_;
+    QLabel* Paso_;
     QPushButton* Copiar_;
     QWidget* Contenido_;
     QVBoxLayout* Bloques_;

@@ -18,6 +18,11 @@ TEST(AyudaCli, CadaOpcionDeLaAyudaSeAcepta) {
                 if (orden.nombre == QStringLiteral("informe") &&
                     !forma.startsWith(QStringLiteral("-o ")))
                     argumentos << QStringLiteral("-o") << QStringLiteral("i.pdf");
+                if (orden.nombre == QStringLiteral("corregir"))
+                    argumentos << QStringLiteral("p.lot") << QStringLiteral("a.sol");
+                if (orden.nombre == QStringLiteral("ejercicios") &&
+                    !forma.startsWith(QStringLiteral("-o ")))
+                    argumentos << QStringLiteral("-o") << QStringLiteral("hoja");
                 if (orden.nombre == QStringLiteral("experimentos") &&
                     !forma.startsWith(QStringLiteral("--traza ")))
                     argumentos << QStringLiteral("--traza") << QStringLiteral("t.txt");

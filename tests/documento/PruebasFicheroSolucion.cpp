@@ -3,6 +3,7 @@
 #include "AyudasRejilla.h"
 #include "CalculoProblema.h"
 #include "FicheroSolucion.h"
+#include "LecturaSolucion.h"
 #include "TablaRejilla.h"
 
 #include <gtest/gtest.h>
@@ -136,4 +137,43 @@ TEST(NombreSolucion, CambiaLaExtensionDelNombreDelFichero) {
         SCOPED_TRACE(caso.nombre);
         EXPECT_EQ(NombreSolucion(caso.problema), caso.solucion);
     }
+}
+
+// Read back, a solution gives the grid's texts it was written from, "0" for an empty cell.
+TEST(LeerTextoSolucion, DevuelveLasCeldasEscritas) {
+    for (const bool conCostes : {true, false}) {
+        SCOPED_TRACE(conCostes);
+        const SolucionLeida leida =
+            LeerTextoSolucion(TextoSolucion("3", conCostes, RejillaN3()), 3);
+        ASSERT_EQ(leida.Rechazo, QString());
+        EXPECT_EQ(leida.ConCostes, conCostes);
+        EXPECT_EQ(Fila(leida.Celdas, FilaNN, 3), QStringList({"0", "50", "70"}));
+        EXPECT_EQ(leida.Celdas.Celda(4, FilaCTotal), conCostes ? "210" : "");
+    }
+    // Line ends of a file that went through an editor.
+    QByteArray lf = TextoSolucion("3", true, RejillaN3());
+    lf.replace("\r\n", "\n");
+    EXPECT_EQ(LeerTextoSolucion(lf, 3).Celdas.Celda(1, FilaPPL), "50");
+}
+
+TEST(LeerTextoSolucion, RechazaLoQueNoEsUnaSolucionDelHorizonte) {
+    const QByteArray buena = TextoSolucion("3", true, RejillaN3());
+    struct Caso {
+        const char* nombre;
+        QByteArray bytes;
+        QString rechazo;
+    };
+    const Caso casos[] = {
+        {"otro_horizonte", TextoSolucion("4", true, RejillaN3()),
+         "es la solución de un problema de 4 períodos, no de 3"},
+        {"una_linea", "\t1\t2\t3\r\n", "no es un fichero de solución: tiene 1 línea, no 7 ni 10"},
+        {"cabecera", QByteArray(buena).replace("\t1\t2\t3", "1\t2\t3"),
+         "no es un fichero de solución: la primera línea no numera los períodos"},
+        {"etiqueta", QByteArray(buena).replace("RPPL", "RP PL"),
+         "no es un fichero de solución: la línea 6 no es la fila «RPPL»"},
+        {"campos", QByteArray(buena).replace("NN\t0\t50\t70", "NN\t0\t50"),
+         "no es un fichero de solución: la fila «NN» tiene 2 valores, no 3"},
+    };
+    for (const Caso& caso : casos)
+        EXPECT_EQ(LeerTextoSolucion(caso.bytes, 3).Rechazo, caso.rechazo) << caso.nombre;
 }

@@ -23,6 +23,8 @@ public:
     MOCK_METHOD(void, Aviso, (QWidget*, const QString&), (override));
     MOCK_METHOD(void, InformeError, (QWidget*, const QString&), (override));
     MOCK_METHOD(std::optional<QString>, ElegirFichero, (QWidget*, DialogoFichero&), (override));
+    MOCK_METHOD(std::optional<QString>, ElegirCarpeta, (QWidget*, const QString&, const QString&),
+                (override));
     MOCK_METHOD(bool, DialogoImprimir, (QWidget*, QPrinter&), (override));
     MOCK_METHOD(void, ConfigurarImpresora, (QWidget*, QPrinter&), (override));
     MOCK_METHOD(void, VistaPrevia, (QWidget*, QPrinter&, const std::function<void(QPrinter&)>&),

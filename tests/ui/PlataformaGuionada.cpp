@@ -24,6 +24,15 @@ std::optional<QString> PlataformaGuionada::ElegirFichero(QWidget*, DialogoFicher
     return respuesta;
 }
 
+std::optional<QString> PlataformaGuionada::ElegirCarpeta(QWidget*, const QString&,
+                                                         const QString& inicial) {
+    carpetasMostradas << inicial;
+    if (respuestasCarpeta.empty()) return std::nullopt;
+    const std::optional<QString> respuesta = respuestasCarpeta.front();
+    respuestasCarpeta.pop_front();
+    return respuesta;
+}
+
 bool PlataformaGuionada::DialogoImprimir(QWidget*, QPrinter&) {
     ++impresionesPedidas;
     if (respuestasImprimir.empty()) return true;
@@ -51,7 +60,7 @@ void PlataformaGuionada::VistaPrevia(QWidget*, QPrinter& impresora,
 
 int PlataformaGuionada::EjecutarModal(QDialog& dialogo) {
     modalesEjecutados << dialogo.objectName();
-    return resultadoModal;
+    return guionModal ? guionModal(dialogo) : resultadoModal;
 }
 
 void PlataformaGuionada::AbrirUrl(const QUrl& direccion) {

@@ -23,6 +23,10 @@ public:
     // The file dialogs shown, as they were when shown (filter, preset name...).
     std::deque<DialogoFichero> dialogosMostrados;
 
+    // Answers of the next folder dialogs (nullopt cancels); with none left a dialog is cancelled.
+    std::deque<std::optional<QString>> respuestasCarpeta;
+    QStringList carpetasMostradas; // the folder each showed first
+
     // Answers of the next print dialogs; with none left printing is accepted.
     std::deque<bool> respuestasImprimir;
     int impresionesPedidas = 0;
@@ -31,9 +35,11 @@ public:
     int vistasPrevias = 0;
     QString pdfVistaPrevia;
 
-    // Modal dialogs run: their objectName; they are answered with resultadoModal.
+    // Modal dialogs run: their objectName; they are answered with resultadoModal, or by
+    // guionModal when it is set, which may fill the dialog's fields as a user would.
     QStringList modalesEjecutados;
     int resultadoModal = 1;
+    std::function<int(QDialog&)> guionModal;
 
     QList<QUrl> urlsAbiertas;
     QStringList correos;
@@ -42,6 +48,8 @@ public:
     void Aviso(QWidget* padre, const QString& texto) override;
     void InformeError(QWidget* padre, const QString& mensaje) override;
     std::optional<QString> ElegirFichero(QWidget* padre, DialogoFichero& dialogo) override;
+    std::optional<QString> ElegirCarpeta(QWidget* padre, const QString& titulo,
+                                         const QString& inicial) override;
     bool DialogoImprimir(QWidget* padre, QPrinter& impresora) override;
     void ConfigurarImpresora(QWidget* padre, QPrinter& impresora) override;
     void VistaPrevia(QWidget* padre, QPrinter& impresora,

@@ -61,7 +61,7 @@ TEST_F(PruebaMain, LosMenusTienenSusEntradasEnOrden) {
     QStringList menus;
     for (QAction* menu : Hijo<QMenuBar>("MainMenu1")->actions()) menus << menu->text();
     EXPECT_EQ(menus, QStringList({"&Archivo", "E&ditar", "&Calcular", "A&nálisis", "&Experimentos",
-                                  "Ayuda"}));
+                                  "Ayuda", "E&jercicio"}));
 
     EXPECT_EQ(
         EntradasMenu(Hijo<QMenu>("Archivo1")),
@@ -86,6 +86,13 @@ TEST_F(PruebaMain, LosMenusTienenSusEntradasEnOrden) {
     EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Experimentos1")),
               QStringList({"Modulodeexperimentos1:Módulo de experimentos ..."}));
     EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Ayuda1")), QStringList({"Acercade1:Acerca de...*"}));
+    EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Ejercicio1")),
+              QStringList({"ComprobarSolucion1:&Comprobar mi solución",
+                           "MostrarSolucion1:&Mostrar la solución de las celdas erróneas",
+                           "Tolerancia1:&Tolerancia...", "-",
+                           "GenerarHojaEjercicios1:&Generar hoja de ejercicios..."}));
+    EXPECT_TRUE(Accion("MostrarSolucion1")->isCheckable());
+    EXPECT_FALSE(Accion("MostrarSolucion1")->isChecked());
     for (QAction* accion : ventana.findChildren<QAction*>())
         EXPECT_TRUE(accion->shortcut().isEmpty()) << accion->objectName().toStdString();
 }
