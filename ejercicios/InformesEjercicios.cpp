@@ -36,7 +36,8 @@ SeccionTabla RegistroPorCompletar(const Articulo& articulo) {
     SeccionTabla registro;
     registro.Titulo = QStringLiteral("Registro MRP");
     registro.Cabecera = CabeceraRegistro(N, true);
-    const auto filas = FilasDelRegistro(articulo.Entrada, TCostesMRP{});
+    const TCostesMRP sinCostes{};
+    const auto filas = FilasDelRegistro(articulo.Entrada, sinCostes);
     for (int fila = FilaNB; fila <= FilaCTotal; ++fila) {
         QStringList celdas{EtiquetasRegistro()[std::size_t(fila) - 1]};
         for (std::int32_t c = 1; c <= N + 1; ++c) {

@@ -3,6 +3,7 @@
 
 #include "ExplicacionEOQ.h"
 #include "ExplicacionMejor.h"
+#include "FicheroSolucion.h"
 #include "Numeros.h"
 #include "TextosLotificacion.h"
 #include "TextosProblema.h"
@@ -157,6 +158,9 @@ QString PasoCTotal(const ResultadoCalculo& r, int k) {
 } // namespace
 
 QString PasoCelda(const ResultadoCalculo& exacto, int columna, int fila) {
+    // Only the cells a check covers have a step: D[1] is the initial stock, an input.
+    const int primera = fila == FilaD ? 2 : 1;
+    if (columna < primera || columna > UltimaColumnaSolucion(fila, exacto.Problema.N)) return {};
     switch (fila) {
     case FilaD:
         return PasoD(exacto, columna);

@@ -7,7 +7,8 @@
 
 #include <QString>
 
-// The step of a checked cell of the record's result rows, in the record's own numbers.
+// The step of a checked cell of the record's result rows, in the record's own numbers; empty for
+// any other cell.
 QString PasoCelda(const ResultadoCalculo& exacto, int columna, int fila);
 
 // What the explanation panel shows of a check: the place of the first difference and its step;

@@ -141,6 +141,7 @@ TEST(PasoCelda, LaReglaConSusNumeros) {
         {"NN", loteALote, FilaNN, 4, "NN = NB − D − RP + SS = 60 − 0 − 0 + 0 = 60"},
         {"NN_no_positiva", loteALote, FilaNN, 1,
          "NN = NB − D − RP + SS = 50 − 60 − 0 + 0 = -10, que no es positivo: NN = 0"},
+        {"D_inicial_es_un_dato", loteALote, FilaD, 1, ""},
         {"D", loteALote, FilaD, 3, "D[3] = D[2] + RP[2] − NB[2] + RPPL[2] = 10 + 0 − 60 + 50 = 0"},
         {"RPPL_en_el_plazo", loteALote, FilaRPPL, 1,
          "RPPL = 0: una recepción en el período 1 se habría emitido antes del período 1 (tiempo "
