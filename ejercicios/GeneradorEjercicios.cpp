@@ -47,12 +47,9 @@ struct Costes {
 
 Costes SortearCostes(Sorteos& sorteos, std::int32_t media, int dificultad) {
     const std::int32_t k = sorteos.Entero(2, 3);
-    std::int32_t decimasCP = 10 * sorteos.Entero(1, 2);
-    // One decimal that is not a zero.
-    if (dificultad >= 3) {
-        decimasCP = sorteos.Entero(5, 25);
-        if (decimasCP % 10 == 0) decimasCP += 1;
-    }
+    // Level 3: one decimal that is not a zero.
+    std::int32_t decimasCP = dificultad >= 3 ? sorteos.Entero(5, 25) : 10 * sorteos.Entero(1, 2);
+    if (decimasCP % 10 == 0 && dificultad >= 3) decimasCP += 1;
     // media is a multiple of 10, so the half is whole.
     return {k * k * (media / 2) * decimasCP, decimasCP};
 }

@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 
 namespace {
 
@@ -112,16 +113,18 @@ void TFormMain::GenerarHojaEjercicios1Click() {
             opciones.reset();
         }
     }
-    const QStringList existentes = FicherosQueReemplaza(*opciones, CarpetaHoja_);
+    // Said whole, whatever folder the program was started in.
+    const QString carpeta = QDir(CarpetaHoja_).absolutePath();
+    const QStringList existentes = FicherosQueReemplaza(*opciones, carpeta);
     if (!existentes.isEmpty()) {
-        const auto pregunta = CajaMensaje(this, QMessageBox::Question,
-                                          PreguntaReemplazarHoja(CarpetaHoja_, existentes));
+        const auto pregunta =
+            CajaMensaje(this, QMessageBox::Question, PreguntaReemplazarHoja(carpeta, existentes));
         pregunta->setObjectName(QStringLiteral("PreguntaReemplazarHoja"));
         pregunta->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         pregunta->setDefaultButton(QMessageBox::No);
         if (plataforma_.EjecutarModal(*pregunta) != QMessageBox::Yes) return;
     }
     const CursorEspera espera;
-    const HojaEscrita hoja = EscribirHoja(*opciones, CarpetaHoja_);
-    Informar(MensajeHojaEscrita(hoja, CarpetaHoja_));
+    const HojaEscrita hoja = EscribirHoja(*opciones, carpeta);
+    Informar(MensajeHojaEscrita(hoja, carpeta));
 }
