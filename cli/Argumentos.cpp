@@ -295,6 +295,9 @@ Orden LeerCorregir(Lector& lector) {
                     QStringLiteral("la tolerancia ha de ser un número mayor o igual que 0, no ") +
                     Citado(texto));
             PonerUnaVez(tolerancia, *leida, argumento.texto);
+        } else if (argumento.texto == QStringLiteral("--paso")) {
+            SinValor(argumento);
+            orden.paso = true;
         } else {
             OpcionDesconocida(argumento);
         }

@@ -66,6 +66,7 @@ struct OrdenCorregir {
     QStringList soluciones;                 // the .sol files, at least one
     std::optional<TipoLotificacion> metodo; // the file's method without it
     double tolerancia = ToleranciaDefecto;
+    bool paso = false; // each line ends with the step of its first difference
 };
 
 using Orden = std::variant<OrdenAyuda, OrdenVersion, OrdenResolver, OrdenComparar, OrdenInforme,

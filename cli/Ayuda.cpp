@@ -46,7 +46,7 @@ DatosAyuda Construir() {
         experimentos,
         ejercicios,
         QStringLiteral("corregir PROBLEMA.lot ALUMNO.sol [MAS.sol ...] [--metodo M] "
-                       "[--tolerancia T]"),
+                       "[--tolerancia T] [--paso]"),
         QStringLiteral("--help | --version"),
     };
 
@@ -166,6 +166,10 @@ DatosAyuda Construir() {
              {QStringLiteral("--tolerancia T"),
               QStringLiteral("diferencia admitida entre un valor y el exacto, escrita con el "
                              "separador decimal del entorno; sin ella, una centésima")},
+             {QStringLiteral("--paso"),
+              QStringLiteral("añade a cada línea con alguna diferencia el paso del registro que "
+                             "da el valor correcto de la primera, como «Mostrar la solución de las "
+                             "celdas erróneas»")},
          }},
     };
     ayuda.generales = {

@@ -11,7 +11,8 @@ EstadoSalida Corregir(const OrdenCorregir& orden, const Consola& consola) {
     if (!exacto) return SalidaAviso;
     bool todas = true;
     for (const QString& solucion : orden.soluciones) {
-        const LineaCorreccion linea = CorregirSolucion(solucion, *exacto, orden.tolerancia);
+        const LineaCorreccion linea =
+            CorregirSolucion(solucion, *exacto, orden.tolerancia, orden.paso);
         EscribirLinea(consola.salida, linea.Texto);
         todas = todas && linea.Corregida;
     }

@@ -6,11 +6,12 @@
 #include "Ficheros.h"
 #include "LecturaSolucion.h"
 #include "Numeros.h"
+#include "PasoCelda.h"
 
 #include <QStringList>
 
 LineaCorreccion CorregirSolucion(const QString& ruta, const ResultadoCalculo& exacto,
-                                 double tolerancia) {
+                                 double tolerancia, bool conPaso) {
     SolucionLeida leida;
     try {
         leida = LeerTextoSolucion(LeerFichero(ruta), exacto.Problema.N);
@@ -24,9 +25,9 @@ LineaCorreccion CorregirSolucion(const QString& ruta, const ResultadoCalculo& ex
         ComprobarRegistro(exacto, leida.Celdas, leida.ConCostes, tolerancia);
     const CeldaComprobada* primera = comprobacion.PrimeraDiferencia();
     const double porcentaje = 100.0 * comprobacion.Correctas / comprobacion.Comprobadas();
-    return {QStringList{ruta, QString::number(comprobacion.Correctas),
-                        QString::number(comprobacion.Comprobadas()), FormatoFijo(porcentaje, 15, 1),
-                        primera ? LugarCelda(*primera, comprobacion.N) : QStringLiteral("ninguna")}
-                .join(u'\t'),
-            true};
+    QStringList campos{ruta, QString::number(comprobacion.Correctas),
+                       QString::number(comprobacion.Comprobadas()), FormatoFijo(porcentaje, 15, 1),
+                       primera ? LugarCelda(*primera, comprobacion.N) : QStringLiteral("ninguna")};
+    if (conPaso && primera) campos << PasoCelda(exacto, primera->Columna, primera->Fila);
+    return {campos.join(u'\t'), true};
 }

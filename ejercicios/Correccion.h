@@ -8,8 +8,9 @@
 
 struct LineaCorreccion {
     // TAB-separated: the file, the right cells, the checked cells, the percentage right and the
-    // first difference ("ninguna" when there is none); for a file that could not be graded, the
-    // file, three empty fields and why.
+    // first difference ("ninguna" when there is none), then, when asked, the step that gives the
+    // first difference's value; for a file that could not be graded, the file, three empty fields
+    // and why.
     QString Texto;
     bool Corregida = false;
 };
@@ -18,4 +19,4 @@ struct LineaCorreccion {
 // does, the cost rows when the file holds them. A file that cannot be read or is not such a
 // solution is reported on its line.
 LineaCorreccion CorregirSolucion(const QString& ruta, const ResultadoCalculo& exacto,
-                                 double tolerancia);
+                                 double tolerancia, bool conPaso = false);

@@ -99,4 +99,10 @@ TEST(CorregirCli, UnaCarpetaConUnFicheroRoto) {
     EXPECT_EQ(tolerante.estado, 0);
     EXPECT_TRUE(
         tolerante.salida.startsWith(ruta("casi.sol").toUtf8() + "\t56\t56\t100,0\tninguna\n"));
+
+    // The step that gives the first wrong cell, as the window's panel shows it.
+    const Resultado paso = EnProceso({"corregir", problema, ruta("un_error.sol"), "--paso"});
+    EXPECT_EQ(paso.salida, ruta("un_error.sol").toUtf8() +
+                               "\t55\t56\t98,2\tNN, período 4\tNN = NB − D − RP + SS = 60 − 0 − "
+                               "0 + 0 = 60\n");
 }
