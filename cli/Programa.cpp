@@ -7,6 +7,7 @@
 #include "Errores.h"
 #include "OrdenComparar.h"
 #include "OrdenExperimentos.h"
+#include "OrdenExplotar.h"
 #include "OrdenInforme.h"
 #include "OrdenResolver.h"
 
@@ -44,6 +45,9 @@ struct Despacho {
     EstadoSalida operator()(const OrdenExperimentos& orden) const {
         return Experimentar(orden, consola);
     }
+    EstadoSalida operator()(const OrdenExplotar& orden) const {
+        return ExplotarFichero(orden, consola);
+    }
 };
 
 void Informar(std::ostream& errores, const QString& mensaje) {
@@ -52,6 +56,13 @@ void Informar(std::ostream& errores, const QString& mensaje) {
     } catch (const std::exception&) {
         // Standard error itself is lost: the exit status is all that is left to tell.
     }
+}
+
+// "explotar" paints a report only when one is asked for.
+bool PideInforme(int argc, char** argv) {
+    for (int i = 2; i < argc; ++i)
+        if (std::strncmp(argv[i], "--informe", 9) == 0) return true;
+    return false;
 }
 
 } // namespace
@@ -77,7 +88,8 @@ int EjecutarPrograma(const QStringList& argumentos, const Consola& consola) {
 }
 
 std::unique_ptr<QCoreApplication> CrearAplicacion(int& argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "informe") == 0) {
+    if (argc > 1 && (std::strcmp(argv[1], "informe") == 0 ||
+                     (std::strcmp(argv[1], "explotar") == 0 && PideInforme(argc, argv)))) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         // Qt's notices about the desktop session (a missing XDG_RUNTIME_DIR, fonts) mean nothing
         // to a batch user; only its critical messages still reach standard error.

@@ -72,6 +72,9 @@ struct EntradaInforme {
     bool ConExplicacion = false; // the explanation's panel is open
 };
 
+// The grid's heading: the labels' column, the periods, and the column after the last one.
+QStringList CabeceraRegistro(int N, bool despues);
+
 inline const QString TituloInforme = QStringLiteral("Quelmar — plan de lotificación");
 
 // After a calculation: the parameters it used, the record as the grid writes it (the cost rows
