@@ -8,7 +8,8 @@
 #include "TextosLotificacion.h"
 
 #include <QHash>
-#include <QSet>
+
+#include <algorithm>
 
 QString NombreArticulo(const Proyecto& proyecto, int indice) {
     const QString& codigo = proyecto.Articulos[std::size_t(indice)].Codigo;
@@ -21,8 +22,9 @@ namespace {
 void ComprobarArticulo(const Proyecto& proyecto, int indice, TipoLotificacion metodo,
                        const QHash<QString, int>& primeros, QStringList& rechazos) {
     const ArticuloProyecto& articulo = proyecto.Articulos[std::size_t(indice)];
-    const QString quien = QStringLiteral("Artículo %1: ").arg(NombreArticulo(proyecto, indice));
-    const auto rechazar = [&](const QString& motivo) { rechazos << quien + motivo; };
+    const auto rechazar = [&](const QString& motivo) {
+        rechazos << QStringLiteral("Artículo %1: ").arg(NombreArticulo(proyecto, indice)) + motivo;
+    };
 
     if (!CodigoValido(articulo.Codigo))
         rechazar(QStringLiteral("el código ha de tener de 1 a %1 caracteres, cada uno una letra, "
@@ -45,16 +47,19 @@ void ComprobarArticulo(const Proyecto& proyecto, int indice, TipoLotificacion me
         rechazar(AvisoCostesNoComparables);
     }
 
-    QSet<QString> vistos;
-    for (const Componente& componente : articulo.Componentes) {
-        const QString cual = QStringLiteral("el componente «%1» ").arg(componente.Codigo);
-        if (!primeros.contains(componente.Codigo))
-            rechazar(cual + QStringLiteral("no es ningún artículo del proyecto"));
-        if (vistos.contains(componente.Codigo))
-            rechazar(cual + QStringLiteral("está más de una vez en la lista"));
-        vistos.insert(componente.Codigo);
-        if (!(componente.Cantidad > 0))
-            rechazar(cual + QStringLiteral("ha de llevar una cantidad mayor que 0"));
+    const std::vector<Componente>& componentes = articulo.Componentes;
+    for (auto componente = componentes.begin(); componente != componentes.end(); ++componente) {
+        const auto rechazarComponente = [&](const QString& motivo) {
+            rechazar(QStringLiteral("el componente «%1» ").arg(componente->Codigo) + motivo);
+        };
+        if (!primeros.contains(componente->Codigo))
+            rechazarComponente(QStringLiteral("no es ningún artículo del proyecto"));
+        if (std::any_of(componentes.begin(), componente, [&](const Componente& antes) {
+                return antes.Codigo == componente->Codigo;
+            }))
+            rechazarComponente(QStringLiteral("está más de una vez en la lista"));
+        if (!(componente->Cantidad > 0))
+            rechazarComponente(QStringLiteral("ha de llevar una cantidad mayor que 0"));
     }
 }
 
