@@ -103,8 +103,8 @@ DatosAyuda Construir() {
                         "un solo artículo) y lo explota nivel a nivel: las necesidades brutas de "
                         "cada artículo salen de su demanda independiente y de los pedidos de sus "
                         "padres, y cada artículo se lotifica con su método. Sin -o, --comparar ni "
-                        "--informe, escribe el resumen en la salida estándar. Un proyecto .mrp "
-                        "también se acepta en «informe»."),
+                        "--informe, escribe en la salida estándar el resumen, como resumen.tsv. "
+                        "Un proyecto .mrp también se acepta en «informe»."),
          {
              {QStringLiteral("-o CARPETA"),
               QStringLiteral("escribe en CARPETA, que crea si no existe, la solución .sol de cada "
