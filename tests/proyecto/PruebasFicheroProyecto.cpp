@@ -76,8 +76,6 @@ TEST(FicheroProyecto, CadaFaltaDiceDondeEsta) {
         {conArticulo(
              QByteArray(articulo).replace("\"tiempoSuministro\": 1", "\"tiempoSuministro\": 1.5")),
          "Artículo «A»: «tiempoSuministro» ha de ser un número entero"},
-        {conArticulo(QByteArray(articulo).replace("\"lotificacion\": 0", "\"lotificacion\": 1e10")),
-         "Artículo «A»: «lotificacion» ha de ser un número entero"},
         {conArticulo(
              QByteArray(articulo).replace("\"costeEmision\": 5", "\"costeEmision\": \"5\"")),
          "Artículo «A»: «costeEmision» ha de ser un número"},
@@ -86,8 +84,6 @@ TEST(FicheroProyecto, CadaFaltaDiceDondeEsta) {
          "proyecto"},
         {conArticulo(articulo + R"(, "recepcionesProgramadas": [1, null])"),
          "Artículo «A»: el valor nº 2 de «recepcionesProgramadas» ha de ser un número"},
-        {conArticulo(articulo + R"(, "componentes": {"codigo": "B"})"),
-         "Artículo «A»: «componentes» ha de ser una lista"},
         {conArticulo(articulo + R"(, "componentes": [{"codigo": "B"}])"),
          "Artículo «A», componente nº 1: falta la clave «cantidad»"},
         {conArticulo(articulo + R"(, "componentes": [{"codigo": "B", "cantidad": 1, "u": 2}])"),

@@ -27,9 +27,6 @@ TEST(ValidacionProyecto, CadaRechazoNombraSuArticulo) {
         {"sin periodos",
          [](Proyecto& p) { p.N = 0; },
          {"Especifique un número de períodos entre 1 y 99."}},
-        {"cien periodos",
-         [](Proyecto& p) { p.N = 100; },
-         {"Especifique un número de períodos entre 1 y 99."}},
         {"codigo vacio",
          [](Proyecto& p) { p.Articulos[2].Codigo.clear(); },
          {"Artículo «B»: el componente «C» no es ningún artículo del proyecto",
@@ -79,9 +76,6 @@ TEST(ValidacionProyecto, CadaRechazoNombraSuArticulo) {
         {"cantidad 0",
          [](Proyecto& p) { p.Articulos[1].Componentes[0].Cantidad = 0; },
          {"Artículo «B»: el componente «C» ha de llevar una cantidad mayor que 0"}},
-        {"cantidad negativa",
-         [](Proyecto& p) { p.Articulos[0].Componentes[0].Cantidad = -2; },
-         {"Artículo «A»: el componente «B» ha de llevar una cantidad mayor que 0"}},
         {"ciclo",
          [](Proyecto& p) {
              p.Articulos[2].Componentes.push_back({"A", 1});
@@ -111,18 +105,6 @@ TEST(ValidacionProyecto, CadaRechazoNombraSuArticulo) {
         EXPECT_EQ(avisos, caso.rechazos);
     }
     EXPECT_EQ(RechazosProyecto(Valido()), QStringList());
-}
-
-// A method given to every item is checked in place of each one's own.
-TEST(ValidacionProyecto, MetodoComunEnLugarDelDeCadaArticulo) {
-    Proyecto proyecto = Valido();
-    proyecto.Articulos[0].Datos.CE = 0; // lot-for-lot needs no costs
-    EXPECT_EQ(RechazosProyecto(proyecto), QStringList());
-    EXPECT_EQ(RechazosProyecto(proyecto, LotificacionSilverMeal),
-              QStringList{"Artículo «A»: «Método Silver-Meal» necesita costes de emisión y "
-                          "posesión distintos de 0"});
-    proyecto.Articulos[2].Datos.CP = 0;
-    EXPECT_EQ(RechazosProyecto(proyecto, LotificacionLoteALote), QStringList());
 }
 
 } // namespace
