@@ -1,4 +1,4 @@
-// The explosion: gross requirements summed in the specified order, then the engine, item by item.
+// The explosion: gross requirements summed in one fixed order, then the engine, item by item.
 #include "ExplosionProyecto.h"
 
 #include "ComparacionMetodos.h"

@@ -1,4 +1,4 @@
-// The explosion: gross requirements summed in the specified order, levels, items left unplanned,
+// The explosion: gross requirements summed in their fixed order, levels, items left unplanned,
 // failures, a method given to every item and the policies compared.
 #include "AyudasProyecto.h"
 #include "ErroresProyecto.h"
@@ -23,7 +23,7 @@ ArticuloProyecto Padre(const QString& codigo, double demanda, const QString& hij
 
 // NB of C in period 1: its own 0,1, then A's 0,2 and then B's 2,3, A before B in the file. Summed
 // the other way round, or the parents first, it is another double.
-TEST(ExplosionProyecto, NecesidadesBrutasEnElOrdenEspecificado) {
+TEST(ExplosionProyecto, NecesidadesBrutasEnElOrdenDelFichero) {
     const Proyecto proyecto = ProyectoDePrueba(
         1, {Padre("A", 0.2, "C", 1), ArticuloDePrueba("C", 0, {0.1}), Padre("B", 2.3, "C", 1)});
     const double esperado = (0.1 + 0.2) + 2.3;
