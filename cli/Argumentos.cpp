@@ -3,6 +3,7 @@
 // error with its own message.
 #include "Argumentos.h"
 
+#include "FicheroProyecto.h"
 #include "Semilla.h"
 #include "TextosLotificacion.h"
 
@@ -137,7 +138,10 @@ TipoLotificacion Metodo(const QString& texto) {
 // The loop of an order that takes one problem file: the file as its one positional argument,
 // "--help", and the order's own options through opcion, which says whether it knows one. Nothing
 // after "--help".
-template <class Opcion> std::optional<QString> LeerProblema(Lector& lector, Opcion opcion) {
+template <class Opcion>
+std::optional<QString>
+LeerProblema(Lector& lector, Opcion opcion,
+             const QString& falta = QStringLiteral("falta el fichero del problema")) {
     std::optional<QString> problema;
     while (lector.Quedan()) {
         const std::optional<Argumento> siguiente = lector.Siguiente();
@@ -153,7 +157,7 @@ template <class Opcion> std::optional<QString> LeerProblema(Lector& lector, Opci
             OpcionDesconocida(argumento);
         }
     }
-    if (!problema) throw ErrorUso(QStringLiteral("falta el fichero del problema"));
+    if (!problema) throw ErrorUso(falta);
     return problema;
 }
 
@@ -189,8 +193,46 @@ Orden LeerInforme(Lector& lector) {
     const auto* resolver = std::get_if<OrdenResolver>(&leida);
     if (!resolver) return leida;
     if (!resolver->salida) throw ErrorUso(QStringLiteral("falta la opción «-o»"));
+    if (resolver->explicar && EsFicheroProyecto(resolver->problema))
+        throw ErrorUso(QStringLiteral("«--explicar» no se admite con un proyecto .mrp"));
     return OrdenInforme{resolver->problema,  *resolver->salida, resolver->verCostes,
                         resolver->redondear, resolver->metodo,  resolver->explicar};
+}
+
+Orden LeerExplotar(Lector& lector) {
+    OrdenExplotar orden;
+    const std::optional<QString> proyecto = LeerProblema(
+        lector,
+        [&](const Argumento& argumento) {
+            if (argumento.texto == QStringLiteral("-o")) {
+                PonerUnaVez(orden.carpeta, lector.Valor(argumento), argumento.texto);
+            } else if (argumento.texto == QStringLiteral("--metodo")) {
+                PonerUnaVez(orden.metodo, Metodo(lector.Valor(argumento)), argumento.texto);
+            } else if (argumento.texto == QStringLiteral("--informe")) {
+                PonerUnaVez(orden.informe, lector.Valor(argumento), argumento.texto);
+            } else if (argumento.texto == QStringLiteral("--comparar")) {
+                SinValor(argumento);
+                orden.comparar = true;
+            } else if (argumento.texto == QStringLiteral("--sin-costes")) {
+                SinValor(argumento);
+                orden.verCostes = false;
+            } else if (argumento.texto == QStringLiteral("--sin-redondeo")) {
+                SinValor(argumento);
+                orden.redondear = false;
+            } else if (argumento.texto == QStringLiteral("--lot")) {
+                SinValor(argumento);
+                orden.problemas = true;
+            } else {
+                return false;
+            }
+            return true;
+        },
+        QStringLiteral("falta el fichero del proyecto"));
+    if (!proyecto) return OrdenAyuda{};
+    if (orden.problemas && !orden.carpeta)
+        throw ErrorUso(QStringLiteral("«--lot» necesita la carpeta de la opción «-o»"));
+    orden.proyecto = *proyecto;
+    return orden;
 }
 
 Orden LeerComparar(Lector& lector) {
@@ -328,6 +370,7 @@ Orden LeerArgumentos(const QStringList& argumentos) {
     if (orden == QStringLiteral("resolver")) return LeerResolver(lector);
     if (orden == QStringLiteral("comparar")) return LeerComparar(lector);
     if (orden == QStringLiteral("informe")) return LeerInforme(lector);
+    if (orden == QStringLiteral("explotar")) return LeerExplotar(lector);
     if (orden == QStringLiteral("experimentos")) return LeerExperimentos(lector);
     if (orden == QStringLiteral("ejercicios")) return LeerEjercicios(lector);
     if (orden == QStringLiteral("corregir")) return LeerCorregir(lector);

@@ -1,6 +1,6 @@
 // The command line of quelmar-cli read into one order: solve a problem file, compare the methods
-// on one, write its report, run experiments, or show the help or the version. Anything else is a
-// usage error.
+// on one, write its report, explode a project, run experiments, or show the help or the version.
+// Anything else is a usage error.
 #pragma once
 
 #include "Comprobacion.h"
@@ -31,12 +31,24 @@ struct OrdenResolver {
 
 // "resolver"'s calculation written as the report, to a PDF file.
 struct OrdenInforme {
-    QString problema; // the .lot file
+    QString problema; // the .lot file, or a .mrp project
     QString salida;   // the PDF
     bool verCostes = true;
     bool redondear = true;
     std::optional<TipoLotificacion> metodo; // the file's method without it
     bool explicar = false;                  // the report explains how the plan was made
+};
+
+// A project (.mrp, or a .lot as a project of one item) exploded level by level.
+struct OrdenExplotar {
+    QString proyecto;
+    std::optional<QString> carpeta;         // every item's .sol and resumen.tsv
+    std::optional<TipoLotificacion> metodo; // given to every item; each its own without it
+    bool comparar = false;                  // the policies, on standard output
+    std::optional<QString> informe;         // the report, to a PDF file
+    bool verCostes = true;
+    bool redondear = true;
+    bool problemas = false; // every item's .lot too, in the folder
 };
 
 struct OrdenComparar {
@@ -70,7 +82,7 @@ struct OrdenCorregir {
 };
 
 using Orden = std::variant<OrdenAyuda, OrdenVersion, OrdenResolver, OrdenComparar, OrdenInforme,
-                           OrdenExperimentos, OrdenEjercicios, OrdenCorregir>;
+                           OrdenExperimentos, OrdenEjercicios, OrdenCorregir, OrdenExplotar>;
 
 // A command line that names no valid order; the message says what is wrong with it.
 struct ErrorUso : std::runtime_error {

@@ -43,6 +43,8 @@ DatosAyuda Construir() {
         QStringLiteral("comparar PROBLEMA.lot [--sin-redondeo]"),
         QStringLiteral("informe PROBLEMA.lot -o INFORME.pdf [--metodo M] [--sin-costes] "
                        "[--sin-redondeo] [--explicar]"),
+        QStringLiteral("explotar PROYECTO.mrp [-o CARPETA] [--metodo M] [--comparar] "
+                       "[--informe INFORME.pdf] [--sin-costes] [--sin-redondeo] [--lot]"),
         experimentos,
         ejercicios,
         QStringLiteral("corregir PROBLEMA.lot ALUMNO.sol [MAS.sol ...] [--metodo M] "
@@ -53,8 +55,9 @@ DatosAyuda Construir() {
     ayuda.descripcion = {
         QStringLiteral("Hace lo mismo que las ventanas de Quelmar, sin ellas: resuelve un problema "
                        ".lot y escribe su solución .sol byte a byte como «Guardar solución» o su "
-                       "informe en PDF como «Exportar informe a PDF», y repite una ejecución de la "
-                       "ventana de experimentos con una semilla fija."),
+                       "informe en PDF como «Exportar informe a PDF», explota un proyecto MRP de "
+                       "varios niveles, y repite una ejecución de la ventana de experimentos con "
+                       "una semilla fija."),
         QStringLiteral("Los números siguen la configuración regional del entorno (LC_ALL, "
                        "LC_NUMERIC, LANG): en español, con coma decimal."),
     };
@@ -101,6 +104,35 @@ DatosAyuda Construir() {
               QStringLiteral("sin redondear la cantidad económica de pedido")},
              {QStringLiteral("--explicar"),
               QStringLiteral("añade al informe la explicación del cálculo")},
+         }},
+        {QStringLiteral("explotar"),
+         QStringLiteral("Abre el proyecto MRP PROYECTO.mrp (o un problema .lot, como proyecto de "
+                        "un solo artículo) y lo explota nivel a nivel: las necesidades brutas de "
+                        "cada artículo salen de su demanda independiente y de los pedidos de sus "
+                        "padres, y cada artículo se lotifica con su método. Sin -o, --comparar ni "
+                        "--informe, escribe en la salida estándar el resumen, como resumen.tsv. "
+                        "Un proyecto .mrp también se acepta en «informe»."),
+         {
+             {QStringLiteral("-o CARPETA"),
+              QStringLiteral("escribe en CARPETA, que crea si no existe, la solución .sol de cada "
+                             "artículo, con su código por nombre, y el resumen resumen.tsv")},
+             {QStringLiteral("--metodo M"),
+              QStringLiteral("lotifica todos los artículos con el método de código M")},
+             {QStringLiteral("--comparar"),
+              QStringLiteral("escribe en la salida estándar, separados por tabuladores, los "
+                             "costes del proyecto con cada método aplicado a todos los artículos "
+                             "y con el de cada uno")},
+             {QStringLiteral("--informe FICHERO"),
+              QStringLiteral("escribe el informe del proyecto en PDF: la estructura, los costes, "
+                             "las políticas comparadas y el registro y el gráfico de cada "
+                             "artículo")},
+             {QStringLiteral("--sin-costes"),
+              QStringLiteral("las soluciones y el informe sin las filas Ce, Cp y CTotal")},
+             {QStringLiteral("--sin-redondeo"),
+              QStringLiteral("sin redondear la cantidad económica de pedido")},
+             {QStringLiteral("--lot"),
+              QStringLiteral("escribe también en CARPETA el problema .lot de cada artículo, con "
+                             "sus necesidades brutas calculadas")},
          }},
         {QStringLiteral("experimentos"),
          QStringLiteral("Resuelve problemas aleatorios con los seis métodos, escribe la traza y "
@@ -199,6 +231,9 @@ DatosAyuda Construir() {
          QStringLiteral("Cómo obtuvo el método del fichero cada lote, separado por tabuladores:")},
         {QStringLiteral("quelmar-cli comparar ejercicio1.lot"),
          QStringLiteral("Los costes de todos los métodos y del plan óptimo de un problema:")},
+        {QStringLiteral("quelmar-cli explotar mesa.mrp -o mesa --comparar"),
+         QStringLiteral("La solución de cada artículo de un proyecto, su resumen y el coste de "
+                        "cada política:")},
         {QStringLiteral("quelmar-cli experimentos --traza traza.txt --semilla 42 --NExp 1000"),
          QStringLiteral("Mil experimentos repetibles:")},
         {QStringLiteral("quelmar-cli ejercicios --cantidad 20 --semilla 7 --dificultad 2 -o hoja"),

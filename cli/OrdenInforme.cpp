@@ -2,11 +2,22 @@
 #include "OrdenInforme.h"
 
 #include "ContenidoInforme.h"
+#include "FicheroProyecto.h"
 #include "Ficheros.h"
+#include "OrdenExplotar.h"
 #include "OrdenResolver.h"
 #include "PinturaInforme.h"
 
 EstadoSalida EscribirInforme(const OrdenInforme& orden, const Consola& consola) {
+    if (EsFicheroProyecto(orden.problema)) {
+        OrdenExplotar explotar;
+        explotar.proyecto = orden.problema;
+        explotar.informe = orden.salida;
+        explotar.metodo = orden.metodo;
+        explotar.verCostes = orden.verCostes;
+        explotar.redondear = orden.redondear;
+        return ExplotarFichero(explotar, consola);
+    }
     const Avisar avisar = [&](const QString& aviso) { EscribirLinea(consola.errores, aviso); };
     EntradaInforme entrada;
     entrada.Problema.VerCostes = orden.verCostes;

@@ -1,5 +1,6 @@
 // "informe": a problem file calculated as "resolver" calculates it, and its report written as a
-// PDF, as the main window's "Exportar informe a PDF..." writes it.
+// PDF, as the main window's "Exportar informe a PDF..." writes it; a .mrp project exploded and its
+// report written as "explotar --informe" writes it.
 #pragma once
 
 #include "Argumentos.h"

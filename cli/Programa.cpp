@@ -9,6 +9,7 @@
 #include "OrdenCorregir.h"
 #include "OrdenEjercicios.h"
 #include "OrdenExperimentos.h"
+#include "OrdenExplotar.h"
 #include "OrdenInforme.h"
 #include "OrdenResolver.h"
 
@@ -50,6 +51,9 @@ struct Despacho {
         return EscribirEjercicios(orden, consola);
     }
     EstadoSalida operator()(const OrdenCorregir& orden) const { return Corregir(orden, consola); }
+    EstadoSalida operator()(const OrdenExplotar& orden) const {
+        return ExplotarFichero(orden, consola);
+    }
 };
 
 void Informar(std::ostream& errores, const QString& mensaje) {
@@ -58,6 +62,13 @@ void Informar(std::ostream& errores, const QString& mensaje) {
     } catch (const std::exception&) {
         // Standard error itself is lost: the exit status is all that is left to tell.
     }
+}
+
+// "explotar" paints a report only when one is asked for.
+bool PideInforme(int argc, char** argv) {
+    for (int i = 2; i < argc; ++i)
+        if (std::strncmp(argv[i], "--informe", 9) == 0) return true;
+    return false;
 }
 
 } // namespace
@@ -83,9 +94,11 @@ int EjecutarPrograma(const QStringList& argumentos, const Consola& consola) {
 }
 
 std::unique_ptr<QCoreApplication> CrearAplicacion(int& argc, char** argv) {
-    // "ejercicios" paints the PDFs of its sheet, which needs fonts as "informe" does.
+    // "ejercicios" paints the PDFs of its sheet, and "explotar" its report when asked for one,
+    // which needs fonts as "informe" does.
     if (argc > 1 &&
-        (std::strcmp(argv[1], "informe") == 0 || std::strcmp(argv[1], "ejercicios") == 0)) {
+        (std::strcmp(argv[1], "informe") == 0 || std::strcmp(argv[1], "ejercicios") == 0 ||
+         (std::strcmp(argv[1], "explotar") == 0 && PideInforme(argc, argv)))) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         // Qt's notices about the desktop session (a missing XDG_RUNTIME_DIR, fonts) mean nothing
         // to a batch user; only its critical messages still reach standard error.

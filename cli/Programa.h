@@ -12,7 +12,7 @@
 // The arguments are those after the program's name. Returns the exit status.
 int EjecutarPrograma(const QStringList& argumentos, const Consola& consola);
 
-// The application an order needs, made before anything else of Qt: "informe" paints its chart, a
-// graphics widget, and "ejercicios" its PDFs, so they get a whole application, on the offscreen
+// The application an order needs, made before anything else of Qt: "informe", "ejercicios" and
+// "explotar" with a report paint charts and PDFs, which need a whole application, on the offscreen
 // platform that needs no display; every other order keeps to the core application.
 std::unique_ptr<QCoreApplication> CrearAplicacion(int& argc, char** argv);

@@ -28,13 +28,16 @@ NecesidadesBrutas LeerNecesidadesBrutas(const QString& textoNPeriodos, const Tex
     // The grid shows no column beyond the records' last entry, so no text beyond it matters;
     // bounding the loop keeps an absurd N from running through billions of columns.
     const std::int32_t columnas = std::min(leidas.N, EntradasFila);
-    double suma = 0.0;
-    for (std::int32_t columna = 1; columna <= columnas; ++columna) {
+    for (std::int32_t columna = 1; columna <= columnas; ++columna)
         leidas.NB[columna] = Numero(celdas.Celda(columna, FilaNB));
-        suma += leidas.NB[columna];
-    }
-    leidas.HayNecesidadBruta = suma != 0.0;
+    leidas.HayNecesidadBruta = HayNecesidadBruta(leidas.NB, columnas);
     return leidas;
+}
+
+bool HayNecesidadBruta(const TFilaMRP& NB, std::int32_t periodos) {
+    double suma = 0.0;
+    for (std::int32_t periodo = 1; periodo <= periodos; ++periodo) suma += NB[periodo];
+    return suma != 0.0;
 }
 
 void LeerTabla(const TextosCelda& celdas, const NecesidadesBrutas& necesidades, bool Manual,

@@ -15,9 +15,12 @@ struct NecesidadesBrutas {
     // Entries 1 to N; a grid of more periods than the records hold is summed as far as the grid
     // can show columns (entry 100), and refused afterwards.
     TFilaMRP NB;
-    // The sum of NB is not exactly 0 (requirements that cancel out count as none).
-    bool HayNecesidadBruta = false;
+    bool HayNecesidadBruta = false; // of those entries
 };
+
+// The window's check of a problem's gross requirements: their sum over periods 1 to `periodos`, in
+// period order, is not exactly 0 (requirements that cancel out count as none).
+bool HayNecesidadBruta(const TFilaMRP& NB, std::int32_t periodos);
 
 // Converts N and the NB cells, in that order. Throws EConvertError at the first text that does
 // not convert.

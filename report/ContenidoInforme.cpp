@@ -40,14 +40,6 @@ QString LotificacionCalculada(const ResultadoCalculo& calculo) {
     return plan;
 }
 
-// The grid's heading: the labels' column, the periods, and the column after the last one.
-QStringList Cabecera(int N, bool despues) {
-    QStringList cabecera{QString()};
-    for (int k = 1; k <= N; ++k) cabecera << QString::number(k);
-    if (despues) cabecera << QString();
-    return cabecera;
-}
-
 // The comparison's table, the cheapest methods in bold, and its chart; or why it was refused.
 void Comparacion(const ResultadoCalculo& calculo, ContenidoInforme& informe) {
     const QString titulo = QStringLiteral("Comparación de métodos");
@@ -102,7 +94,7 @@ void Calculado(const EntradaInforme& entrada, ContenidoInforme& informe) {
 
     SeccionTabla rejilla;
     rejilla.Titulo = QStringLiteral("Registro MRP");
-    rejilla.Cabecera = Cabecera(p.N, true);
+    rejilla.Cabecera = CabeceraRegistro(p.N, true);
     rejilla.Filas =
         FilasConEtiqueta(calculo.Tabla, calculo.Costes, p.N,
                          entrada.Problema.VerCostes ? FilasRegistro : FilasRegistroSinCostes);
@@ -136,13 +128,20 @@ void SinCalcular(const EntradaInforme& entrada, ContenidoInforme& informe) {
     for (int c = 2; c <= tecleada->N; ++c) D << QString();
     SeccionTabla rejilla;
     rejilla.Titulo = QStringLiteral("Datos de la rejilla");
-    rejilla.Cabecera = Cabecera(tecleada->N, false);
+    rejilla.Cabecera = CabeceraRegistro(tecleada->N, false);
     rejilla.Filas = {QStringList{etiquetas[0]} + tecleada->NB, D,
                      QStringList{etiquetas[2]} + tecleada->RP};
     informe.Secciones.push_back(std::move(rejilla));
 }
 
 } // namespace
+
+QStringList CabeceraRegistro(int N, bool despues) {
+    QStringList cabecera{QString()};
+    for (int k = 1; k <= N; ++k) cabecera << QString::number(k);
+    if (despues) cabecera << QString();
+    return cabecera;
+}
 
 ContenidoInforme ConstruirInforme(const EntradaInforme& entrada) {
     ContenidoInforme informe;
@@ -160,8 +159,4 @@ ContenidoInforme ConstruirInforme(const EntradaInforme& entrada) {
 SeccionDatos DatosDelProblema(const Articulo& p, const QString& lotificacion) {
     return Parametros(QString::number(p.N), QString::number(p.TS), FloatToStr(p.SS),
                       FloatToStr(p.CE), FloatToStr(p.CP), lotificacion, p.Redondear);
-}
-
-QStringList CabeceraRegistro(int N, bool despues) {
-    return Cabecera(N, despues);
 }

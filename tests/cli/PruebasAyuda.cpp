@@ -15,6 +15,11 @@ TEST(AyudaCli, CadaOpcionDeLaAyudaSeAcepta) {
                     orden.nombre == QStringLiteral("comparar") ||
                     orden.nombre == QStringLiteral("informe"))
                     argumentos << QStringLiteral("p.lot");
+                if (orden.nombre == QStringLiteral("explotar")) {
+                    argumentos << QStringLiteral("p.mrp");
+                    if (!forma.startsWith(QStringLiteral("-o ")))
+                        argumentos << QStringLiteral("-o") << QStringLiteral("c");
+                }
                 if (orden.nombre == QStringLiteral("informe") &&
                     !forma.startsWith(QStringLiteral("-o ")))
                     argumentos << QStringLiteral("-o") << QStringLiteral("i.pdf");
