@@ -116,10 +116,26 @@ TipoLotificacion Metodo(const QString& texto) {
                        .arg(Citado(texto)));
 }
 
+// --xlsx or --csv with its file; false for any other option. Only one of them, once.
+bool LeerOpcionHoja(Lector& lector, const Argumento& argumento, std::optional<SalidaHoja>& hoja) {
+    FormatoHoja formato;
+    if (argumento.texto == QStringLiteral("--xlsx"))
+        formato = FormatoHoja::Xlsx;
+    else if (argumento.texto == QStringLiteral("--csv"))
+        formato = FormatoHoja::Csv;
+    else
+        return false;
+    PonerUnaVez(hoja, SalidaHoja{lector.Valor(argumento), formato}, argumento.texto);
+    return true;
+}
+
 // The loop of an order that takes one problem file: the file as its one positional argument,
 // "--help", and the order's own options through opcion, which says whether it knows one. Nothing
 // after "--help".
-template <class Opcion> std::optional<QString> LeerProblema(Lector& lector, Opcion opcion) {
+template <class Opcion>
+std::optional<QString> LeerProblema(Lector& lector, Opcion opcion,
+                                    const QString& falta = QStringLiteral("falta el fichero del "
+                                                                          "problema")) {
     std::optional<QString> problema;
     while (lector.Quedan()) {
         const std::optional<Argumento> siguiente = lector.Siguiente();
@@ -135,7 +151,7 @@ template <class Opcion> std::optional<QString> LeerProblema(Lector& lector, Opci
             OpcionDesconocida(argumento);
         }
     }
-    if (!problema) throw ErrorUso(QStringLiteral("falta el fichero del problema"));
+    if (!problema) throw ErrorUso(falta);
     return problema;
 }
 
@@ -155,7 +171,7 @@ Orden LeerResolver(Lector& lector) {
         } else if (argumento.texto == QStringLiteral("--explicar")) {
             SinValor(argumento);
             orden.explicar = true;
-        } else {
+        } else if (!LeerOpcionHoja(lector, argumento, orden.hoja)) {
             return false;
         }
         return true;
@@ -171,6 +187,10 @@ Orden LeerInforme(Lector& lector) {
     const auto* resolver = std::get_if<OrdenResolver>(&leida);
     if (!resolver) return leida;
     if (!resolver->salida) throw ErrorUso(QStringLiteral("falta la opción «-o»"));
+    if (resolver->hoja)
+        throw ErrorUso(
+            QStringLiteral("la orden «informe» escribe solo el PDF; la hoja de cálculo la "
+                           "escribe «resolver»"));
     return OrdenInforme{resolver->problema,  *resolver->salida, resolver->verCostes,
                         resolver->redondear, resolver->metodo,  resolver->explicar};
 }
@@ -178,6 +198,7 @@ Orden LeerInforme(Lector& lector) {
 Orden LeerComparar(Lector& lector) {
     OrdenComparar orden;
     const std::optional<QString> problema = LeerProblema(lector, [&](const Argumento& argumento) {
+        if (LeerOpcionHoja(lector, argumento, orden.hoja)) return true;
         if (argumento.texto != QStringLiteral("--sin-redondeo")) return false;
         SinValor(argumento);
         orden.redondear = false;
@@ -185,6 +206,29 @@ Orden LeerComparar(Lector& lector) {
     });
     if (!problema) return OrdenAyuda{};
     orden.problema = *problema;
+    return orden;
+}
+
+// The sheet is the one positional argument; the problem file to write must be named.
+Orden LeerImportar(Lector& lector) {
+    OrdenImportar orden;
+    std::optional<QString> salida;
+    const std::optional<QString> hoja = LeerProblema(
+        lector,
+        [&](const Argumento& argumento) {
+            if (argumento.texto == QStringLiteral("-o"))
+                PonerUnaVez(salida, lector.Valor(argumento), argumento.texto);
+            else if (argumento.texto == QStringLiteral("--problema"))
+                PonerUnaVez(orden.base, lector.Valor(argumento), argumento.texto);
+            else
+                return false;
+            return true;
+        },
+        QStringLiteral("falta la hoja de cálculo"));
+    if (!hoja) return OrdenAyuda{};
+    if (!salida) throw ErrorUso(QStringLiteral("falta la opción «-o»"));
+    orden.hoja = *hoja;
+    orden.salida = *salida;
     return orden;
 }
 
@@ -207,6 +251,7 @@ Orden LeerExperimentos(Lector& lector) {
             PonerUnaVez(traza, lector.Valor(argumento), argumento.texto);
             continue;
         }
+        if (LeerOpcionHoja(lector, argumento, orden.hoja)) continue;
         if (argumento.texto == QStringLiteral("--semilla")) {
             PonerUnaVez(orden.semilla, Semilla(lector.Valor(argumento)), argumento.texto);
             continue;
@@ -244,6 +289,7 @@ Orden LeerArgumentos(const QStringList& argumentos) {
     if (orden == QStringLiteral("comparar")) return LeerComparar(lector);
     if (orden == QStringLiteral("informe")) return LeerInforme(lector);
     if (orden == QStringLiteral("experimentos")) return LeerExperimentos(lector);
+    if (orden == QStringLiteral("importar")) return LeerImportar(lector);
     throw ErrorUso(QStringLiteral("orden desconocida ") + Citado(orden));
 }
 

@@ -1,8 +1,10 @@
 // The command line of quelmar-cli read into one order: solve a problem file, compare the methods
-// on one, write its report, run experiments, or show the help or the version. Anything else is a
+// on one, write its report, run experiments, import requirements from a spreadsheet, or show the
+// help or the version. Anything else is a
 // usage error.
 #pragma once
 
+#include "GuardarLibro.h"
 #include "ProblemaAleatorio.h"
 
 #include <QString>
@@ -15,6 +17,13 @@
 #include <variant>
 #include <vector>
 
+// A workbook asked for with --xlsx, or its first sheet with --csv; written besides the order's
+// usual output.
+struct SalidaHoja {
+    QString ruta;
+    FormatoHoja formato = FormatoHoja::Xlsx;
+};
+
 struct OrdenAyuda {};
 struct OrdenVersion {};
 
@@ -25,6 +34,7 @@ struct OrdenResolver {
     bool redondear = true;
     std::optional<TipoLotificacion> metodo; // the file's method without it
     bool explicar = false;                  // how the plan was made, on standard output
+    std::optional<SalidaHoja> hoja;
 };
 
 // "resolver"'s calculation written as the report, to a PDF file.
@@ -40,6 +50,7 @@ struct OrdenInforme {
 struct OrdenComparar {
     QString problema; // the .lot file
     bool redondear = true;
+    std::optional<SalidaHoja> hoja;
 };
 
 // One experiment field given on the command line and its text, unconverted.
@@ -50,10 +61,18 @@ struct OrdenExperimentos {
     std::optional<std::uint32_t> semilla; // the clock seeds the generator without it
     std::vector<CampoExperimento> campos; // in the order given; each field at most once
     bool optimo = false;                  // "Comparar con el óptimo"
+    std::optional<SalidaHoja> hoja;
+};
+
+// Gross requirements read from a spreadsheet into a problem file, as "Importar necesidades".
+struct OrdenImportar {
+    QString hoja;                // the .csv or .xlsx
+    QString salida;              // the .lot written
+    std::optional<QString> base; // the problem they go into; a new one without it
 };
 
 using Orden = std::variant<OrdenAyuda, OrdenVersion, OrdenResolver, OrdenComparar, OrdenInforme,
-                           OrdenExperimentos>;
+                           OrdenExperimentos, OrdenImportar>;
 
 // A command line that names no valid order; the message says what is wrong with it.
 struct ErrorUso : std::runtime_error {

@@ -7,6 +7,7 @@
 #include "Errores.h"
 #include "OrdenComparar.h"
 #include "OrdenExperimentos.h"
+#include "OrdenImportar.h"
 #include "OrdenInforme.h"
 #include "OrdenResolver.h"
 
@@ -44,6 +45,7 @@ struct Despacho {
     EstadoSalida operator()(const OrdenExperimentos& orden) const {
         return Experimentar(orden, consola);
     }
+    EstadoSalida operator()(const OrdenImportar& orden) const { return Importar(orden, consola); }
 };
 
 void Informar(std::ostream& errores, const QString& mensaje) {

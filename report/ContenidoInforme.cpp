@@ -5,6 +5,8 @@
 #include "GraficosCalculo.h"
 #include "Numeros.h"
 #include "RegistroTextos.h"
+#include "RotulosCampos.h"
+#include "SiNo.h"
 #include "TextosComparacion.h"
 #include "TextosExplicacion.h"
 #include "TextosLotificacion.h"
@@ -15,29 +17,17 @@
 
 namespace {
 
-QString SiNo(bool valor) {
-    return valor ? QStringLiteral("Sí") : QStringLiteral("No");
-}
-
 // The parameters under the captions of the window's fields.
 SeccionDatos Parametros(const QString& N, const QString& TS, const QString& SS, const QString& CE,
                         const QString& CP, const QString& lotificacion, bool redondear) {
     return {QStringLiteral("Datos del problema"),
-            {{QStringLiteral("Nº períodos:"), N},
-             {QStringLiteral("Tiempo de suministro:"), TS},
-             {QStringLiteral("Stock de seguridad:"), SS},
-             {QStringLiteral("Coste de emisión:"), CE},
-             {QStringLiteral("Coste de posesión:"), CP},
-             {QStringLiteral("Lotificación:"), lotificacion},
-             {QStringLiteral("Redondear:"), SiNo(redondear)}}};
-}
-
-QString LotificacionCalculada(const ResultadoCalculo& calculo) {
-    const QString plan = TextoPlanCalculado(calculo);
-    if (plan.isEmpty()) return QStringLiteral("Ninguna");
-    if (calculo.Tipo == TipoCalculo::Seleccionado && calculo.Problema.Metodo != calculo.Metodo)
-        return TextoLotificacion(calculo.Problema.Metodo) + QStringLiteral(": ") + plan;
-    return plan;
+            {{RotuloNPeriodos, N},
+             {RotuloTS, TS},
+             {RotuloSS, SS},
+             {RotuloCE, CE},
+             {RotuloCP, CP},
+             {RotuloLotificacion, lotificacion},
+             {RotuloRedondear, SiNo(redondear)}}};
 }
 
 // The grid's heading: the labels' column, the periods, and the column after the last one.
@@ -100,7 +90,7 @@ void Calculado(const EntradaInforme& entrada, ContenidoInforme& informe) {
                             "este informe muestra ese cálculo.")}});
     informe.Secciones.push_back(Parametros(QString::number(p.N), QString::number(p.TS),
                                            FloatToStr(p.SS), FloatToStr(p.CE), FloatToStr(p.CP),
-                                           LotificacionCalculada(calculo), p.Redondear));
+                                           TextoLotificacionCalculada(calculo), p.Redondear));
 
     SeccionTabla rejilla;
     rejilla.Titulo = QStringLiteral("Registro MRP");
