@@ -12,6 +12,8 @@
 #include <xlsxwriter.h>
 
 #include <cerrno>
+#include <charconv>
+#include <clocale>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -26,6 +28,38 @@ constexpr qsizetype MaximoTexto = 32767;
 // A failure of the library: the system's error when it left one, an I/O error otherwise.
 [[noreturn]] void FalloEscritura() {
     throw EInOutError(errno != 0 ? errno : EIO);
+}
+
+// libxlsxwriter writes numbers with snprintf, which follows LC_NUMERIC: under a locale with a
+// decimal comma (Qt sets the user's at start) it would write "1,5", which no spreadsheet reads.
+// This thread writes in the C locale while the workbook is made.
+class LocaleC {
+public:
+    LocaleC() : c_(newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr))) {
+        if (c_) anterior_ = uselocale(c_);
+    }
+    ~LocaleC() {
+        if (!c_) return;
+        uselocale(anterior_);
+        freelocale(c_);
+    }
+    LocaleC(const LocaleC&) = delete;
+    LocaleC& operator=(const LocaleC&) = delete;
+
+private:
+    locale_t c_;
+    locale_t anterior_ = nullptr;
+};
+
+// The library writes 16 significant digits ("%.16G"): a double so near the largest that its 16
+// digits overflow would be read back as infinite, so it goes as its text.
+bool CabeComoNumero(double valor) {
+    if (!std::isfinite(valor)) return false;
+    char texto[32];
+    const auto fin =
+        std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::general, 16).ptr;
+    double leido = 0;
+    return std::from_chars(texto, fin, leido).ec == std::errc();
 }
 
 struct CerrarLibro {
@@ -85,7 +119,7 @@ void EscribirHoja(lxw_worksheet* hoja, const Hoja& datos, Formatos& formatos) {
             const auto filaX = lxw_row_t(f);
             const auto columnaX = lxw_col_t(c);
             lxw_format* formato = formatos.De(celda);
-            if (celda.tipo == Celda::Tipo::Numero && std::isfinite(celda.numero)) {
+            if (celda.tipo == Celda::Tipo::Numero && CabeComoNumero(celda.numero)) {
                 Comprobar(worksheet_write_number(hoja, filaX, columnaX, celda.numero, formato));
             } else if (celda.tipo != Celda::Tipo::Vacia) {
                 const QString texto =
@@ -132,6 +166,7 @@ QStringList NombresDeHojas(const Libro& libro) {
 QByteArray LibroXlsx(const Libro& libro) {
     QTemporaryDir carpeta;
     if (!carpeta.isValid()) FalloEscritura();
+    const LocaleC locale;
     const QByteArray ruta = QFile::encodeName(carpeta.filePath(QStringLiteral("libro.xlsx")));
     QByteArray temporales = QFile::encodeName(carpeta.path());
     lxw_workbook_options opciones{};
