@@ -105,6 +105,16 @@ inline std::vector<HojaExterna> Leer(const QByteArray& salida) {
 
 } // namespace hoja_independiente
 
+// What an .xlsx keeps of a number: libxlsxwriter writes its 16 significant digits.
+inline double ValorEnXlsx(double valor) {
+    char texto[32];
+    const auto fin =
+        std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::general, 16).ptr;
+    double leido = 0;
+    std::from_chars(texto, fin, leido);
+    return leido;
+}
+
 // Every sheet of the workbook, as openpyxl reads it.
 inline std::vector<HojaExterna> LeerConOpenpyxl(const QString& ruta) {
     return hoja_independiente::Leer(hoja_independiente::Ejecutar({QStringLiteral("xlsx"), ruta}));
