@@ -168,8 +168,7 @@ DatosAyuda Construir() {
          QStringLiteral("El informe en PDF de cada problema de una carpeta:")},
         {QStringLiteral("quelmar-cli resolver ejercicio1.lot --explicar"),
          QStringLiteral("Cómo obtuvo el método del fichero cada lote, separado por tabuladores:")},
-        {QStringLiteral(
-             "quelmar-cli resolver ejercicio1.lot -o ejercicio1.sol --xlsx ejercicio1.xlsx"),
+        {QStringLiteral("quelmar-cli resolver ejercicio1.lot -o ejercicio1.sol --xlsx plan.xlsx"),
          QStringLiteral("La solución y, para una hoja de cálculo, el registro, los datos, la "
                         "comparación y la explicación:")},
         {QStringLiteral("quelmar-cli comparar ejercicio1.lot"),

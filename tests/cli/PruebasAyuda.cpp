@@ -18,6 +18,11 @@ TEST(AyudaCli, CadaOpcionDeLaAyudaSeAcepta) {
                 if (orden.nombre == QStringLiteral("informe") &&
                     !forma.startsWith(QStringLiteral("-o ")))
                     argumentos << QStringLiteral("-o") << QStringLiteral("i.pdf");
+                if (orden.nombre == QStringLiteral("importar")) {
+                    argumentos << QStringLiteral("h.csv");
+                    if (!forma.startsWith(QStringLiteral("-o ")))
+                        argumentos << QStringLiteral("-o") << QStringLiteral("p.lot");
+                }
                 if (orden.nombre == QStringLiteral("experimentos") &&
                     !forma.startsWith(QStringLiteral("--traza ")))
                     argumentos << QStringLiteral("--traza") << QStringLiteral("t.txt");

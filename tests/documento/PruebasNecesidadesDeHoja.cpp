@@ -25,13 +25,18 @@ TEST(NecesidadesDeHoja, FilasOColumnasConCabeceraYHuecos) {
         TablaLeida tabla;
         QStringList NB, RP;
     } casos[] = {
-        {"una_fila", {{T("10"), T("20,5"), T(""), T("5")}}, {"10", "20,5", "", "5"}, {"", "", "", ""}},
+        {"una_fila",
+         {{T("10"), T("20,5"), T(""), T("5")}},
+         {"10", "20,5", "", "5"},
+         {"", "", "", ""}},
         {"fila_con_cabecera_y_recepciones",
          {{T("NB"), N(10), N(0.5)}, {T("RP"), N(3)}},
          {"10", "0,5"},
          {"3", ""}},
         {"columna_desde_C2",
-         {{}, {T(""), T(""), T("Necesidades"), T("Recepciones")}, {{}, {}, N(7), N(1)},
+         {{},
+          {T(""), T(""), T("Necesidades"), T("Recepciones")},
+          {{}, {}, N(7), N(1)},
           {{}, {}, T(" 8 "), T("")}},
          {"7", "8"},
          {"1", ""}},
@@ -59,16 +64,21 @@ TEST(NecesidadesDeHoja, AvisosQueNombranLaCelda) {
         const char* aviso;
     } casos[] = {
         {"control_dos_filas_con_nombre", {{T("NB"), N(1)}, {T("RP"), T("0")}, {}}, nullptr},
-        {"cifra_con_letra", {{}, {}, {T("NB"), T("4"), T("12a")}},
+        {"cifra_con_letra",
+         {{}, {}, {T("NB"), T("4"), T("12a")}},
          "Fila 3, columna C: «12a» no es un número."},
-        {"recepcion_mala_en_columna", {{N(1), N(2)}, {N(1), T("x")}, {N(1)}},
+        {"recepcion_mala_en_columna",
+         {{N(1), N(2)}, {N(1), T("x")}, {N(1)}},
          "Fila 2, columna B: «x» no es un número."},
         {"cabecera_sola", {{T("NB")}}, "La hoja no tiene ninguna necesidad bruta."},
         {"vacia", {{T(" ")}}, "La hoja no tiene ninguna necesidad bruta."},
-        {"solo_recepciones", {{T("NB"), T("")}, {T("RP"), N(5)}},
+        {"solo_recepciones",
+         {{T("NB"), T("")}, {T("RP"), N(5)}},
          "La hoja no tiene ninguna necesidad bruta."},
-        {"cien_periodos", cien, "La hoja tiene 100 períodos de necesidades brutas, y el máximo es 99."},
-        {"tabla", {{N(1), N(2), N(3)}, {N(1), N(2), N(3)}, {N(1), N(2), N(3)}},
+        {"cien_periodos", cien,
+         "La hoja tiene 100 períodos de necesidades brutas, y el máximo es 99."},
+        {"tabla",
+         {{N(1), N(2), N(3)}, {N(1), N(2), N(3)}, {N(1), N(2), N(3)}},
          "Ponga las necesidades brutas en una sola fila o columna de la hoja, y las recepciones "
          "programadas, si las hay, en la siguiente."},
     };
@@ -111,5 +121,6 @@ TEST(NecesidadesDeHoja, FicheroIlegibleSoloAvisa) {
     fichero.close();
     QStringList avisos;
     EXPECT_FALSE(LeerNecesidades(ruta, [&](const QString& aviso) { avisos << aviso; }));
-    EXPECT_EQ(avisos, QStringList({"El fichero no es un libro de Excel (.xlsx) que se pueda leer."}));
+    EXPECT_EQ(avisos,
+              QStringList({"El fichero no es un libro de Excel (.xlsx) que se pueda leer."}));
 }
