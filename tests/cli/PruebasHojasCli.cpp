@@ -23,38 +23,11 @@ protected:
 
 } // namespace
 
-TEST(ArgumentosHojasCli, OpcionesYErrores) {
-    const auto resolver =
-        std::get<OrdenResolver>(LeerArgumentos({"resolver", "p.lot", "--csv", "r.csv"}));
-    ASSERT_TRUE(resolver.hoja);
-    EXPECT_EQ(resolver.hoja->ruta, "r.csv");
-    EXPECT_EQ(resolver.hoja->formato, FormatoHoja::Csv);
-    const auto comparar =
-        std::get<OrdenComparar>(LeerArgumentos({"comparar", "p.lot", "--xlsx=c"}));
-    EXPECT_EQ(comparar.hoja->formato, FormatoHoja::Xlsx);
-    const auto importar = std::get<OrdenImportar>(
-        LeerArgumentos({"importar", "h.csv", "-o", "p.lot", "--problema", "b.lot"}));
-    EXPECT_EQ(importar.hoja, "h.csv");
-    EXPECT_EQ(importar.base, "b.lot");
-
-    const struct {
-        QStringList argumentos;
-        const char* mensaje;
-    } errores[] = {
-        {{"resolver", "p.lot", "--xlsx", "a.xlsx", "--csv", "a.csv"}, "opción repetida «--csv»"},
-        {{"informe", "p.lot", "-o", "i.pdf", "--xlsx", "a.xlsx"},
-         "la orden «informe» escribe solo el PDF; la hoja de cálculo la escribe «resolver»"},
-        {{"importar", "-o", "p.lot"}, "falta la hoja de cálculo"},
-        {{"importar", "h.csv"}, "falta la opción «-o»"},
-    };
-    for (const auto& error : errores) {
-        try {
-            LeerArgumentos(error.argumentos);
-            ADD_FAILURE() << error.mensaje;
-        } catch (const ErrorUso& uso) {
-            EXPECT_EQ(QString::fromUtf8(uso.what()), QString::fromUtf8(error.mensaje));
-        }
-    }
+TEST(ArgumentosHojasCli, UnaSolaHojaYNoEnElInforme) {
+    for (const QStringList& argumentos :
+         {QStringList{"resolver", "p.lot", "--xlsx", "a.xlsx", "--csv", "a.csv"},
+          QStringList{"informe", "p.lot", "-o", "i.pdf", "--xlsx", "a.xlsx"}})
+        EXPECT_THROW(LeerArgumentos(argumentos), ErrorUso);
 }
 
 // The workbook beside the solution, which still goes to standard output; in a glibc locale with
@@ -80,16 +53,6 @@ TEST_F(HojasCli, ResolverEscribeElLibroTambienConComaDecimal) {
     EXPECT_EQ(hojas[1].Numero("B6"), 1);
 }
 
-TEST_F(HojasCli, CompararEnCsv) {
-    const Resultado r = EnProceso({"comparar", Problema(), "--csv", Ruta("c.csv")});
-    ASSERT_EQ(r.estado, SalidaHecho);
-    const HojaExterna hoja = LeerConCsv(Ruta("c.csv"), u';', u',');
-    EXPECT_EQ(hoja.Texto("A1"), "Método");
-    EXPECT_EQ(hoja.Texto("A4"), "POQ");
-    EXPECT_EQ(hoja.Numero("B4"), 635);
-    EXPECT_EQ(hoja.Texto("A8"), "Plan óptimo (Wagner-Whitin)");
-}
-
 // The statistics the report rounds, whole; the seed that repeats the run.
 TEST_F(HojasCli, ExperimentosConSuSemilla) {
     const Resultado r = EnProceso({"experimentos", "--traza", Ruta("t.txt"), "--semilla", "42",
@@ -102,14 +65,10 @@ TEST_F(HojasCli, ExperimentosConSuSemilla) {
     EXPECT_EQ(estadisticas.nombre, "Estadísticas");
     for (int m = 0; m < 6; ++m) {
         const QStringList linea = informe[m + 2].split('\t');
-        const int f = m + 2;
-        SCOPED_TRACE(linea.join(' ').toStdString());
-        EXPECT_EQ(estadisticas.Texto(QStringLiteral("A%1").arg(f)), linea[0].trimmed());
-        EXPECT_EQ(estadisticas.Numero(QStringLiteral("B%1").arg(f)), linea[1].toInt());
-        EXPECT_EQ(estadisticas.Numero(QStringLiteral("C%1").arg(f)), linea[2].toInt());
-        const double desvMed = estadisticas.Numero(QStringLiteral("E%1").arg(f));
+        const QString f = QString::number(m + 2);
+        EXPECT_EQ(estadisticas.Numero("B" + f), linea[1].toInt());
+        const double desvMed = estadisticas.Numero("E" + f);
         EXPECT_EQ(QString::number(std::nearbyint(100 * desvMed)) + '%', linea[4]);
-        EXPECT_EQ(estadisticas.En(QStringLiteral("E%1").arg(f)).formato.endsWith('%'), true);
     }
     EXPECT_EQ(estadisticas.Texto("A9"), "Plan óptimo");
     const HojaExterna& ejecucion = hojas[1];

@@ -27,7 +27,6 @@ struct CeldaExterna {
 struct HojaExterna {
     QString nombre;
     QString fijas; // the first cell that scrolls, "B2"; empty when nothing is fixed
-    std::map<QString, double> anchos;
     std::map<QString, CeldaExterna> celdas; // by "A1"
 
     // The cell, or a failure when it is empty.
@@ -84,9 +83,6 @@ inline std::vector<HojaExterna> Leer(const QByteArray& salida) {
             hojas.emplace_back();
             hojas.back().nombre = objeto.value(QStringLiteral("hoja")).toString();
             hojas.back().fijas = objeto.value(QStringLiteral("fijas")).toString();
-            const QJsonObject anchos = objeto.value(QStringLiteral("anchos")).toObject();
-            for (auto a = anchos.begin(); a != anchos.end(); ++a)
-                hojas.back().anchos[a.key()] = a.value().toDouble();
             if (objeto.contains(QStringLiteral("hoja"))) continue;
         }
         CeldaExterna celda;

@@ -2,7 +2,7 @@
 """Reads and writes spreadsheet files with readers that owe nothing to the program, for its tests.
 
   hoja_independiente.py xlsx FICHERO
-      Every sheet of a workbook read by openpyxl: a line {"hoja", "fijas", "anchos"} per sheet,
+      Every sheet of a workbook read by openpyxl: a line {"hoja", "fijas"} per sheet,
       then a line {"celda", "tipo", "valor", "formato", "negrita"} per filled cell.
   hoja_independiente.py csv FICHERO SEPARADOR DECIMAL
       A CSV file read by the csv module: a line {"celda", "tipo", "valor"} per non-empty field,
@@ -28,8 +28,7 @@ def numero(valor):
 def leer_xlsx(fichero):
     libro = openpyxl.load_workbook(fichero)
     for hoja in libro.worksheets:
-        anchos = {letra: dim.width for letra, dim in hoja.column_dimensions.items() if dim.width}
-        print(json.dumps({"hoja": hoja.title, "fijas": hoja.freeze_panes or "", "anchos": anchos}))
+        print(json.dumps({"hoja": hoja.title, "fijas": hoja.freeze_panes or ""}))
         for fila in hoja.iter_rows():
             for celda in fila:
                 if celda.value is None:

@@ -4,8 +4,6 @@
 #include "NecesidadesDeHoja.h"
 #include "TablaRejilla.h"
 
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -110,17 +108,4 @@ TEST(NecesidadesDeHoja, SePonenComoTecleadas) {
     EXPECT_EQ(celdas.Celda(12, FilaNB), "");
     EXPECT_EQ(celdas.Celda(1, FilaD), "60");
     EXPECT_EQ(celdas.Celda(2, FilaPPL), "5");
-}
-
-TEST(NecesidadesDeHoja, FicheroIlegibleSoloAvisa) {
-    QTemporaryDir carpeta;
-    const QString ruta = carpeta.filePath("roto.xlsx");
-    QFile fichero(ruta);
-    ASSERT_TRUE(fichero.open(QIODevice::WriteOnly));
-    fichero.write("PK\x03\x04 no es un libro");
-    fichero.close();
-    QStringList avisos;
-    EXPECT_FALSE(LeerNecesidades(ruta, [&](const QString& aviso) { avisos << aviso; }));
-    EXPECT_EQ(avisos,
-              QStringList({"El fichero no es un libro de Excel (.xlsx) que se pueda leer."}));
 }
