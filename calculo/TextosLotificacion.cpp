@@ -20,3 +20,11 @@ QString TextoPlanCalculado(const ResultadoCalculo& calculo) {
     if (calculo.Tipo == TipoCalculo::Manual) return TextoCalculoManual;
     return TextoLotificacion(calculo.Metodo);
 }
+
+QString TextoLotificacionCalculada(const ResultadoCalculo& calculo) {
+    const QString plan = TextoPlanCalculado(calculo);
+    if (plan.isEmpty()) return QStringLiteral("Ninguna");
+    if (calculo.Tipo == TipoCalculo::Seleccionado && calculo.Problema.Metodo != calculo.Metodo)
+        return TextoLotificacion(calculo.Problema.Metodo) + QStringLiteral(": ") + plan;
+    return plan;
+}

@@ -22,3 +22,7 @@ QString EtiquetaLotificacion(TipoLotificacion metodo);
 // "Mejor de las anteriores" the one it chose); empty when no method was selected and nothing was
 // planned.
 QString TextoPlanCalculado(const ResultadoCalculo& calculo);
+
+// The method of a calculation as its data name it: the plan's, preceded by the method selected
+// when that chose another ("Mejor de las anteriores: EOQ"); "Ninguna" when nothing was planned.
+QString TextoLotificacionCalculada(const ResultadoCalculo& calculo);

@@ -135,6 +135,19 @@ TipoLotificacion Metodo(const QString& texto) {
                        .arg(Citado(texto)));
 }
 
+// --xlsx or --csv with its file; false for any other option. Only one of them, once.
+bool LeerOpcionHoja(Lector& lector, const Argumento& argumento, std::optional<SalidaHoja>& hoja) {
+    FormatoHoja formato;
+    if (argumento.texto == QStringLiteral("--xlsx"))
+        formato = FormatoHoja::Xlsx;
+    else if (argumento.texto == QStringLiteral("--csv"))
+        formato = FormatoHoja::Csv;
+    else
+        return false;
+    PonerUnaVez(hoja, SalidaHoja{lector.Valor(argumento), formato}, argumento.texto);
+    return true;
+}
+
 // The loop of an order that takes one problem file: the file as its one positional argument,
 // "--help", and the order's own options through opcion, which says whether it knows one. Nothing
 // after "--help".
@@ -177,7 +190,7 @@ Orden LeerResolver(Lector& lector) {
         } else if (argumento.texto == QStringLiteral("--explicar")) {
             SinValor(argumento);
             orden.explicar = true;
-        } else {
+        } else if (!LeerOpcionHoja(lector, argumento, orden.hoja)) {
             return false;
         }
         return true;
@@ -195,6 +208,10 @@ Orden LeerInforme(Lector& lector) {
     if (!resolver->salida) throw ErrorUso(QStringLiteral("falta la opción «-o»"));
     if (resolver->explicar && EsFicheroProyecto(resolver->problema))
         throw ErrorUso(QStringLiteral("«--explicar» no se admite con un proyecto .mrp"));
+    if (resolver->hoja)
+        throw ErrorUso(
+            QStringLiteral("la orden «informe» escribe solo el PDF; la hoja de cálculo la "
+                           "escribe «resolver»"));
     return OrdenInforme{resolver->problema,  *resolver->salida, resolver->verCostes,
                         resolver->redondear, resolver->metodo,  resolver->explicar};
 }
@@ -238,6 +255,7 @@ Orden LeerExplotar(Lector& lector) {
 Orden LeerComparar(Lector& lector) {
     OrdenComparar orden;
     const std::optional<QString> problema = LeerProblema(lector, [&](const Argumento& argumento) {
+        if (LeerOpcionHoja(lector, argumento, orden.hoja)) return true;
         if (argumento.texto != QStringLiteral("--sin-redondeo")) return false;
         SinValor(argumento);
         orden.redondear = false;
@@ -245,6 +263,29 @@ Orden LeerComparar(Lector& lector) {
     });
     if (!problema) return OrdenAyuda{};
     orden.problema = *problema;
+    return orden;
+}
+
+// The sheet is the one positional argument; the problem file to write must be named.
+Orden LeerImportar(Lector& lector) {
+    OrdenImportar orden;
+    std::optional<QString> salida;
+    const std::optional<QString> hoja = LeerProblema(
+        lector,
+        [&](const Argumento& argumento) {
+            if (argumento.texto == QStringLiteral("-o"))
+                PonerUnaVez(salida, lector.Valor(argumento), argumento.texto);
+            else if (argumento.texto == QStringLiteral("--problema"))
+                PonerUnaVez(orden.base, lector.Valor(argumento), argumento.texto);
+            else
+                return false;
+            return true;
+        },
+        QStringLiteral("falta la hoja de cálculo"));
+    if (!hoja) return OrdenAyuda{};
+    if (!salida) throw ErrorUso(QStringLiteral("falta la opción «-o»"));
+    orden.hoja = *hoja;
+    orden.salida = *salida;
     return orden;
 }
 
@@ -267,6 +308,7 @@ Orden LeerExperimentos(Lector& lector) {
             PonerUnaVez(traza, lector.Valor(argumento), argumento.texto);
             continue;
         }
+        if (LeerOpcionHoja(lector, argumento, orden.hoja)) continue;
         if (argumento.texto == QStringLiteral("--semilla")) {
             PonerUnaVez(orden.semilla, Semilla(lector.Valor(argumento)), argumento.texto);
             continue;
@@ -374,6 +416,7 @@ Orden LeerArgumentos(const QStringList& argumentos) {
     if (orden == QStringLiteral("experimentos")) return LeerExperimentos(lector);
     if (orden == QStringLiteral("ejercicios")) return LeerEjercicios(lector);
     if (orden == QStringLiteral("corregir")) return LeerCorregir(lector);
+    if (orden == QStringLiteral("importar")) return LeerImportar(lector);
     throw ErrorUso(QStringLiteral("orden desconocida ") + Citado(orden));
 }
 

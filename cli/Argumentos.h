@@ -1,9 +1,10 @@
 // The command line of quelmar-cli read into one order: solve a problem file, compare the methods
-// on one, write its report, explode a project, run experiments, or show the help or the version.
-// Anything else is a usage error.
+// on one, write its report, explode a project, run experiments, import requirements from a
+// spreadsheet, or show the help or the version. Anything else is a usage error.
 #pragma once
 
 #include "Comprobacion.h"
+#include "GuardarLibro.h"
 #include "OpcionesEjercicios.h"
 #include "ProblemaAleatorio.h"
 
@@ -17,6 +18,13 @@
 #include <variant>
 #include <vector>
 
+// A workbook asked for with --xlsx, or its first sheet with --csv; written besides the order's
+// usual output.
+struct SalidaHoja {
+    QString ruta;
+    FormatoHoja formato = FormatoHoja::Xlsx;
+};
+
 struct OrdenAyuda {};
 struct OrdenVersion {};
 
@@ -27,6 +35,7 @@ struct OrdenResolver {
     bool redondear = true;
     std::optional<TipoLotificacion> metodo; // the file's method without it
     bool explicar = false;                  // how the plan was made, on standard output
+    std::optional<SalidaHoja> hoja;
 };
 
 // "resolver"'s calculation written as the report, to a PDF file.
@@ -54,6 +63,7 @@ struct OrdenExplotar {
 struct OrdenComparar {
     QString problema; // the .lot file
     bool redondear = true;
+    std::optional<SalidaHoja> hoja;
 };
 
 // One experiment field given on the command line and its text, unconverted.
@@ -64,6 +74,14 @@ struct OrdenExperimentos {
     std::optional<std::uint32_t> semilla; // the clock seeds the generator without it
     std::vector<CampoExperimento> campos; // in the order given; each field at most once
     bool optimo = false;                  // "Comparar con el óptimo"
+    std::optional<SalidaHoja> hoja;
+};
+
+// Gross requirements read from a spreadsheet into a problem file, as "Importar necesidades".
+struct OrdenImportar {
+    QString hoja;                // the .csv or .xlsx
+    QString salida;              // the .lot written
+    std::optional<QString> base; // the problem they go into; a new one without it
 };
 
 // A sheet of exercises: the options as typed, each at most once, and the folder it goes to.
@@ -81,8 +99,9 @@ struct OrdenCorregir {
     bool paso = false; // each line ends with the step of its first difference
 };
 
-using Orden = std::variant<OrdenAyuda, OrdenVersion, OrdenResolver, OrdenComparar, OrdenInforme,
-                           OrdenExperimentos, OrdenEjercicios, OrdenCorregir, OrdenExplotar>;
+using Orden =
+    std::variant<OrdenAyuda, OrdenVersion, OrdenResolver, OrdenComparar, OrdenInforme,
+                 OrdenExperimentos, OrdenEjercicios, OrdenCorregir, OrdenExplotar, OrdenImportar>;
 
 // A command line that names no valid order; the message says what is wrong with it.
 struct ErrorUso : std::runtime_error {

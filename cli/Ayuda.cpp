@@ -27,8 +27,9 @@ DatosAyuda Construir() {
     ayuda.resumen = QStringLiteral("resuelve problemas de lotificación y repite experimentos sin "
                                    "ventanas");
 
-    QString experimentos =
-        QStringLiteral("experimentos --traza TRAZA.txt [--optimo] [--semilla S]");
+    QString experimentos = QStringLiteral(
+        "experimentos --traza TRAZA.txt [--optimo] [--semilla S] [--xlsx LIBRO.xlsx | "
+        "--csv TABLA.csv]");
     QStringList campos;
     for (const QString& opcion : OpcionesDeCampo()) {
         experimentos += QStringLiteral(" [%1 T]").arg(opcion);
@@ -39,8 +40,9 @@ DatosAyuda Construir() {
         ejercicios += QStringLiteral(" [%1]").arg(opcion);
     ayuda.sinopsis = {
         QStringLiteral("resolver PROBLEMA.lot [-o SOLUCION.sol] [--sin-costes] [--sin-redondeo] "
-                       "[--metodo M] [--explicar]"),
-        QStringLiteral("comparar PROBLEMA.lot [--sin-redondeo]"),
+                       "[--metodo M] [--explicar] [--xlsx LIBRO.xlsx | --csv TABLA.csv]"),
+        QStringLiteral(
+            "comparar PROBLEMA.lot [--sin-redondeo] [--xlsx LIBRO.xlsx | --csv TABLA.csv]"),
         QStringLiteral("informe PROBLEMA.lot -o INFORME.pdf [--metodo M] [--sin-costes] "
                        "[--sin-redondeo] [--explicar]"),
         QStringLiteral("explotar PROYECTO.mrp [-o CARPETA] [--metodo M] [--comparar] "
@@ -49,6 +51,7 @@ DatosAyuda Construir() {
         ejercicios,
         QStringLiteral("corregir PROBLEMA.lot ALUMNO.sol [MAS.sol ...] [--metodo M] "
                        "[--tolerancia T] [--paso]"),
+        QStringLiteral("importar HOJA -o PROBLEMA.lot [--problema BASE.lot]"),
         QStringLiteral("--help | --version"),
     };
 
@@ -80,6 +83,13 @@ DatosAyuda Construir() {
               QStringLiteral("escribe en la salida estándar, separada por tabuladores, la "
                              "explicación del cálculo, como el panel «Explicación del cálculo»; "
                              "la solución va entonces solo a -o")},
+             {QStringLiteral("--xlsx FICHERO"),
+              QStringLiteral("escribe además el libro de Excel del cálculo, como «Exportar a hoja "
+                             "de cálculo»: las hojas «Registro MRP», «Datos», «Comparación» y "
+                             "«Explicación»")},
+             {QStringLiteral("--csv FICHERO"),
+              QStringLiteral("escribe además el registro MRP en valores separados por comas, con "
+                             "el separador y la coma decimal de la configuración regional")},
          }},
         {QStringLiteral("comparar"),
          QStringLiteral("Abre PROBLEMA.lot y escribe en la salida estándar, separados por "
@@ -87,6 +97,11 @@ DatosAyuda Construir() {
          {
              {QStringLiteral("--sin-redondeo"),
               QStringLiteral("sin redondear la cantidad económica de pedido")},
+             {QStringLiteral("--xlsx FICHERO"),
+              QStringLiteral("escribe además la comparación en un libro de Excel, con los datos "
+                             "del problema en una segunda hoja")},
+             {QStringLiteral("--csv FICHERO"),
+              QStringLiteral("escribe además la comparación en valores separados por comas")},
          }},
         {QStringLiteral("informe"),
          QStringLiteral("Abre PROBLEMA.lot, lo calcula como «resolver» y escribe su informe en "
@@ -147,6 +162,25 @@ DatosAyuda Construir() {
                   .arg(std::numeric_limits<std::uint32_t>::max())},
              {campos.join(QStringLiteral(", ")),
               QStringLiteral("los campos de la ventana de experimentos, escritos como en ella")},
+             {QStringLiteral("--xlsx FICHERO"),
+              QStringLiteral(
+                  "escribe además las estadísticas en un libro de Excel, como "
+                  "«Exportar estadísticas», con los campos, la semilla y el tiempo de la "
+                  "ejecución en una segunda hoja")},
+             {QStringLiteral("--csv FICHERO"),
+              QStringLiteral("escribe además las estadísticas en valores separados por comas")},
+         }},
+        {QStringLiteral("importar"),
+         QStringLiteral("Lee las necesidades brutas de la primera hoja de HOJA (.csv o .xlsx), en "
+                        "una fila o en una columna, con las recepciones programadas en la "
+                        "siguiente si las hay, como «Importar necesidades», y escribe el problema "
+                        "en PROBLEMA.lot."),
+         {
+             {QStringLiteral("-o FICHERO"),
+              QStringLiteral("fichero .lot que se escribe (obligatorio)")},
+             {QStringLiteral("--problema FICHERO"),
+              QStringLiteral("problema .lot del que se toman los demás datos; sin él, los de un "
+                             "problema nuevo")},
          }},
         {QStringLiteral("ejercicios"),
          QStringLiteral("Escribe en CARPETA una hoja de ejercicios para resolver a mano, como "
@@ -229,6 +263,9 @@ DatosAyuda Construir() {
          QStringLiteral("El informe en PDF de cada problema de una carpeta:")},
         {QStringLiteral("quelmar-cli resolver ejercicio1.lot --explicar"),
          QStringLiteral("Cómo obtuvo el método del fichero cada lote, separado por tabuladores:")},
+        {QStringLiteral("quelmar-cli resolver ejercicio1.lot -o ejercicio1.sol --xlsx plan.xlsx"),
+         QStringLiteral("La solución y, para una hoja de cálculo, el registro, los datos, la "
+                        "comparación y la explicación:")},
         {QStringLiteral("quelmar-cli comparar ejercicio1.lot"),
          QStringLiteral("Los costes de todos los métodos y del plan óptimo de un problema:")},
         {QStringLiteral("quelmar-cli explotar mesa.mrp -o mesa --comparar"),

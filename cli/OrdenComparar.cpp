@@ -1,6 +1,7 @@
 // Comparing the methods on one problem file through the same functions the main window calls.
 #include "OrdenComparar.h"
 
+#include "LibroCalculo.h"
 #include "OrdenResolver.h"
 #include "TextosComparacion.h"
 
@@ -15,5 +16,7 @@ EstadoSalida Comparar(const OrdenComparar& orden, const Consola& consola) {
     for (const TextosFilaComparacion& fila : TextosComparacion(resultado->Comparacion))
         EscribirLinea(consola.salida, fila.Celdas.join(tabulador));
     Vaciar(consola.salida);
+    if (orden.hoja)
+        GuardarLibro(orden.hoja->ruta, LibroComparacion(*resultado), orden.hoja->formato);
     return SalidaHecho;
 }

@@ -5,6 +5,7 @@
 #include "Ejecucion.h"
 #include "EspacioTraza.h"
 #include "Generador.h"
+#include "LibroExperimentos.h"
 
 namespace {
 
@@ -31,11 +32,16 @@ EstadoSalida Experimentar(const OrdenExperimentos& orden, const Consola& consola
         EscribirLinea(consola.errores, *aviso);
         return SalidaAviso;
     }
-    Generador generador(orden.semilla);
+    // The seed is chosen here rather than by the generator, so that the workbook can name it.
+    const std::uint32_t semilla = orden.semilla.value_or(Generador::SemillaDelReloj());
+    Generador generador(semilla);
     DatosExperimentos datos;
     const QStringList informe =
         EjecutarExperimentos(textos, orden.traza, generador, datos, Progreso(consola));
     for (const QString& linea : informe) EscribirLinea(consola.salida, linea);
     Vaciar(consola.salida);
+    if (orden.hoja)
+        GuardarLibro(orden.hoja->ruta, LibroExperimentos({textos, semilla, orden.traza}, datos),
+                     orden.hoja->formato);
     return SalidaHecho;
 }

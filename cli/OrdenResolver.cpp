@@ -5,6 +5,7 @@
 #include "Errores.h"
 #include "FicheroSolucion.h"
 #include "Ficheros.h"
+#include "LibroCalculo.h"
 #include "TextosExplicacion.h"
 #include "TextosLotificacion.h"
 
@@ -34,6 +35,8 @@ EstadoSalida Resolver(const OrdenResolver& orden, const Consola& consola) {
             EscribirLinea(consola.salida, linea);
         Vaciar(consola.salida);
     }
+
+    if (orden.hoja) GuardarLibro(orden.hoja->ruta, LibroCalculo(*resultado), orden.hoja->formato);
 
     AnunciarMetodo(*resultado, consola);
     return SalidaHecho;

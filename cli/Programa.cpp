@@ -10,6 +10,7 @@
 #include "OrdenEjercicios.h"
 #include "OrdenExperimentos.h"
 #include "OrdenExplotar.h"
+#include "OrdenImportar.h"
 #include "OrdenInforme.h"
 #include "OrdenResolver.h"
 
@@ -54,6 +55,7 @@ struct Despacho {
     EstadoSalida operator()(const OrdenExplotar& orden) const {
         return ExplotarFichero(orden, consola);
     }
+    EstadoSalida operator()(const OrdenImportar& orden) const { return Importar(orden, consola); }
 };
 
 void Informar(std::ostream& errores, const QString& mensaje) {

@@ -37,6 +37,17 @@ QString MensajeProblemaAbierto(const QString& fichero) {
     return QStringLiteral("Problema abierto: ") + Ruta(fichero);
 }
 
+QString MensajeHojaGuardada(const QString& fichero) {
+    return QStringLiteral("Hoja de cálculo guardada en ") + Ruta(fichero);
+}
+
+QString MensajeNecesidadesImportadas(const QString& fichero, int periodos) {
+    return QStringLiteral("Importadas las necesidades brutas de %1 %2 de %3")
+        .arg(periodos)
+        .arg(periodos == 1 ? QStringLiteral("período") : QStringLiteral("períodos"))
+        .arg(Ruta(fichero));
+}
+
 QString MensajeImpreso() {
     return QStringLiteral("Rejilla enviada a la impresora");
 }

@@ -12,6 +12,9 @@ QString MensajeProblemaGuardado(const QString& fichero);
 QString MensajeSolucionGuardada(const QString& fichero);
 QString MensajeInformeGuardado(const QString& fichero);
 QString MensajeProblemaAbierto(const QString& fichero);
+QString MensajeHojaGuardada(const QString& fichero);
+// "Importadas las necesidades brutas de 12 períodos de <fichero>".
+QString MensajeNecesidadesImportadas(const QString& fichero, int periodos);
 QString MensajeImpreso();
 
 // The calculation the window keeps: the method whose plan it is and the total cost, as the grid

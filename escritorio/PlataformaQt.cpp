@@ -12,6 +12,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 
 QString PlataformaQt::TextoEnCaja(const QString& texto) {
     constexpr int tramo = 40;
@@ -48,6 +49,15 @@ std::optional<QString> PlataformaQt::ElegirFichero(QWidget* padre, DialogoFicher
                                                       : QFileDialog::ExistingFile);
     if (!dialogo.filtro.isEmpty()) ventana.setNameFilter(dialogo.filtro);
     ventana.setDefaultSuffix(dialogo.extensionDefecto);
+    // Among several file types, a name typed without an extension takes the chosen type's.
+    if (guardar && !dialogo.extensionDefecto.isEmpty())
+        QObject::connect(&ventana, &QFileDialog::filterSelected, &ventana,
+                         [&ventana](const QString& filtro) {
+                             static const QRegularExpression patron(QStringLiteral("\\*\\.(\\w+)"));
+                             const QRegularExpressionMatch extension = patron.match(filtro);
+                             if (extension.hasMatch())
+                                 ventana.setDefaultSuffix(extension.captured(1));
+                         });
     if (!dialogo.nombre.isEmpty()) {
         const QFileInfo anterior(dialogo.nombre);
         ventana.setDirectory(anterior.absolutePath());

@@ -9,12 +9,6 @@
 
 namespace {
 
-// The method's label, padded to 15 characters so the columns line up in the memo.
-QString Etiqueta(TipoLotificacion metodo) {
-    const std::string_view etiqueta = BuscarMetodo(metodo)->Etiqueta;
-    return QString::fromUtf8(etiqueta.data(), qsizetype(etiqueta.size()));
-}
-
 // A fraction as a whole percentage, halves to even, "%" without a space.
 QString Porcentaje(double fraccion) {
     const long double valor = RedondearPar(100.0L * fraccion);
@@ -27,13 +21,29 @@ QString Porcentaje(double fraccion) {
 
 } // namespace
 
+QString Etiqueta(TipoLotificacion metodo) {
+    const std::string_view etiqueta = BuscarMetodo(metodo)->Etiqueta;
+    return QString::fromUtf8(etiqueta.data(), qsizetype(etiqueta.size()));
+}
+
+QStringList CabeceraInforme() {
+    return {QStringLiteral("Técnica        "), QStringLiteral("Nº Mejor"),
+            QStringLiteral("Nº Peor"),         QStringLiteral("Coste ac"),
+            QStringLiteral("Desv. med"),       QStringLiteral("Max desv.")};
+}
+
+QStringList CabeceraInformeOptimo() {
+    return {Etiqueta(LotificacionOptimo), QStringLiteral("Nº Óptimo"), QStringLiteral("Desv. med"),
+            QStringLiteral("Max desv.")};
+}
+
 QStringList LineasInforme(const QString& textoNExp, double segundos,
                           const TEstadisticas& estadisticas) {
     QStringList lineas;
     lineas << QStringLiteral("Nº de experimentos: ") + textoNExp +
                   QStringLiteral(" Tiempo requerido: ") + FormatoFijo(segundos, 8, 2) +
                   QStringLiteral(" segundos");
-    lineas << QStringLiteral("Técnica        \tNº Mejor\tNº Peor\tCoste ac\tDesv. med\tMax desv.");
+    lineas << CabeceraInforme().join(u'\t');
     for (std::size_t m = 0; m < estadisticas.size(); ++m) {
         const TEstadisticaMetodo& e = estadisticas[m];
         lineas << Etiqueta(MetodosComparados[m]) + u'\t' + QString::number(e.NMejor) + u'\t' +
@@ -45,7 +55,7 @@ QStringList LineasInforme(const QString& textoNExp, double segundos,
 
 QStringList LineasInformeOptimo(const TEstadisticasOptimo& estadisticas) {
     QStringList lineas;
-    lineas << Etiqueta(LotificacionOptimo) + QStringLiteral("\tNº Óptimo\tDesv. med\tMax desv.");
+    lineas << CabeceraInformeOptimo().join(u'\t');
     for (std::size_t m = 0; m < estadisticas.size(); ++m) {
         const TEstadisticaOptimo& e = estadisticas[m];
         lineas << Etiqueta(MetodosComparados[m]) + u'\t' + QString::number(e.NOptimo) + u'\t' +

@@ -7,6 +7,14 @@
 #include <QString>
 #include <QStringList>
 
+// The method's label, padded to 15 characters so the columns line up in the memo.
+QString Etiqueta(TipoLotificacion metodo);
+
+// The headings of the report's table, as its second line spells them ("Técnica" padded).
+QStringList CabeceraInforme();
+// The headings of the comparison with the optimum, as its first line spells them.
+QStringList CabeceraInformeOptimo();
+
 QStringList LineasInforme(const QString& textoNExp, double segundos,
                           const TEstadisticas& estadisticas);
 

@@ -5,6 +5,8 @@
 #include "GraficosCalculo.h"
 #include "Numeros.h"
 #include "RegistroTextos.h"
+#include "RotulosCampos.h"
+#include "SiNo.h"
 #include "TextosComparacion.h"
 #include "TextosExplicacion.h"
 #include "TextosLotificacion.h"
@@ -15,29 +17,17 @@
 
 namespace {
 
-QString SiNo(bool valor) {
-    return valor ? QStringLiteral("Sí") : QStringLiteral("No");
-}
-
 // The parameters under the captions of the window's fields.
 SeccionDatos Parametros(const QString& N, const QString& TS, const QString& SS, const QString& CE,
                         const QString& CP, const QString& lotificacion, bool redondear) {
     return {QStringLiteral("Datos del problema"),
-            {{QStringLiteral("Nº períodos:"), N},
-             {QStringLiteral("Tiempo de suministro:"), TS},
-             {QStringLiteral("Stock de seguridad:"), SS},
-             {QStringLiteral("Coste de emisión:"), CE},
-             {QStringLiteral("Coste de posesión:"), CP},
-             {QStringLiteral("Lotificación:"), lotificacion},
-             {QStringLiteral("Redondear:"), SiNo(redondear)}}};
-}
-
-QString LotificacionCalculada(const ResultadoCalculo& calculo) {
-    const QString plan = TextoPlanCalculado(calculo);
-    if (plan.isEmpty()) return QStringLiteral("Ninguna");
-    if (calculo.Tipo == TipoCalculo::Seleccionado && calculo.Problema.Metodo != calculo.Metodo)
-        return TextoLotificacion(calculo.Problema.Metodo) + QStringLiteral(": ") + plan;
-    return plan;
+            {{RotuloNPeriodos, N},
+             {RotuloTS, TS},
+             {RotuloSS, SS},
+             {RotuloCE, CE},
+             {RotuloCP, CP},
+             {RotuloLotificacion, lotificacion},
+             {RotuloRedondear, SiNo(redondear)}}};
 }
 
 // The comparison's table, the cheapest methods in bold, and its chart; or why it was refused.
@@ -90,7 +80,7 @@ void Calculado(const EntradaInforme& entrada, ContenidoInforme& informe) {
             QStringLiteral("Aviso"),
             {QStringLiteral("Los datos de la ventana han cambiado después del último cálculo: "
                             "este informe muestra ese cálculo.")}});
-    informe.Secciones.push_back(DatosDelProblema(p, LotificacionCalculada(calculo)));
+    informe.Secciones.push_back(DatosDelProblema(p, TextoLotificacionCalculada(calculo)));
 
     SeccionTabla rejilla;
     rejilla.Titulo = QStringLiteral("Registro MRP");

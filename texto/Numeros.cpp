@@ -31,6 +31,19 @@ QString FormatoGeneral(double valor, int precision) {
     return ConSeparadorLocal(QString::fromLatin1(texto.data(), qsizetype(n)));
 }
 
+QString FormatoExacto(double valor) {
+    std::array<char, 32> texto;
+    std::size_t n = 0;
+    for (int precision = 15; precision <= 17; ++precision) {
+        n = EscribirGeneral(valor, precision, '.', texto.data());
+        double leido = 0;
+        // The text is "1E20", "1.5E-5" or plain digits, which from_chars reads exactly.
+        std::from_chars(texto.data(), texto.data() + n, leido);
+        if (leido == valor || !std::isfinite(valor)) break;
+    }
+    return ConSeparadorLocal(QString::fromLatin1(texto.data(), qsizetype(n)));
+}
+
 QString FormatoFijo(double valor, int precision, int decimales) {
     if (!std::isfinite(valor)) return FormatoGeneral(valor, precision);
     const CifrasFijas cifras = EscribirFijo(valor, decimales);

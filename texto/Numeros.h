@@ -18,6 +18,11 @@ QString FloatToStr(double valor);
 // 10^precision on and below 10^-4, written 1E20, 1,5E-5.
 QString FormatoGeneral(double valor, int precision);
 
+// The general format with the fewest significant digits, from 15 on, that read back as the very
+// same double: what the grid shows whenever its 15 digits are exact, 16 or 17 otherwise. For
+// files read by other programs, which must get the value itself.
+QString FormatoExacto(double valor);
+
 // The fixed format with the given decimals; the general format with that precision when the
 // value has more integer digits than the precision.
 QString FormatoFijo(double valor, int precision, int decimales);

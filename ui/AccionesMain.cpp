@@ -57,6 +57,11 @@ const std::array Ordenes{
               &TFormMain::VistaPreviaInforme1Click, nullptr, true},
     OrdenMain{Archivo, "ExportarInformePdf1", "Exportar informe a P&DF...", nullptr,
               &TFormMain::ExportarInformePdf1Click, nullptr, true},
+    Separador(Archivo),
+    OrdenMain{Archivo, "ExportarHoja1", "Exportar a &hoja de cálculo...", nullptr,
+              &TFormMain::ExportarHoja1Click, nullptr, true},
+    OrdenMain{Archivo, "ImportarNecesidades1", "Im&portar necesidades...", nullptr,
+              &TFormMain::ImportarNecesidades1Click, nullptr, true},
 
     // The grid's own keys, shown beside the items; the items themselves have no shortcut.
     OrdenMain{Editar, "Copiar1", "&Copiar\tCtrl+C", nullptr, &TFormMain::Copiar1Click, nullptr,

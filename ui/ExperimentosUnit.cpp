@@ -4,6 +4,7 @@
 
 #include "ComprobarParametros.h"
 #include "EspacioTraza.h"
+#include "GuardarLibro.h"
 #include "InformeErrores.h"
 #include "PanelGraficoExperimentos.h"
 #include "Semilla.h"
@@ -99,12 +100,17 @@ TFormExp::TFormExp(Plataforma& plataforma, QWidget* padre)
     OpenDialog1.extensionDefecto = QStringLiteral("txt");
     OpenDialog1.admiteInexistente = true;
 
+    SaveDialogEstadisticas_.tipo = DialogoFichero::Tipo::Guardar;
+    SaveDialogEstadisticas_.filtro = FiltrosHojaCalculo;
+    SaveDialogEstadisticas_.extensionDefecto = QStringLiteral("xlsx");
+
     PonerTextos(TextosExperimento::PorDefecto());
 
     connect(ui_->SBFichero, &QToolButton::clicked, this, &TFormExp::SBFicheroClick);
     connect(ui_->SBEjecutar, &QToolButton::clicked, this, &TFormExp::SBEjecutarClick);
     connect(ui_->SBDetener, &QToolButton::clicked, this, &TFormExp::SBDetenerClick);
     connect(ui_->SBBorra, &QToolButton::clicked, this, &TFormExp::SBBorraClick);
+    connect(ui_->SBExportar, &QToolButton::clicked, this, &TFormExp::SBExportarClick);
 
     QProgressBar* barra = ui_->ProgressBar1;
     connect(&hilo_, &HiloExperimentos::BarraMostrada, this, [barra] {
@@ -144,6 +150,16 @@ void TFormExp::SBBorraClick() {
     Protegido(plataforma_, this, [this] { ui_->Memo1->clear(); });
 }
 
+void TFormExp::SBExportarClick() {
+    Protegido(plataforma_, this, [this] {
+        if (!hayEstadisticas_ || ejecutando_) return;
+        const std::optional<QString> ruta =
+            plataforma_.ElegirFichero(this, SaveDialogEstadisticas_);
+        if (!ruta) return;
+        GuardarLibro(*ruta, LibroExperimentos(ejecucion_, datos_), FormatoDeRuta(*ruta));
+    });
+}
+
 void TFormExp::SBEjecutarClick() {
     Protegido(plataforma_, this, [this] { Ejecutar(); });
 }
@@ -174,12 +190,14 @@ void TFormExp::Ejecutar() {
         plataforma_.Aviso(this, *aviso);
         return;
     }
+    ejecucion_ = {textos, std::nullopt, FicheroExperimentos_};
     FuenteSorteos* sorteos = sorteos_;
     if (!sorteos) {
         const std::uint32_t semilla = pedida.semilla.value_or(Generador::SemillaDelReloj());
         generador_ = Generador(semilla);
         sorteos = &generador_;
         ui_->LabelSemillaUsada->setText(QStringLiteral("usada: %1").arg(semilla));
+        ejecucion_.Semilla = semilla;
     }
     GraficoExperimentos_->Vaciar();
     EnEjecucion(true);
@@ -194,6 +212,7 @@ void TFormExp::EnEjecucion(bool ejecutando) {
     ui_->SBFichero->setEnabled(!ejecutando);
     ui_->SBEjecutar->setEnabled(!ejecutando);
     ui_->SBDetener->setEnabled(ejecutando);
+    ui_->SBExportar->setEnabled(!ejecutando && hayEstadisticas_);
 }
 
 // A failure leaves the report unwritten and the bar where it stood, and reaches the user through
@@ -201,6 +220,8 @@ void TFormExp::EnEjecucion(bool ejecutando) {
 void TFormExp::Terminar(const FinEjecucion& fin) {
     hilo_.Esperar();
     datos_ = fin.Datos;
+    // A failed run leaves statistics made over part of it, which no report shows.
+    hayEstadisticas_ = !fin.Fallo;
     EnEjecucion(false);
     if (fin.Fallo) {
         Protegido(plataforma_, this, [&fin] { std::rethrow_exception(fin.Fallo); });

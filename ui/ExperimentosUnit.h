@@ -6,6 +6,7 @@
 #include "Ejecucion.h"
 #include "Generador.h"
 #include "HiloExperimentos.h"
+#include "LibroExperimentos.h"
 #include "Plataforma.h"
 #include "ProblemaAleatorio.h"
 
@@ -44,6 +45,8 @@ public slots:
     void SBEjecutarClick();
     void SBDetenerClick();
     void SBBorraClick();
+    // The last run's statistics, its fields and its seed, as a workbook or CSV.
+    void SBExportarClick();
 
 signals:
     // A run has ended and its report or its failure has been shown.
@@ -62,8 +65,12 @@ private:
     Plataforma& plataforma_;
     std::unique_ptr<Ui::TFormExp> ui_;
     DialogoFichero OpenDialog1;
+    DialogoFichero SaveDialogEstadisticas_;
     QString FicheroExperimentos_;
     DatosExperimentos datos_;
+    // What the run in progress, and then the last one, was made from.
+    EjecucionHecha ejecucion_;
+    bool hayEstadisticas_ = false; // a run ended with its report since the window opened
     PanelGraficoExperimentos* GraficoExperimentos_;
     Generador generador_;
     FuenteSorteos* sorteos_ = nullptr; // given by a test; the generator otherwise

@@ -3,6 +3,7 @@
 #include "MainUnit.h"
 
 #include "CalculoProblema.h"
+#include "GuardarLibro.h"
 #include "InformeErrores.h"
 #include "MarcaCampo.h"
 #include "Numeros.h"
@@ -54,6 +55,8 @@ DialogoFichero Dialogo(DialogoFichero::Tipo tipo, const QString& filtro, const Q
 const QString FiltroProblema = QStringLiteral("Problema de lotificación (*.lot)");
 const QString FiltroSolucion = QStringLiteral("Solución de lotificación (*.sol)");
 const QString FiltroInforme = QStringLiteral("Informe en PDF (*.pdf)");
+const QString FiltroHojasLeidas =
+    QStringLiteral("Hojas de cálculo (*.xlsx *.csv);;") + FiltrosHojaCalculo;
 
 } // namespace
 
@@ -65,7 +68,10 @@ TFormMain::TFormMain(Plataforma& plataforma, QWidget* padre)
       OpenDialogProb_(Dialogo(DialogoFichero::Tipo::Abrir, FiltroProblema, QStringLiteral("lot"))),
       SaveDialogSol_(Dialogo(DialogoFichero::Tipo::Guardar, FiltroSolucion, QStringLiteral("sol"))),
       SaveDialogInforme_(
-          Dialogo(DialogoFichero::Tipo::Guardar, FiltroInforme, QStringLiteral("pdf"))) {
+          Dialogo(DialogoFichero::Tipo::Guardar, FiltroInforme, QStringLiteral("pdf"))),
+      SaveDialogHoja_(
+          Dialogo(DialogoFichero::Tipo::Guardar, FiltrosHojaCalculo, QStringLiteral("xlsx"))),
+      OpenDialogHoja_(Dialogo(DialogoFichero::Tipo::Abrir, FiltroHojasLeidas, QString())) {
     ui_->setupUi(this);
     ImpresoraInforme_.setPageLayout(DisposicionInforme());
     ui_->Splitter1->setSizes({AnchoPanel1, width() - AnchoPanel1});

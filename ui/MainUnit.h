@@ -61,6 +61,10 @@ public:
     // The report of the problem and its last calculation, after the menu's own items.
     void VistaPreviaInforme1Click();
     void ExportarInformePdf1Click();
+    // Spreadsheets: the problem and its last calculation written as a workbook or CSV, and gross
+    // requirements read from one.
+    void ExportarHoja1Click();
+    void ImportarNecesidades1Click();
     void CalculoManual1Click();
     void LotificacinSeleccionada1Click();
     void PlanOptimo1Click();
@@ -160,6 +164,8 @@ private:
     DialogoFichero OpenDialogProb_;
     DialogoFichero SaveDialogSol_;
     DialogoFichero SaveDialogInforme_;
+    DialogoFichero SaveDialogHoja_;
+    DialogoFichero OpenDialogHoja_;
     QPrinter Printer_{QPrinter::HighResolution};
     // The report's own, on A4 whatever the grid's printout was set up for.
     QPrinter ImpresoraInforme_{QPrinter::HighResolution};

@@ -28,6 +28,11 @@ TEST(AyudaCli, CadaOpcionDeLaAyudaSeAcepta) {
                 if (orden.nombre == QStringLiteral("ejercicios") &&
                     !forma.startsWith(QStringLiteral("-o ")))
                     argumentos << QStringLiteral("-o") << QStringLiteral("hoja");
+                if (orden.nombre == QStringLiteral("importar")) {
+                    argumentos << QStringLiteral("h.csv");
+                    if (!forma.startsWith(QStringLiteral("-o ")))
+                        argumentos << QStringLiteral("-o") << QStringLiteral("p.lot");
+                }
                 if (orden.nombre == QStringLiteral("experimentos") &&
                     !forma.startsWith(QStringLiteral("--traza ")))
                     argumentos << QStringLiteral("--traza") << QStringLiteral("t.txt");

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Smoke test: starts the real program on a virtual X display, waits for its main window, then
-# closes it from its own menu ("Archivo", then up past the report's two items to "Salir") and
-# expects a clean exit.
+# closes it from its own menu ("Archivo", then up past the spreadsheet's two items and the report's
+# two to "Salir") and expects a clean exit.
 set -euo pipefail
 programa="$1"
 unset QT_QPA_PLATFORM
@@ -59,7 +59,7 @@ prueba() {
     kill "$pid" 2>/dev/null || true
     exit 1
   fi
-  xdotool key Up Up Up
+  xdotool key Up Up Up Up Up
   sleep 0.2
   xdotool key Return
   if esperar 30 terminado; then

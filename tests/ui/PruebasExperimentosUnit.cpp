@@ -4,6 +4,7 @@
 #include "EspacioTraza.h"
 #include "ExperimentosUnit.h"
 #include "GraficosExperimentos.h"
+#include "HojaIndependiente.h"
 #include "Informe.h"
 #include "LineaTiempo.h"
 #include "MainUnit.h"
@@ -611,3 +612,24 @@ TEST_F(VentanaExperimentos, CapturaTrasUnaEjecucion) {
 }
 
 } // namespace
+
+// The export waits for a run's report; then it writes the statistics, the fields and the run's
+// making, the draws here given by the test rather than by a seed.
+TEST_F(VentanaExperimentos, ExportarEstadisticasTrasUnaEjecucion) {
+    EXPECT_FALSE(Boton("SBExportar")->isEnabled());
+    EXPECT_EQ(Boton("SBExportar")->toolTip(), "Exportar estadísticas...");
+    ElegirFichero(traza);
+    Escribir("NExp", "20");
+    Ejecutar();
+    ASSERT_TRUE(Boton("SBExportar")->isEnabled());
+    const QString ruta = carpeta.filePath("estadisticas.xlsx");
+    plataforma.respuestasFichero.push_back(ruta);
+    QTest::mouseClick(Boton("SBExportar"), Qt::LeftButton);
+    ASSERT_TRUE(plataforma.mensajes.isEmpty()) << plataforma.mensajes.join('\n').toStdString();
+    EXPECT_EQ(plataforma.dialogosMostrados.back().extensionDefecto, "xlsx");
+    const std::vector<HojaExterna> hojas = LeerConOpenpyxl(ruta);
+    ASSERT_EQ(hojas.size(), 2u);
+    EXPECT_EQ(hojas[0].Numero("B2"), ventana.Datos().Estadisticas[0].NMejor);
+    EXPECT_EQ(hojas[1].Numero("B13"), 20);
+    EXPECT_FALSE(hojas[1].celdas.count("B15")) << "no seed gave the draws";
+}

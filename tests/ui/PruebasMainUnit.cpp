@@ -71,7 +71,9 @@ TEST_F(PruebaMain, LosMenusTienenSusEntradasEnOrden) {
                      "GuardarSolucionComo:Guardar solucion c&omo...", "-",
                      "Configurarimpresora1:Con&figurar impresora", "Imprimir1:&Imprimir*", "-",
                      "Salir1:&Salir*", "-", "VistaPreviaInforme1:Vista pre&via del informe...",
-                     "ExportarInformePdf1:Exportar informe a P&DF..."}));
+                     "ExportarInformePdf1:Exportar informe a P&DF...", "-",
+                     "ExportarHoja1:Exportar a &hoja de cálculo...",
+                     "ImportarNecesidades1:Im&portar necesidades..."}));
     // The grid's keys beside the items, which have no shortcut of their own.
     EXPECT_EQ(
         EntradasMenu(Hijo<QMenu>("Editar1")),
