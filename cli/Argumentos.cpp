@@ -239,7 +239,7 @@ Orden LeerExplotar(Lector& lector) {
             } else if (argumento.texto == QStringLiteral("--lot")) {
                 SinValor(argumento);
                 orden.problemas = true;
-            } else {
+            } else if (!LeerOpcionHoja(lector, argumento, orden.hoja)) {
                 return false;
             }
             return true;

@@ -58,6 +58,7 @@ struct OrdenExplotar {
     bool verCostes = true;
     bool redondear = true;
     bool problemas = false; // every item's .lot too, in the folder
+    std::optional<SalidaHoja> hoja; // the summary and every item's record
 };
 
 struct OrdenComparar {

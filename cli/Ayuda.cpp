@@ -46,7 +46,8 @@ DatosAyuda Construir() {
         QStringLiteral("informe PROBLEMA.lot -o INFORME.pdf [--metodo M] [--sin-costes] "
                        "[--sin-redondeo] [--explicar]"),
         QStringLiteral("explotar PROYECTO.mrp [-o CARPETA] [--metodo M] [--comparar] "
-                       "[--informe INFORME.pdf] [--sin-costes] [--sin-redondeo] [--lot]"),
+                       "[--informe INFORME.pdf] [--sin-costes] [--sin-redondeo] [--lot] "
+                       "[--xlsx LIBRO.xlsx | --csv TABLA.csv]"),
         experimentos,
         ejercicios,
         QStringLiteral("corregir PROBLEMA.lot ALUMNO.sol [MAS.sol ...] [--metodo M] "
@@ -148,6 +149,12 @@ DatosAyuda Construir() {
              {QStringLiteral("--lot"),
               QStringLiteral("escribe también en CARPETA el problema .lot de cada artículo, con "
                              "sus necesidades brutas calculadas")},
+             {QStringLiteral("--xlsx FICHERO"),
+              QStringLiteral("escribe además un libro de Excel, como «Exportar a hoja de cálculo» "
+                             "de la ventana del proyecto: la hoja «Resumen» y el registro MRP de "
+                             "cada artículo en una hoja con su código por nombre")},
+             {QStringLiteral("--csv FICHERO"),
+              QStringLiteral("escribe además el resumen en valores separados por comas")},
          }},
         {QStringLiteral("experimentos"),
          QStringLiteral("Resuelve problemas aleatorios con los seis métodos, escribe la traza y "

@@ -22,6 +22,7 @@
 class PanelComparacion;
 class PanelExplicacion;
 class PanelGraficoPlan;
+class TFormProyecto;
 struct ContenidoInforme;
 class QButtonGroup;
 class QDialog;
@@ -78,6 +79,13 @@ public:
     void MostrarSolucion1Click();
     void Tolerancia1Click();
     void GenerarHojaEjercicios1Click();
+    // "&Proyecto": each opens the project window, made the first time it is needed.
+    void NuevoProyecto1Click();
+    void AbrirProyecto1Click();
+    void AbrirEjemplo1Click();
+    void GuardarProyecto1Click();
+    void GuardarProyectoComo1Click();
+    void ProyectoDesdeProblema1Click();
     // "E&ditar", on the grid's selection as its keys do.
     void Copiar1Click();
     void Pegar1Click();
@@ -140,6 +148,8 @@ private:
     void EscribirSolucion();
     // The report of the problem as the window holds it now.
     ContenidoInforme Informe() const;
+    // The project window, shown.
+    TFormProyecto& FormProyecto();
 
     Plataforma& plataforma_;
     std::unique_ptr<Ui::TFormMain> ui_;
