@@ -6,5 +6,5 @@ enum CapaMarcas : int {
     CapaDesactualizada = 0, // results that belong to the previous data
     CapaRoturas = 1,        // periods whose projected stock is negative
     CapaEjercicio = 2,      // a student's record checked cell by cell
-    CapaOrigen = 3,         // notes only: where a worked-out figure comes from
+    CapaProyecto = 3,       // the project window's: its inputs shaded, and where figures come from
 };

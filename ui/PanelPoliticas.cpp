@@ -18,9 +18,9 @@ PanelPoliticas::PanelPoliticas(QWidget* padre)
     tabla_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tabla_->setSelectionMode(QAbstractItemView::SingleSelection);
     tabla_->verticalHeader()->hide();
+    tabla_->verticalHeader()->setDefaultSectionSize(tabla_->fontMetrics().height() + 6);
     tabla_->setColumnCount(int(CabeceraPoliticas().size()));
     tabla_->setHorizontalHeaderLabels(CabeceraPoliticas());
-    tabla_->horizontalHeader()->setStretchLastSection(true);
     nota_->setWordWrap(true);
     auto* contenido = new QWidget;
     auto* disposicion = new QVBoxLayout(contenido);

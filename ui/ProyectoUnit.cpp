@@ -25,6 +25,7 @@
 #include <QComboBox>
 #include <QDockWidget>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -33,6 +34,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -62,6 +64,7 @@ DialogoFichero Dialogo(DialogoFichero::Tipo tipo, const QString& filtro, const Q
 }
 
 const QColor TextoAnterior(0x90, 0x90, 0x90);
+const QColor FondoEntrada(0xFF, 0xFB, 0xE6);
 
 } // namespace
 
@@ -102,7 +105,14 @@ TFormProyecto::TFormProyecto(Plataforma& plataforma, QWidget* padre)
 
 TFormProyecto::~TFormProyecto() = default;
 
+// The first time, as large as most of the screen: a structure wants room beside its record.
 void TFormProyecto::Mostrar() {
+    if (!property("colocada").toBool()) {
+        setProperty("colocada", true);
+        const QRect pantalla = (parentWidget() ? parentWidget()->screen() : screen())->availableGeometry();
+        resize(pantalla.size() * 0.9);
+        move(pantalla.center() - rect().center());
+    }
     show();
     raise();
     activateWindow();
@@ -121,12 +131,15 @@ void TFormProyecto::CrearFormulario() {
     EditNPeriodos_ = new QLineEdit;
     EditNPeriodos_->setObjectName(QStringLiteral("EditNPeriodosProyecto"));
     EditNPeriodos_->setMaximumWidth(50);
-    CheckBoxRedondear_ = new QCheckBox(QStringLiteral("Redondear la cantidad económica de pedido"));
+    CheckBoxRedondear_ = new QCheckBox;
     CheckBoxRedondear_->setObjectName(QStringLiteral("CheckBoxRedondearProyecto"));
+    CheckBoxRedondear_->setToolTip(
+        QStringLiteral("Redondear la cantidad económica de pedido en todos los artículos"));
     camposProyecto->addWidget(new QLabel(QStringLiteral("Nº períodos:")), 0, 0);
     camposProyecto->addWidget(EditNPeriodos_, 0, 1);
-    camposProyecto->addWidget(CheckBoxRedondear_, 1, 0, 1, 3);
-    camposProyecto->setColumnStretch(2, 1);
+    camposProyecto->addWidget(new QLabel(QStringLiteral("Redondear:")), 0, 2);
+    camposProyecto->addWidget(CheckBoxRedondear_, 0, 3);
+    camposProyecto->setColumnStretch(4, 1);
     columnaIzquierda->addWidget(grupoProyecto);
 
     arbol_ = new QTreeView;
@@ -145,13 +158,12 @@ void TFormProyecto::CrearFormulario() {
     arbol_->header()->setSectionResizeMode(ModeloEstructura::ColumnaCantidad,
                                            QHeaderView::ResizeToContents);
     columnaIzquierda->addWidget(arbol_, 1);
-    division->addWidget(izquierda);
 
-    auto* derecha = new QWidget;
-    auto* columnaDerecha = new QVBoxLayout(derecha);
+    // Under the tree, the selected item's fields, one a line, so that the record keeps the width.
     auto* grupoArticulo = new QGroupBox(QStringLiteral("Artículo"));
     grupoArticulo->setObjectName(QStringLiteral("GrupoArticulo"));
-    auto* campos = new QGridLayout(grupoArticulo);
+    auto* campos = new QFormLayout(grupoArticulo);
+    campos->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     const auto campo = [&](const char* nombre, int ancho = 0) {
         auto* edit = new QLineEdit;
         edit->setObjectName(QString::fromLatin1(nombre));
@@ -159,7 +171,7 @@ void TFormProyecto::CrearFormulario() {
         connect(edit, &QLineEdit::editingFinished, this, [this] { Ejecutar([] {}); });
         return edit;
     };
-    EditCodigo_ = campo("EditCodigo", 180);
+    EditCodigo_ = campo("EditCodigo", 200);
     EditDescripcion_ = campo("EditDescripcion");
     EditTS_ = campo("EditTSArticulo", 60);
     Editss_ = campo("EditssArticulo", 60);
@@ -171,30 +183,19 @@ void TFormProyecto::CrearFormulario() {
         ComboLotificacion_->addItem(TextoLotificacion(metodo.Codigo), metodo.Codigo);
     EtiquetaNivel_ = new QLabel;
     EtiquetaNivel_->setObjectName(QStringLiteral("EtiquetaNivel"));
-    const auto rotulo = [](const QString& texto) {
-        auto* etiqueta = new QLabel(texto);
-        etiqueta->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return etiqueta;
-    };
-    campos->addWidget(rotulo(QStringLiteral("Código:")), 0, 0);
-    campos->addWidget(EditCodigo_, 0, 1);
-    campos->addWidget(rotulo(QStringLiteral("Descripción:")), 0, 2);
-    campos->addWidget(EditDescripcion_, 0, 3);
-    campos->addWidget(rotulo(QStringLiteral("Tiempo de suministro:")), 1, 0);
-    campos->addWidget(EditTS_, 1, 1);
-    campos->addWidget(rotulo(QStringLiteral("Stock de seguridad:")), 1, 2);
-    campos->addWidget(Editss_, 1, 3);
-    campos->addWidget(rotulo(QStringLiteral("Coste de emisión:")), 2, 0);
-    campos->addWidget(EditCE_, 2, 1);
-    campos->addWidget(rotulo(QStringLiteral("Coste de posesión:")), 2, 2);
-    campos->addWidget(EditCP_, 2, 3);
-    campos->addWidget(rotulo(QStringLiteral("Lotificación:")), 3, 0);
-    campos->addWidget(ComboLotificacion_, 3, 1);
-    campos->addWidget(rotulo(QStringLiteral("Nivel:")), 3, 2);
-    campos->addWidget(EtiquetaNivel_, 3, 3);
-    campos->setColumnStretch(3, 1);
-    columnaDerecha->addWidget(grupoArticulo);
+    campos->addRow(QStringLiteral("Código:"), EditCodigo_);
+    campos->addRow(QStringLiteral("Descripción:"), EditDescripcion_);
+    campos->addRow(QStringLiteral("Tiempo de suministro:"), EditTS_);
+    campos->addRow(QStringLiteral("Stock de seguridad:"), Editss_);
+    campos->addRow(QStringLiteral("Coste de emisión:"), EditCE_);
+    campos->addRow(QStringLiteral("Coste de posesión:"), EditCP_);
+    campos->addRow(QStringLiteral("Lotificación:"), ComboLotificacion_);
+    campos->addRow(QStringLiteral("Nivel:"), EtiquetaNivel_);
+    columnaIzquierda->addWidget(grupoArticulo);
+    division->addWidget(izquierda);
 
+    auto* derecha = new QWidget;
+    auto* columnaDerecha = new QVBoxLayout(derecha);
     EstadoRegistro_ = new QLabel;
     EstadoRegistro_->setObjectName(QStringLiteral("EstadoRegistro"));
     EstadoRegistro_->setWordWrap(true);
@@ -205,7 +206,7 @@ void TFormProyecto::CrearFormulario() {
     division->addWidget(derecha);
     division->setStretchFactor(0, 0);
     division->setStretchFactor(1, 1);
-    division->setSizes({380, 770});
+    division->setSizes({340, 800});
     setCentralWidget(division);
 
     connect(EditNPeriodos_, &QLineEdit::editingFinished, this, [this] { Ejecutar([] {}); });
@@ -358,9 +359,24 @@ void TFormProyecto::CrearPaneles() {
         accion->setText(Texto(texto));
         accion->setObjectName(panel->objectName() + QStringLiteral("Vista"));
         vista->addAction(accion);
-        // A panel shows what is there when it opens, and costs nothing while it is closed.
-        connect(panel, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-            if (visible && !refrescando_) Ejecutar([this] { MostrarPaneles(); });
+        // A panel shows what is there when it opens, and costs nothing while it is closed. The
+        // first time it opens docked it takes room enough to be read.
+        connect(panel, &QDockWidget::visibilityChanged, this, [this, panel](bool visible) {
+            if (!visible) return;
+            if (!panel->property("abierto").toBool() && !panel->isFloating()) {
+                panel->setProperty("abierto", true);
+                // Once the dock has taken its place in the layout.
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, panel] {
+                        if (dockWidgetArea(panel) == Qt::BottomDockWidgetArea)
+                            resizeDocks({panel}, {height() / 3}, Qt::Vertical);
+                        else
+                            resizeDocks({panel}, {width() * 2 / 5}, Qt::Horizontal);
+                    },
+                    Qt::QueuedConnection);
+            }
+            if (!refrescando_) Ejecutar([this] { MostrarPaneles(); });
         });
     }
 }
@@ -524,13 +540,18 @@ void TFormProyecto::MostrarRejilla() {
     SG_->PonerColumnas(N + 2);
     SG_->PonerColumnaNegrita(N + 1);
 
-    MarcasCeldas origenes;
+    // What the user types is shaded; a gross requirement says where it comes from.
+    MarcasCeldas propias;
+    if (articulo_ >= 0)
+        for (const int fila : {int(FilaD), int(FilaRP), FilaDI})
+            for (int columna = 1; columna <= N; ++columna)
+                if (CeldaDeEntrada(columna, fila, N)) propias.insert(QPoint(columna, fila), {{}, FondoEntrada, {}});
     if (calculo) {
         const QStringList textos = OrigenNecesidadesBrutas(*calculado_, *resultado_, *ArticuloCalculado());
         for (qsizetype t = 0; t < textos.size(); ++t)
-            if (!textos[t].isEmpty()) origenes.insert(QPoint(int(t) + 1, FilaNB), {{}, {}, textos[t]});
+            if (!textos[t].isEmpty()) propias.insert(QPoint(int(t) + 1, FilaNB), {{}, {}, textos[t]});
     }
-    SG_->PonerMarcas(CapaOrigen, origenes);
+    SG_->PonerMarcas(CapaProyecto, propias);
     MarcasCeldas anteriores;
     if (calculo && Desactualizado())
         for (int fila = FilaNB; fila <= FilaCTotal; ++fila)
