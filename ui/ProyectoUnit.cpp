@@ -103,7 +103,11 @@ TFormProyecto::TFormProyecto(Plataforma& plataforma, QWidget* padre)
     Informar(MensajeProyectoNuevo());
 }
 
-TFormProyecto::~TFormProyecto() = default;
+// Widgets that go with the window may still signal (a field losing the focus ends its editing):
+// nothing of the window may answer them once its members are gone.
+TFormProyecto::~TFormProyecto() {
+    for (QObject* hijo : findChildren<QObject*>()) hijo->disconnect(this);
+}
 
 // The first time, as large as most of the screen: a structure wants room beside its record.
 void TFormProyecto::Mostrar() {
