@@ -103,10 +103,12 @@ TFormProyecto::TFormProyecto(Plataforma& plataforma, QWidget* padre)
     Informar(MensajeProyectoNuevo());
 }
 
-// Widgets that go with the window may still signal (a field losing the focus ends its editing):
-// nothing of the window may answer them once its members are gone.
+// Widgets that go with the window may still signal (a field losing the focus ends its editing),
+// and the tree reads the project: both go while the project is still there.
 TFormProyecto::~TFormProyecto() {
     for (QObject* hijo : findChildren<QObject*>()) hijo->disconnect(this);
+    delete centralWidget();
+    delete modelo_;
 }
 
 // The first time, as large as most of the screen: a structure wants room beside its record.
