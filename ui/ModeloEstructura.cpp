@@ -6,6 +6,7 @@
 #include <QBrush>
 #include <QColor>
 
+#include <algorithm>
 #include <deque>
 #include <vector>
 
@@ -17,30 +18,34 @@ const QColor ColorFallo(0xB0, 0x00, 0x20);
 
 ModeloEstructura::ModeloEstructura(const Proyecto& proyecto, QObject* padre)
     : QAbstractItemModel(padre), proyecto_(proyecto) {
-    forma_ = {QStringList{QStringLiteral("-")}}; // anything the project's differs from
     Actualizar();
 }
 
-std::vector<QStringList> ModeloEstructura::Forma() const {
-    std::vector<QStringList> forma;
-    forma.reserve(proyecto_.Articulos.size());
-    for (const ArticuloProyecto& articulo : proyecto_.Articulos) {
-        QStringList codigos{articulo.Codigo};
-        for (const Componente& componente : articulo.Componentes) codigos << componente.Codigo;
-        forma.push_back(std::move(codigos));
-    }
-    return forma;
+bool ModeloEstructura::MismaForma(const std::vector<Mostrado>& a, const std::vector<Mostrado>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const Mostrado& x, const Mostrado& y) {
+                          return x.codigo == y.codigo &&
+                                 std::equal(x.componentes.begin(), x.componentes.end(),
+                                            y.componentes.begin(), y.componentes.end(),
+                                            [](const Componente& c, const Componente& d) {
+                                                return c.Codigo == d.Codigo;
+                                            });
+                      });
 }
 
 void ModeloEstructura::Actualizar() {
-    std::vector<QStringList> forma = Forma();
-    if (forma == forma_) {
+    std::vector<Mostrado> mostrados;
+    mostrados.reserve(proyecto_.Articulos.size());
+    for (const ArticuloProyecto& articulo : proyecto_.Articulos)
+        mostrados.push_back({articulo.Codigo, articulo.Descripcion, articulo.Componentes});
+    if (!nodos_.empty() && MismaForma(mostrados, mostrados_)) {
+        mostrados_ = std::move(mostrados);
         for (std::size_t n = 0; n < nodos_.size(); ++n)
             emit dataChanged(Indice(int(n)), Indice(int(n), NumColumnas - 1));
         return;
     }
     beginResetModel();
-    forma_ = std::move(forma);
+    mostrados_ = std::move(mostrados);
     arbol_ = LeerArbol(proyecto_);
     nodos_.clear();
     for (std::size_t r = 0; r < arbol_.Raices.size(); ++r)
@@ -104,7 +109,7 @@ int ModeloEstructura::Posicion(const QModelIndex& indice) const {
 QModelIndex ModeloEstructura::IndiceDe(int articulo, int padre) {
     const int buscado = padre >= 0 ? padre : articulo;
     // Breadth first, each item's components looked through once.
-    std::vector<bool> visto(proyecto_.Articulos.size(), false);
+    std::vector<bool> visto(mostrados_.size(), false);
     std::deque<int> pendientes;
     for (std::size_t r = 0; r < arbol_.Raices.size(); ++r) pendientes.push_back(int(r));
     while (!pendientes.empty()) {
@@ -183,11 +188,10 @@ QVariant ModeloEstructura::data(const QModelIndex& indice, int rol) const {
     const Nodo& nodo = NodoDe(indice);
     const int padre = nodo.padre >= 0 ? nodos_[std::size_t(nodo.padre)].articulo : -1;
     const Componente* componente =
-        padre >= 0 ? &proyecto_.Articulos[std::size_t(padre)].Componentes[std::size_t(nodo.posicion)]
+        padre >= 0 ? &mostrados_[std::size_t(padre)].componentes[std::size_t(nodo.posicion)]
                    : nullptr;
-    const ArticuloProyecto* articulo =
-        nodo.articulo >= 0 ? &proyecto_.Articulos[std::size_t(nodo.articulo)] : nullptr;
-    const QString codigo = articulo ? articulo->Codigo : componente->Codigo;
+    const Mostrado* articulo = nodo.articulo >= 0 ? &mostrados_[std::size_t(nodo.articulo)] : nullptr;
+    const QString codigo = articulo ? articulo->codigo : componente->Codigo;
     const bool enCiclo = articulo && EnCiclo(int(indice.internalId()));
     const bool rechazado = articulo && rechazos_.contains(nodo.articulo);
 
@@ -198,7 +202,7 @@ QVariant ModeloEstructura::data(const QModelIndex& indice, int rol) const {
         case ColumnaCodigo:
             return codigo;
         case ColumnaDescripcion:
-            return articulo ? articulo->Descripcion : QStringLiteral("(no es ningún artículo)");
+            return articulo ? articulo->descripcion : QStringLiteral("(no es ningún artículo)");
         case ColumnaNivel:
             if (!articulo || !arbol_.Estructura) return {};
             return arbol_.Estructura->Niveles[std::size_t(nodo.articulo)];
@@ -213,7 +217,7 @@ QVariant ModeloEstructura::data(const QModelIndex& indice, int rol) const {
     case Qt::ToolTipRole:
         if (indice.column() == ColumnaCantidad && componente)
             return QStringLiteral("Unidades de «%1» por cada «%2»; doble clic para cambiarla")
-                .arg(codigo, proyecto_.Articulos[std::size_t(padre)].Codigo);
+                .arg(codigo, mostrados_[std::size_t(padre)].codigo);
         if (indice.column() != ColumnaCodigo) return {};
         if (!articulo) return QStringLiteral("«%1» no es ningún artículo del proyecto").arg(codigo);
         if (enCiclo)

@@ -2,6 +2,8 @@
 // each item its components, with their code, description, level and quantity per unit of the
 // parent. An item under two parents shows under both. Nodes are made as the view asks for them,
 // so a large structure costs only what is shown; a branch stops where it meets its own item again.
+// It shows what it took from the project at its last Actualizar, so that the views never read an
+// item the project has just lost.
 #pragma once
 
 #include "ArbolEstructura.h"
@@ -60,8 +62,14 @@ private:
         bool hijosHechos = false;
         std::vector<int> hijos;
     };
-    // What decides the tree's shape: every item's code and its components' codes.
-    std::vector<QStringList> Forma() const;
+    // What the tree shows of an item.
+    struct Mostrado {
+        QString codigo;
+        QString descripcion;
+        std::vector<Componente> componentes;
+    };
+    // Whether the items give the tree the same shape: the same codes and components' codes.
+    static bool MismaForma(const std::vector<Mostrado>& a, const std::vector<Mostrado>& b);
     bool EnCiclo(int nodo) const; // the node's item shows above it in its branch
     const std::vector<int>& Hijos(int nodo) const;
     QModelIndex Indice(int nodo, int columna = 0) const;
@@ -69,7 +77,7 @@ private:
 
     const Proyecto& proyecto_;
     ArbolEstructura arbol_;
-    std::vector<QStringList> forma_;
+    std::vector<Mostrado> mostrados_;
     QHash<int, QStringList> rechazos_;
     mutable std::vector<Nodo> nodos_; // the roots first
 };
