@@ -40,8 +40,7 @@ void ModeloEstructura::Actualizar() {
         mostrados.push_back({articulo.Codigo, articulo.Descripcion, articulo.Componentes});
     if (!nodos_.empty() && MismaForma(mostrados, mostrados_)) {
         mostrados_ = std::move(mostrados);
-        for (std::size_t n = 0; n < nodos_.size(); ++n)
-            emit dataChanged(Indice(int(n)), Indice(int(n), NumColumnas - 1));
+        AvisarCambios({});
         return;
     }
     beginResetModel();
@@ -55,8 +54,20 @@ void ModeloEstructura::Actualizar() {
 
 void ModeloEstructura::PonerRechazos(const QHash<int, QStringList>& rechazos) {
     rechazos_ = rechazos;
-    for (std::size_t n = 0; n < nodos_.size(); ++n)
-        emit dataChanged(Indice(int(n)), Indice(int(n)), {Qt::ForegroundRole, Qt::ToolTipRole});
+    AvisarCambios({Qt::ForegroundRole, Qt::ToolTipRole});
+}
+
+// One signal for the top and one for every node whose children have been made: a view answers
+// each with a look at the rows it shows.
+void ModeloEstructura::AvisarCambios(const QList<int>& roles) {
+    if (arbol_.Raices.empty()) return;
+    emit dataChanged(index(0, 0), index(int(arbol_.Raices.size()) - 1, NumColumnas - 1), roles);
+    for (std::size_t n = 0; n < nodos_.size(); ++n) {
+        const Nodo& nodo = nodos_[n];
+        if (!nodo.hijosHechos || nodo.hijos.empty()) continue;
+        emit dataChanged(Indice(nodo.hijos.front()), Indice(nodo.hijos.back(), NumColumnas - 1),
+                         roles);
+    }
 }
 
 bool ModeloEstructura::EnCiclo(int nodo) const {

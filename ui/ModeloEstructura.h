@@ -70,6 +70,7 @@ private:
     };
     // Whether the items give the tree the same shape: the same codes and components' codes.
     static bool MismaForma(const std::vector<Mostrado>& a, const std::vector<Mostrado>& b);
+    void AvisarCambios(const QList<int>& roles);
     bool EnCiclo(int nodo) const; // the node's item shows above it in its branch
     const std::vector<int>& Hijos(int nodo) const;
     QModelIndex Indice(int nodo, int columna = 0) const;
