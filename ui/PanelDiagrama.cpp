@@ -128,8 +128,10 @@ void PanelDiagrama::Mostrar(const Proyecto& proyecto) {
         return;
     }
 
+    // As wide as the longest code, and room for a short description.
     const QFontMetricsF medida(negrita);
-    double ancho = medida.horizontalAdvance(QStringLiteral("MMMMMM"));
+    const QFontMetricsF medidaDescripcion(fuente);
+    double ancho = medidaDescripcion.horizontalAdvance(QStringLiteral("Descripción ab"));
     for (const ArticuloProyecto& articulo : proyecto.Articulos)
         ancho = std::max(ancho, medida.horizontalAdvance(articulo.Codigo));
     const QSizeF tamano(ancho + 2 * Margen, 2 * medida.height() + 2 * Margen);
@@ -142,7 +144,6 @@ void PanelDiagrama::Mostrar(const Proyecto& proyecto) {
         DibujarFlecha(*escena_, padre + QPointF(0, tamano.height() / 2),
                       hijo - QPointF(0, tamano.height() / 2), FloatToStr(flecha.Cantidad), fuente);
     }
-    const QFontMetricsF medidaDescripcion(fuente);
     for (const CajaDiagrama& caja : diagrama.Cajas) {
         const ArticuloProyecto& articulo = proyecto.Articulos[std::size_t(caja.Articulo)];
         auto* rectangulo = escena_->addRect(QRectF(QPointF(), tamano));

@@ -177,7 +177,7 @@ void TFormProyecto::CrearFormulario() {
         connect(edit, &QLineEdit::editingFinished, this, [this] { Ejecutar([] {}); });
         return edit;
     };
-    EditCodigo_ = campo("EditCodigo", 200);
+    EditCodigo_ = campo("EditCodigo", 160);
     EditDescripcion_ = campo("EditDescripcion");
     EditTS_ = campo("EditTSArticulo", 60);
     Editss_ = campo("EditssArticulo", 60);
@@ -212,7 +212,7 @@ void TFormProyecto::CrearFormulario() {
     division->addWidget(derecha);
     division->setStretchFactor(0, 0);
     division->setStretchFactor(1, 1);
-    division->setSizes({340, 800});
+    division->setSizes({300, 850});
     setCentralWidget(division);
 
     connect(EditNPeriodos_, &QLineEdit::editingFinished, this, [this] { Ejecutar([] {}); });
@@ -378,7 +378,7 @@ void TFormProyecto::CrearPaneles() {
                         if (dockWidgetArea(panel) == Qt::BottomDockWidgetArea)
                             resizeDocks({panel}, {height() / 3}, Qt::Vertical);
                         else
-                            resizeDocks({panel}, {width() * 2 / 5}, Qt::Horizontal);
+                            resizeDocks({panel}, {width() / 3}, Qt::Horizontal);
                     },
                     Qt::QueuedConnection);
             }
