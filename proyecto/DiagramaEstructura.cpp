@@ -26,7 +26,8 @@ DiagramaEstructura DisponerDiagrama(const Proyecto& proyecto, const EstructuraPr
         niveles[nivel].push_back(i);
     }
     const auto anchoFila = [&](std::size_t cajas) {
-        return double(cajas) * caja.width() * (1 + HuecoHorizontal) - caja.width() * HuecoHorizontal;
+        return double(cajas) * caja.width() * (1 + HuecoHorizontal) -
+               caja.width() * HuecoHorizontal;
     };
     double ancho = 0;
     for (const std::vector<int>& nivel : niveles)
@@ -51,8 +52,8 @@ DiagramaEstructura DisponerDiagrama(const Proyecto& proyecto, const EstructuraPr
             for (std::size_t k = 0; k < cuantas; ++k) {
                 const int i = nivel[desde + k];
                 diagrama.Cajas[std::size_t(i)] = {
-                    i, {x0 + double(k) * caja.width() * (1 + HuecoHorizontal),
-                        y + caja.height() / 2}};
+                    i,
+                    {x0 + double(k) * caja.width() * (1 + HuecoHorizontal), y + caja.height() / 2}};
             }
             y += caja.height() * (1 + HuecoEntreFilas);
         }

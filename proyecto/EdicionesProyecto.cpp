@@ -10,9 +10,7 @@
 
 namespace {
 
-template <class... F> struct Casos : F... {
-    using F::operator()...;
-};
+template <class... F> struct Casos : F... { using F::operator()...; };
 
 ArticuloProyecto& En(Proyecto& proyecto, int indice) {
     return proyecto.Articulos.at(std::size_t(indice));
@@ -44,7 +42,8 @@ void Dar(const PasoEdicion& paso, Proyecto& proyecto, bool hacer) {
                     return;
                 }
                 proyecto.Articulos.insert(proyecto.Articulos.begin() + p.Indice, p.Articulo);
-                for (const auto& [indice, lista] : p.Listas) En(proyecto, indice).Componentes = lista;
+                for (const auto& [indice, lista] : p.Listas)
+                    En(proyecto, indice).Componentes = lista;
             },
             [&](const CambioOrden& p) {
                 Mover(proyecto, hacer ? p.Desde : p.Hasta, hacer ? p.Hasta : p.Desde);
@@ -116,8 +115,9 @@ EdicionProyecto EdicionArticulo(const Proyecto& proyecto, int indice, ArticuloPr
 
 EdicionProyecto EdicionDato(const Proyecto& proyecto, int indice, ArticuloProyecto nuevo,
                             const QString& dato) {
-    return EdicionArticulo(proyecto, indice, std::move(nuevo),
-                           QStringLiteral("cambiar %1 de %2").arg(dato, Citado(Codigo(proyecto, indice))));
+    return EdicionArticulo(
+        proyecto, indice, std::move(nuevo),
+        QStringLiteral("cambiar %1 de %2").arg(dato, Citado(Codigo(proyecto, indice))));
 }
 
 EdicionProyecto EdicionNuevoArticulo(const Proyecto& proyecto) {
@@ -179,10 +179,10 @@ EdicionORechazo EdicionComponente(const Proyecto& proyecto, int padre, const QSt
         Proyecto prueba = proyecto;
         Hacer(edicion, prueba);
         if (const std::optional<QStringList> ciclo = BuscarCiclo(prueba))
-            return RechazoEdicion{padre, QStringLiteral("%1 no puede ser componente de %2: la "
-                                                        "estructura tendría un ciclo: %3.")
-                                             .arg(Citado(codigo), Citado(suyo.Codigo),
-                                                  CadenaCiclo(*ciclo))};
+            return RechazoEdicion{
+                padre, QStringLiteral("%1 no puede ser componente de %2: la "
+                                      "estructura tendría un ciclo: %3.")
+                           .arg(Citado(codigo), Citado(suyo.Codigo), CadenaCiclo(*ciclo))};
     }
     return edicion;
 }
@@ -222,9 +222,9 @@ EdicionProyecto EdicionQuitarComponente(const Proyecto& proyecto, int padre, int
     ArticuloProyecto despues = suyo;
     const QString codigo = despues.Componentes.at(std::size_t(posicion)).Codigo;
     despues.Componentes.erase(despues.Componentes.begin() + posicion);
-    return EdicionArticulo(
-        proyecto, padre, std::move(despues),
-        QStringLiteral("quitar %1 de los componentes de %2").arg(Citado(codigo), Citado(suyo.Codigo)));
+    return EdicionArticulo(proyecto, padre, std::move(despues),
+                           QStringLiteral("quitar %1 de los componentes de %2")
+                               .arg(Citado(codigo), Citado(suyo.Codigo)));
 }
 
 std::optional<EdicionProyecto> EdicionMover(const Proyecto& proyecto, int indice, int paso) {

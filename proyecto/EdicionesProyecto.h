@@ -86,8 +86,7 @@ EdicionORechazo EdicionCodigo(const Proyecto& proyecto, int indice, const QStrin
 EdicionORechazo EdicionComponente(const Proyecto& proyecto, int padre, const QString& codigo,
                                   double cantidad);
 // The quantity of padre's component at posicion; refused one that is not above 0.
-EdicionORechazo EdicionCantidad(const Proyecto& proyecto, int padre, int posicion,
-                                double cantidad);
+EdicionORechazo EdicionCantidad(const Proyecto& proyecto, int padre, int posicion, double cantidad);
 // The item out of the project and out of every list.
 EdicionProyecto EdicionQuitar(const Proyecto& proyecto, int indice);
 // The component at posicion out of padre's list; the item stays in the project.

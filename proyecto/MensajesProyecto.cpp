@@ -34,7 +34,8 @@ QString MensajeProyectoDeProblema(const QString& codigo) {
 QString MensajeProyectoCalculado(const ResultadoProyecto& resultado) {
     const auto articulos = qsizetype(resultado.Articulos.size());
     int niveles = 0;
-    for (const PlanArticulo& plan : resultado.Articulos) niveles = std::max(niveles, plan.Nivel + 1);
+    for (const PlanArticulo& plan : resultado.Articulos)
+        niveles = std::max(niveles, plan.Nivel + 1);
     return QStringLiteral("Proyecto calculado: %1 %2 en %3 %4, coste total %5")
         .arg(articulos)
         .arg(articulos == 1 ? QStringLiteral("artículo") : QStringLiteral("artículos"))
@@ -47,8 +48,7 @@ QString TextoRechazosProyecto(const std::vector<RechazoProyecto>& rechazos) {
     // A box with more lines than these would not fit the screen; the tree marks every one.
     constexpr std::size_t Mostrados = 12;
     QStringList lineas{QStringLiteral("No se puede calcular el proyecto:")};
-    for (std::size_t r = 0; r < rechazos.size() && r < Mostrados; ++r)
-        lineas << rechazos[r].Texto;
+    for (std::size_t r = 0; r < rechazos.size() && r < Mostrados; ++r) lineas << rechazos[r].Texto;
     if (rechazos.size() > Mostrados)
         lineas << QStringLiteral("… y %1 más, en rojo en la estructura.")
                       .arg(rechazos.size() - Mostrados);

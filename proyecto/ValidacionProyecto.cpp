@@ -39,7 +39,8 @@ void ComprobarArticulo(const Proyecto& proyecto, int indice, TipoLotificacion me
     const ArticuloProyecto& articulo = proyecto.Articulos[std::size_t(indice)];
     const auto rechazar = [&](const QString& motivo) {
         rechazos.push_back(
-            {indice, QStringLiteral("Artículo %1: ").arg(NombreArticulo(proyecto, indice)) + motivo});
+            {indice,
+             QStringLiteral("Artículo %1: ").arg(NombreArticulo(proyecto, indice)) + motivo});
     };
 
     if (!CodigoValido(articulo.Codigo))
@@ -92,7 +93,9 @@ std::vector<RechazoProyecto> RechazosPorArticulo(const Proyecto& proyecto,
                           rechazos);
 
     if (const std::optional<QStringList> ciclo = BuscarCiclo(proyecto))
-        rechazos.push_back({IndiceArticulo(proyecto, ciclo->front()), QStringLiteral("La estructura tiene un ciclo: ") + CadenaCiclo(*ciclo)});
+        rechazos.push_back(
+            {IndiceArticulo(proyecto, ciclo->front()),
+             QStringLiteral("La estructura tiene un ciclo: ") + CadenaCiclo(*ciclo)});
     return rechazos;
 }
 

@@ -21,9 +21,9 @@ enum class TeclaProyecto { Ninguna, Deshacer, Rehacer };
 
 struct OrdenProyecto {
     LugarProyecto lugar;
-    const char* nombre;  // objectName; nullptr for a separator
-    const char* texto;   // caption; a TAB before a key that does the same in the grid
-    const char* imagen;  // resource path, nullptr for none
+    const char* nombre; // objectName; nullptr for a separator
+    const char* texto;  // caption; a TAB before a key that does the same in the grid
+    const char* imagen; // resource path, nullptr for none
     ManejadorProyecto manejador;
     const char* pista; // tool tip, nullptr for none
     TeclaProyecto tecla = TeclaProyecto::Ninguna;

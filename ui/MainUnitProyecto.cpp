@@ -41,13 +41,13 @@ void TFormMain::GuardarProyectoComo1Click() {
 // The problem is checked as "Calcular" checks it, with its warnings, before the project window
 // asks about its own changes; the item is named after the problem's file.
 void TFormMain::ProyectoDesdeProblema1Click() {
-    const std::optional<Articulo> articulo = ArticuloDeTextos(
-        TipoCalculo::Seleccionado, Problema(), ui_->SG->Textos(), Avisador());
+    const std::optional<Articulo> articulo =
+        ArticuloDeTextos(TipoCalculo::Seleccionado, Problema(), ui_->SG->Textos(), Avisador());
     if (!articulo) return;
     const QString codigo = CodigoDeNombre(FicheroProblema_);
-    FormProyecto().PonerProyecto(
-        ProyectoDeArticulo(*articulo, codigo,
-                           FicheroProblema_.isEmpty() ? QString()
-                                                      : QFileInfo(FicheroProblema_).fileName()),
-        QString(), false, MensajeProyectoDeProblema(codigo));
+    FormProyecto().PonerProyecto(ProyectoDeArticulo(*articulo, codigo,
+                                                    FicheroProblema_.isEmpty()
+                                                        ? QString()
+                                                        : QFileInfo(FicheroProblema_).fileName()),
+                                 QString(), false, MensajeProyectoDeProblema(codigo));
 }

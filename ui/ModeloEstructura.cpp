@@ -22,15 +22,14 @@ ModeloEstructura::ModeloEstructura(const Proyecto& proyecto, QObject* padre)
 }
 
 bool ModeloEstructura::MismaForma(const std::vector<Mostrado>& a, const std::vector<Mostrado>& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](const Mostrado& x, const Mostrado& y) {
-                          return x.codigo == y.codigo &&
-                                 std::equal(x.componentes.begin(), x.componentes.end(),
-                                            y.componentes.begin(), y.componentes.end(),
-                                            [](const Componente& c, const Componente& d) {
-                                                return c.Codigo == d.Codigo;
-                                            });
-                      });
+    return std::equal(
+        a.begin(), a.end(), b.begin(), b.end(), [](const Mostrado& x, const Mostrado& y) {
+            return x.codigo == y.codigo &&
+                   std::equal(x.componentes.begin(), x.componentes.end(), y.componentes.begin(),
+                              y.componentes.end(), [](const Componente& c, const Componente& d) {
+                                  return c.Codigo == d.Codigo;
+                              });
+        });
 }
 
 void ModeloEstructura::Actualizar() {
@@ -201,7 +200,8 @@ QVariant ModeloEstructura::data(const QModelIndex& indice, int rol) const {
     const Componente* componente =
         padre >= 0 ? &mostrados_[std::size_t(padre)].componentes[std::size_t(nodo.posicion)]
                    : nullptr;
-    const Mostrado* articulo = nodo.articulo >= 0 ? &mostrados_[std::size_t(nodo.articulo)] : nullptr;
+    const Mostrado* articulo =
+        nodo.articulo >= 0 ? &mostrados_[std::size_t(nodo.articulo)] : nullptr;
     const QString codigo = articulo ? articulo->codigo : componente->Codigo;
     const bool enCiclo = articulo && EnCiclo(int(indice.internalId()));
     const bool rechazado = articulo && rechazos_.contains(nodo.articulo);
@@ -270,7 +270,8 @@ Qt::ItemFlags ModeloEstructura::flags(const QModelIndex& indice) const {
 }
 
 bool ModeloEstructura::setData(const QModelIndex& indice, const QVariant& valor, int rol) {
-    if (!indice.isValid() || rol != Qt::EditRole || indice.column() != ColumnaCantidad) return false;
+    if (!indice.isValid() || rol != Qt::EditRole || indice.column() != ColumnaCantidad)
+        return false;
     const Nodo& nodo = NodoDe(indice);
     if (nodo.padre < 0) return false;
     emit CantidadTecleada(nodos_[std::size_t(nodo.padre)].articulo, nodo.posicion,

@@ -46,7 +46,8 @@ void DibujarFlecha(QGraphicsScene& escena, QPointF desde, QPointF hasta, const Q
     const double angulo = std::atan2(linea.dy(), linea.dx());
     constexpr double Punta = 9, Abertura = 0.4;
     QPolygonF punta;
-    punta << hasta << hasta + QPointF(std::cos(angulo + Abertura), std::sin(angulo + Abertura)) * Punta
+    punta << hasta
+          << hasta + QPointF(std::cos(angulo + Abertura), std::sin(angulo + Abertura)) * Punta
           << hasta + QPointF(std::cos(angulo - Abertura), std::sin(angulo - Abertura)) * Punta;
     escena.addPolygon(punta, pluma, QBrush(Flecha))->setZValue(-1);
 

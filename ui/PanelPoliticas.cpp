@@ -10,8 +10,7 @@
 #include <QVBoxLayout>
 
 PanelPoliticas::PanelPoliticas(QWidget* padre)
-    : QDockWidget(QStringLiteral("Políticas"), padre), nota_(new QLabel),
-      tabla_(new QTableWidget) {
+    : QDockWidget(QStringLiteral("Políticas"), padre), nota_(new QLabel), tabla_(new QTableWidget) {
     setObjectName(QStringLiteral("PanelPoliticas"));
     tabla_->setObjectName(QStringLiteral("TablaPoliticas"));
     tabla_->setEditTriggers(QAbstractItemView::NoEditTriggers);

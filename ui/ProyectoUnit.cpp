@@ -1,5 +1,6 @@
 // The project window: its construction, the selection, and the views of the project, its item and
-// its last explosion. The edits are in ProyectoUnitEdicion.cpp, the files in ProyectoUnitFicheros.cpp.
+// its last explosion. The edits are in ProyectoUnitEdicion.cpp, the files in
+// ProyectoUnitFicheros.cpp.
 #include "ProyectoUnit.h"
 
 #include "CapasMarcas.h"
@@ -71,13 +72,16 @@ const QColor FondoEntrada(0xFF, 0xFB, 0xE6);
 TFormProyecto::TFormProyecto(Plataforma& plataforma, QWidget* padre)
     : QMainWindow(padre), plataforma_(plataforma), pila_(new QUndoStack(this)),
       modelo_(new ModeloEstructura(proyecto_, this)),
-      OpenDialogProyecto_(Dialogo(DialogoFichero::Tipo::Abrir,
-                                  FiltroProyecto + QStringLiteral(";;Problema de lotificación (*.lot)"),
-                                  ExtensionProyecto)),
-      SaveDialogProyecto_(Dialogo(DialogoFichero::Tipo::Guardar, FiltroProyecto, ExtensionProyecto)),
+      OpenDialogProyecto_(
+          Dialogo(DialogoFichero::Tipo::Abrir,
+                  FiltroProyecto + QStringLiteral(";;Problema de lotificación (*.lot)"),
+                  ExtensionProyecto)),
+      SaveDialogProyecto_(
+          Dialogo(DialogoFichero::Tipo::Guardar, FiltroProyecto, ExtensionProyecto)),
       SaveDialogInforme_(Dialogo(DialogoFichero::Tipo::Guardar,
                                  QStringLiteral("Informe en PDF (*.pdf)"), QStringLiteral("pdf"))),
-      SaveDialogHoja_(Dialogo(DialogoFichero::Tipo::Guardar, FiltrosHojaCalculo, QStringLiteral("xlsx"))),
+      SaveDialogHoja_(
+          Dialogo(DialogoFichero::Tipo::Guardar, FiltrosHojaCalculo, QStringLiteral("xlsx"))),
       SaveDialogArticulo_(Dialogo(DialogoFichero::Tipo::Guardar,
                                   QStringLiteral("Problema de lotificación (*.lot)"),
                                   QStringLiteral("lot"))) {
@@ -115,7 +119,8 @@ TFormProyecto::~TFormProyecto() {
 void TFormProyecto::Mostrar() {
     if (!property("colocada").toBool()) {
         setProperty("colocada", true);
-        const QRect pantalla = (parentWidget() ? parentWidget()->screen() : screen())->availableGeometry();
+        const QRect pantalla =
+            (parentWidget() ? parentWidget()->screen() : screen())->availableGeometry();
         resize(pantalla.size() * 0.9);
         move(pantalla.center() - rect().center());
     }
@@ -245,7 +250,8 @@ void TFormProyecto::CrearFormulario() {
     connect(SG_->model(), &QAbstractItemModel::dataChanged, this, [this] {
         if (refrescando_ || rejillaPendiente_) return;
         rejillaPendiente_ = true;
-        QMetaObject::invokeMethod(this, [this] { Ejecutar([] {}); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { Ejecutar([] {}); }, Qt::QueuedConnection);
     });
     connect(SG_, &RejillaProyecto::CeldaCalculadaPedida, this,
             [this] { Informar(MensajeCeldaCalculada()); });
@@ -344,8 +350,9 @@ void TFormProyecto::CrearPaneles() {
 
     PanelPoliticas_ = new PanelPoliticas(this);
     addDockWidget(Qt::BottomDockWidgetArea, PanelPoliticas_);
-    connect(PanelPoliticas_, &PanelPoliticas::MetodoElegido, this,
-            [this](TipoLotificacion metodo) { Ejecutar([=, this] { AplicarMetodoATodos(metodo); }); });
+    connect(PanelPoliticas_, &PanelPoliticas::MetodoElegido, this, [this](TipoLotificacion metodo) {
+        Ejecutar([=, this] { AplicarMetodoATodos(metodo); });
+    });
 
     PanelGrafico_ = new QDockWidget(QStringLiteral("Gráfico del artículo"), this);
     PanelGrafico_->setObjectName(QStringLiteral("PanelGraficoArticulo"));
@@ -473,8 +480,8 @@ void TFormProyecto::Refrescar() {
 }
 
 void TFormProyecto::MostrarTitulo() {
-    const QString nombre = fichero_.isEmpty() ? QStringLiteral("sin nombre")
-                                              : QFileInfo(fichero_).fileName();
+    const QString nombre =
+        fichero_.isEmpty() ? QStringLiteral("sin nombre") : QFileInfo(fichero_).fileName();
     setWindowTitle(QStringLiteral("Proyecto MRP — %1[*]").arg(nombre));
     setWindowModified(Modificado());
 }
@@ -488,9 +495,8 @@ void TFormProyecto::MostrarArticulo() {
     CheckBoxRedondear_->setChecked(proyecto_.Redondear);
 
     const bool hay = articulo_ >= 0;
-    for (QWidget* campo : std::initializer_list<QWidget*>{EditCodigo_, EditDescripcion_, EditTS_,
-                                                          Editss_, EditCE_, EditCP_,
-                                                          ComboLotificacion_})
+    for (QWidget* campo : std::initializer_list<QWidget*>{
+             EditCodigo_, EditDescripcion_, EditTS_, Editss_, EditCE_, EditCP_, ComboLotificacion_})
         campo->setEnabled(hay);
     if (!hay) {
         for (QLineEdit* campo : {EditCodigo_, EditDescripcion_, EditTS_, Editss_, EditCE_, EditCP_})
@@ -508,8 +514,8 @@ void TFormProyecto::MostrarArticulo() {
     poner(EditCP_, FloatToStr(articulo.Datos.CP));
     ComboLotificacion_->setCurrentIndex(ComboLotificacion_->findData(articulo.Datos.Metodo));
     const std::optional<EstructuraProyecto>& estructura = modelo_->Arbol().Estructura;
-    EtiquetaNivel_->setText(estructura ? QString::number(estructura->Niveles[std::size_t(articulo_)])
-                                       : QString());
+    EtiquetaNivel_->setText(
+        estructura ? QString::number(estructura->Niveles[std::size_t(articulo_)]) : QString());
 }
 
 std::optional<int> TFormProyecto::ArticuloCalculado() const {
@@ -551,11 +557,14 @@ void TFormProyecto::MostrarRejilla() {
     if (articulo_ >= 0)
         for (const int fila : {int(FilaD), int(FilaRP), FilaDI})
             for (int columna = 1; columna <= N; ++columna)
-                if (CeldaDeEntrada(columna, fila, N)) propias.insert(QPoint(columna, fila), {{}, FondoEntrada, {}});
+                if (CeldaDeEntrada(columna, fila, N))
+                    propias.insert(QPoint(columna, fila), {{}, FondoEntrada, {}});
     if (calculo) {
-        const QStringList textos = OrigenNecesidadesBrutas(*calculado_, *resultado_, *ArticuloCalculado());
+        const QStringList textos =
+            OrigenNecesidadesBrutas(*calculado_, *resultado_, *ArticuloCalculado());
         for (qsizetype t = 0; t < textos.size(); ++t)
-            if (!textos[t].isEmpty()) propias.insert(QPoint(int(t) + 1, FilaNB), {{}, {}, textos[t]});
+            if (!textos[t].isEmpty())
+                propias.insert(QPoint(int(t) + 1, FilaNB), {{}, {}, textos[t]});
     }
     SG_->PonerMarcas(CapaProyecto, propias);
     MarcasCeldas anteriores;

@@ -57,10 +57,9 @@ std::optional<double> Leer(const QString& texto, bool entero) {
 } // namespace
 
 void TFormProyecto::Editar(EdicionProyecto edicion) {
-    pila_->push(new ComandoEdicion(std::move(edicion),
-                                   [this](const EdicionProyecto& hecha, Sentido sentido) {
-                                       Aplicar(hecha, sentido);
-                                   }));
+    pila_->push(new ComandoEdicion(
+        std::move(edicion),
+        [this](const EdicionProyecto& hecha, Sentido sentido) { Aplicar(hecha, sentido); }));
 }
 
 void TFormProyecto::Editar(EdicionORechazo edicion) {
@@ -128,7 +127,8 @@ void TFormProyecto::ConfirmarCampos() {
     }
 
     const auto numero = [&](QLineEdit* campo, const QString& actual, const QString& dato,
-                            bool entero, const std::function<void(ArticuloProyecto&, double)>& poner) {
+                            bool entero,
+                            const std::function<void(ArticuloProyecto&, double)>& poner) {
         const QString texto = campo->text();
         if (texto == actual) return false;
         const std::optional<double> valor = Leer(texto, entero);

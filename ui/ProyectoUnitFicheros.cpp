@@ -122,7 +122,7 @@ void TFormProyecto::AbrirProyecto1Click() {
     if (!proyecto) return;
     const bool esProyecto = EsFicheroProyecto(*ruta);
     Reemplazar(*proyecto, esProyecto ? *ruta : QString(), esProyecto,
-                  MensajeProyectoAbierto(*ruta));
+               MensajeProyectoAbierto(*ruta));
 }
 
 void TFormProyecto::AbrirEjemplo1Click() {
@@ -199,8 +199,8 @@ void TFormProyecto::ExportarInformePdf1Click() {
     const std::optional<QString> ruta = plataforma_.ElegirFichero(this, SaveDialogInforme_);
     if (!ruta) return;
     if (!politicas_) politicas_ = CompararPoliticas(*calculado_);
-    EscribirFicheroSeguro(*ruta, InformePdf(ConstruirInformeProyecto(*calculado_, *resultado_,
-                                                                     *politicas_, {fichero_, true})));
+    EscribirFicheroSeguro(*ruta, InformePdf(ConstruirInformeProyecto(
+                                     *calculado_, *resultado_, *politicas_, {fichero_, true})));
     Informar(MensajeInformeGuardado(*ruta));
 }
 

@@ -9,8 +9,8 @@
 class RejillaProyecto : public RejillaTexto {
     Q_OBJECT
 public:
-    using RejillaTexto::RejillaTexto;
     using RejillaTexto::edit;
+    using RejillaTexto::RejillaTexto;
 
     // The horizon whose input cells open.
     void PonerPeriodos(std::int32_t N) { N_ = N; }

@@ -104,7 +104,8 @@ TEST(EdicionesProyecto, LasQueNoSePuedenHacerNombranElArticulo) {
          "«S» no puede ser componente de «S»: la estructura tendría un ciclo: S → S."},
         {EdicionComponente(base, 2, "P", 1), 2,
          "«P» ya es componente de «E2»: cambie su cantidad en la estructura."},
-        {EdicionComponente(base, 0, "P", 0), 0, "La cantidad de «P» en «E1» ha de ser mayor que 0."},
+        {EdicionComponente(base, 0, "P", 0), 0,
+         "La cantidad de «P» en «E1» ha de ser mayor que 0."},
         {EdicionCantidad(base, 0, 0, -1), 0, "La cantidad de «S» en «E1» ha de ser mayor que 0."},
     };
     for (const auto& caso : casos) {

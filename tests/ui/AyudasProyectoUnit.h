@@ -59,9 +59,9 @@ protected:
     // Clicks the first node of the item in the tree (under that parent when one is given).
     void Elegir(const QString& codigo, const QString& padre = {}) {
         const Proyecto& proyecto = FormProyecto().ProyectoActual();
-        const QModelIndex indice = Modelo().IndiceDe(
-            IndiceArticulo(proyecto, codigo),
-            padre.isEmpty() ? -1 : IndiceArticulo(proyecto, padre));
+        const QModelIndex indice =
+            Modelo().IndiceDe(IndiceArticulo(proyecto, codigo),
+                              padre.isEmpty() ? -1 : IndiceArticulo(proyecto, padre));
         ASSERT_TRUE(indice.isValid()) << codigo.toStdString();
         Arbol().scrollTo(indice);
         QTest::mouseClick(Arbol().viewport(), Qt::LeftButton, {},
@@ -76,7 +76,8 @@ protected:
         rejilla.setFocus();
         rejilla.PonerCeldaActual(columna, fila);
         for (const QString& texto : textos) {
-            for (const QChar caracter : texto) QTest::keyClicks(Destino(rejilla), QString(caracter));
+            for (const QChar caracter : texto)
+                QTest::keyClicks(Destino(rejilla), QString(caracter));
             QTest::keyClick(Destino(rejilla), Qt::Key_Return);
         }
         QCoreApplication::processEvents();

@@ -164,7 +164,8 @@ TEST_F(FicherosProyecto, PanelesDeLaEstructuraLasPoliticasYElGrafico) {
     Elegir("PATA");
     std::map<int, QGraphicsRectItem*> cajas;
     for (QGraphicsItem* item : HijoProyecto<PanelDiagrama>("PanelDiagrama")->Escena().items())
-        if (item->data(0).isValid()) cajas[item->data(0).toInt()] = static_cast<QGraphicsRectItem*>(item);
+        if (item->data(0).isValid())
+            cajas[item->data(0).toInt()] = static_cast<QGraphicsRectItem*>(item);
     ASSERT_EQ(cajas.size(), 4u);
     EXPECT_GT(cajas[2]->pen().width(), cajas[1]->pen().width());
     EXPECT_LT(cajas[0]->y(), cajas[2]->y()); // the table above its legs

@@ -100,8 +100,8 @@ TEST_F(ConstruirEjemplo, CadaEdicionSeDeshaceYSeRehace) {
     OrdenProyecto("BajarArticulo");
     EXPECT_EQ(FormProyecto().ProyectoActual().Articulos[2].Codigo, "TABLERO");
     Elegir("PATA", "MESA");
-    Modelo().setData(Arbol().currentIndex().siblingAtColumn(ModeloEstructura::ColumnaCantidad),
-                     "3", Qt::EditRole);
+    Modelo().setData(Arbol().currentIndex().siblingAtColumn(ModeloEstructura::ColumnaCantidad), "3",
+                     Qt::EditRole);
     QCoreApplication::processEvents();
     EXPECT_EQ(FormProyecto().ProyectoActual().Articulos[0].Componentes[1].Cantidad, 3);
     OrdenProyecto("AnadirArticulo");
@@ -116,7 +116,8 @@ TEST_F(ConstruirEjemplo, CadaEdicionSeDeshaceYSeRehace) {
     EXPECT_EQ(IndiceArticulo(FormProyecto().ProyectoActual(), "BARRA"), -1);
     QTest::keyClick(&Arbol(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(FormProyecto().ProyectoActual(), construido);
-    EXPECT_EQ(HijoProyecto<QAction>("Deshacer")->text(), "&Deshacer cambiar el registro de «BARRA»");
+    EXPECT_EQ(HijoProyecto<QAction>("Deshacer")->text(),
+              "&Deshacer cambiar el registro de «BARRA»");
     EXPECT_EQ(HijoProyecto<QAction>("Rehacer")->text(), "&Rehacer quitar el artículo «BARRA»");
     EXPECT_TRUE(plataforma.mensajes.isEmpty()) << plataforma.mensajes.join('\n').toStdString();
 }
@@ -139,8 +140,9 @@ TEST_F(PruebaProyecto, CadaRechazoNombraElArticuloYLoSelecciona) {
 
     Elegir("BARRA");
     AnadirComponente("MESA", "1");
-    EXPECT_EQ(plataforma.avisos.value(1), "«MESA» no puede ser componente de «BARRA»: la estructura "
-                                          "tendría un ciclo: MESA → PATA → BARRA → MESA.");
+    EXPECT_EQ(plataforma.avisos.value(1),
+              "«MESA» no puede ser componente de «BARRA»: la estructura "
+              "tendría un ciclo: MESA → PATA → BARRA → MESA.");
     Elegir("PATA");
     TeclearCampo("EditCodigo", "MESA");
     EXPECT_EQ(plataforma.avisos.value(2), "El código «MESA» ya es el del artículo nº 1.");
@@ -172,4 +174,12 @@ TEST_F(PruebaProyecto, CadaRechazoNombraElArticuloYLoSelecciona) {
     EXPECT_EQ(plataforma.avisos.value(5), "No se puede calcular el proyecto:\nLa estructura tiene "
                                           "un ciclo: PATA → BARRA → PATA");
     EXPECT_EQ(FormProyecto().ArticuloSeleccionado(), 2);
+
+    // The engine failing inside an item: its message names the item, which is selected.
+    Responder(QMessageBox::Discard);
+    OrdenProyecto("AbrirEjemplo");
+    TeclearFilaProyecto(7, FilaDI, {"1E308"});
+    OrdenProyecto("CalcularProyecto");
+    EXPECT_EQ(plataforma.errores, QStringList{"Artículo «TABLERO»: Floating point overflow"});
+    EXPECT_EQ(FormProyecto().ArticuloSeleccionado(), 1);
 }
