@@ -29,7 +29,8 @@ constexpr double EscalaMinima = 0.1, EscalaMaxima = 4;
 const QColor Borde(0x55, 0x55, 0x55);
 const QColor BordeElegido(0x1F, 0x4E, 0x9A);
 const QColor FondoElegido(0xD6, 0xE4, 0xF7);
-const QColor Flecha(0x70, 0x70, 0x70);
+// Lighter than the boxes, which stay readable where many arrows cross.
+const QColor Flecha(0x70, 0x70, 0x70, 170);
 
 void Estilo(QGraphicsRectItem& caja, bool elegida) {
     caja.setPen(QPen(elegida ? BordeElegido : Borde, elegida ? 3 : 1));

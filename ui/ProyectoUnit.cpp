@@ -186,8 +186,8 @@ void TFormProyecto::CrearFormulario() {
     EditDescripcion_ = campo("EditDescripcion");
     EditTS_ = campo("EditTSArticulo", 60);
     Editss_ = campo("EditssArticulo", 60);
-    EditCE_ = campo("EditCEArticulo", 90);
-    EditCP_ = campo("EditCPArticulo", 90);
+    EditCE_ = campo("EditCEArticulo", 140);
+    EditCP_ = campo("EditCPArticulo", 140);
     ComboLotificacion_ = new QComboBox;
     ComboLotificacion_->setObjectName(QStringLiteral("ComboLotificacion"));
     for (const MetodoLotificacion& metodo : MetodosLotificacion)
