@@ -14,6 +14,7 @@
 #include <QGraphicsScene>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 
 namespace {
 
@@ -170,6 +171,19 @@ TEST_F(FicherosProyecto, PanelesDeLaEstructuraLasPoliticasYElGrafico) {
     EXPECT_GT(cajas[2]->pen().width(), cajas[1]->pen().width());
     EXPECT_LT(cajas[0]->y(), cajas[2]->y()); // the table above its legs
     EXPECT_LT(cajas[2]->y(), cajas[3]->y()); // the legs above their bars
+    // The wheel zooms in and back out.
+    VistaDiagrama& vista = HijoProyecto<PanelDiagrama>("PanelDiagrama")->Vista();
+    const qreal escala = vista.transform().m11();
+    const auto rueda = [&](int grados) {
+        QWheelEvent evento(QPointF(10, 10), vista.mapToGlobal(QPointF(10, 10)), {},
+                           QPoint(0, grados * 8), Qt::NoButton, Qt::NoModifier,
+                           Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(vista.viewport(), &evento);
+    };
+    rueda(15);
+    EXPECT_GT(vista.transform().m11(), escala);
+    rueda(-15);
+    EXPECT_DOUBLE_EQ(vista.transform().m11(), escala);
 
     OrdenProyecto("PanelPoliticasVista");
     OrdenProyecto("PanelGraficoArticuloVista");
