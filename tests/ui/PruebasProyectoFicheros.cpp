@@ -176,8 +176,8 @@ TEST_F(FicherosProyecto, PanelesDeLaEstructuraLasPoliticasYElGrafico) {
     const qreal escala = vista.transform().m11();
     const auto rueda = [&](int grados) {
         QWheelEvent evento(QPointF(10, 10), vista.mapToGlobal(QPointF(10, 10)), {},
-                           QPoint(0, grados * 8), Qt::NoButton, Qt::NoModifier,
-                           Qt::NoScrollPhase, false);
+                           QPoint(0, grados * 8), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                           false);
         QCoreApplication::sendEvent(vista.viewport(), &evento);
     };
     rueda(15);
