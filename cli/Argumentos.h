@@ -3,6 +3,7 @@
 // usage error.
 #pragma once
 
+#include "EleccionInforme.h"
 #include "ProblemaAleatorio.h"
 
 #include <QString>
@@ -35,6 +36,9 @@ struct OrdenInforme {
     bool redondear = true;
     std::optional<TipoLotificacion> metodo; // the file's method without it
     bool explicar = false;                  // the report explains how the plan was made
+    // The sections, decimals and cover lines, as the window's dialog chooses them; the
+    // explanation's section with explicar.
+    EleccionInforme eleccion{};
 };
 
 struct OrdenComparar {

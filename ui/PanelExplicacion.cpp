@@ -17,8 +17,14 @@
 
 namespace {
 
-QLabel* Etiqueta(const QString& texto, bool titulo = false) {
+// The exact text as the tool tip of a rounded one.
+QString Pista(const QString& mostrado, const QString& exacto) {
+    return exacto != mostrado ? exacto : QString();
+}
+
+QLabel* Etiqueta(const QString& texto, bool titulo = false, const QString& exacto = {}) {
     auto* etiqueta = new QLabel(texto);
+    etiqueta->setToolTip(Pista(texto, exacto.isEmpty() ? texto : exacto));
     etiqueta->setTextFormat(Qt::PlainText);
     etiqueta->setWordWrap(true);
     etiqueta->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -30,8 +36,9 @@ QLabel* Etiqueta(const QString& texto, bool titulo = false) {
     return etiqueta;
 }
 
-// As tall and as wide as its rows, so that the panel scrolls rather than each table.
-QTableWidget* Tabla(const BloqueExplicacion& bloque) {
+// As tall and as wide as its rows, so that the panel scrolls rather than each table. exacto is the
+// same block with its figures exact.
+QTableWidget* Tabla(const BloqueExplicacion& bloque, const BloqueExplicacion& exacto) {
     auto* tabla = new QTableWidget(int(bloque.Filas.size()), int(bloque.Cabecera.size()));
     tabla->setObjectName(QStringLiteral("TablaExplicacion"));
     tabla->setHorizontalHeaderLabels(bloque.Cabecera);
@@ -47,13 +54,17 @@ QTableWidget* Tabla(const BloqueExplicacion& bloque) {
         const Qt::Alignment alineacion =
             Qt::AlignVCenter | (bloque.DeTexto.at(std::size_t(c)) ? Qt::AlignLeft : Qt::AlignRight);
         for (int f = 0; f < tabla->rowCount(); ++f) {
-            auto* celda = new QTableWidgetItem(bloque.Filas[std::size_t(f)].value(c));
+            const QString texto = bloque.Filas[std::size_t(f)].value(c);
+            auto* celda = new QTableWidgetItem(texto);
             celda->setTextAlignment(alineacion);
+            celda->setToolTip(Pista(texto, exacto.Filas.at(std::size_t(f)).value(c)));
             if (std::size_t(f) < bloque.Destacadas.size() && bloque.Destacadas[std::size_t(f)])
                 Destacar(*celda);
             tabla->setItem(f, c, celda);
         }
     }
+    for (const auto& [fila, columna] : bloque.CeldasDestacadas)
+        if (QTableWidgetItem* celda = tabla->item(int(fila), int(columna))) Destacar(*celda);
     tabla->resizeColumnsToContents();
     const int marco = 2 * tabla->frameWidth();
     int ancho = marco;
@@ -67,13 +78,12 @@ QTableWidget* Tabla(const BloqueExplicacion& bloque) {
 } // namespace
 
 PanelExplicacion::PanelExplicacion(QWidget* padre)
-    : QDockWidget(QStringLiteral("Explicación del cálculo"), padre),
+    : PanelAnalisis(QStringLiteral("Explicación del cálculo"), padre),
       SinCalculo_(
           new QLabel(QStringLiteral("Calcule el problema para ver cómo se obtuvo el plan."))),
       Copiar_(new QPushButton(QStringLiteral("Copiar como texto"))), Contenido_(new QWidget),
       Bloques_(new QVBoxLayout(Contenido_)) {
     setObjectName(QStringLiteral("PanelExplicacion"));
-    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
 
     Copiar_->setObjectName(QStringLiteral("CopiarExplicacion"));
     Copiar_->setToolTip(QStringLiteral("Copia la explicación como texto separado por tabuladores, "
@@ -96,7 +106,7 @@ PanelExplicacion::PanelExplicacion(QWidget* padre)
     disposicion->setContentsMargins(4, 4, 4, 4);
     disposicion->addLayout(arriba);
     disposicion->addWidget(desplazamiento);
-    setWidget(marco);
+    PonerContenido(marco);
     Mostrar(std::nullopt);
 }
 
@@ -127,11 +137,19 @@ void PanelExplicacion::Construir() {
         delete elemento;
     }
     if (!calculo_) return;
-    for (const BloqueExplicacion& bloque : TextosExplicacion(*calculo_)) {
+    // The same blocks twice, cell for cell: rounded to read, exact for the tool tips.
+    const Bloques bloques = TextosExplicacion(*calculo_);
+    const Bloques exactos = TextosExplicacion(*calculo_, DecimalesExactos);
+    for (std::size_t b = 0; b < bloques.size(); ++b) {
+        const BloqueExplicacion& bloque = bloques[b];
+        const BloqueExplicacion& exacto = exactos.at(b);
         if (!bloque.Titulo.isEmpty()) Bloques_->addWidget(Etiqueta(bloque.Titulo, true));
-        for (const QString& parrafo : bloque.Parrafos) Bloques_->addWidget(Etiqueta(parrafo));
-        if (!bloque.Cabecera.isEmpty()) Bloques_->addWidget(Tabla(bloque), 0, Qt::AlignLeft);
-        for (const QString& nota : bloque.Notas) Bloques_->addWidget(Etiqueta(nota));
+        for (qsizetype p = 0; p < bloque.Parrafos.size(); ++p)
+            Bloques_->addWidget(Etiqueta(bloque.Parrafos[p], false, exacto.Parrafos.value(p)));
+        if (!bloque.Cabecera.isEmpty())
+            Bloques_->addWidget(Tabla(bloque, exacto), 0, Qt::AlignLeft);
+        for (qsizetype n = 0; n < bloque.Notas.size(); ++n)
+            Bloques_->addWidget(Etiqueta(bloque.Notas[n], false, exacto.Notas.value(n)));
         Bloques_->addSpacing(10);
     }
     Bloques_->addStretch();

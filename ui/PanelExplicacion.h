@@ -3,9 +3,8 @@
 // TAB-separated text.
 #pragma once
 
+#include "PanelAnalisis.h"
 #include "ResultadoCalculo.h"
-
-#include <QDockWidget>
 
 #include <optional>
 
@@ -13,7 +12,7 @@ class QLabel;
 class QPushButton;
 class QVBoxLayout;
 
-class PanelExplicacion : public QDockWidget {
+class PanelExplicacion : public PanelAnalisis {
     Q_OBJECT
 public:
     explicit PanelExplicacion(QWidget* padre = nullptr);
