@@ -105,6 +105,26 @@ void Comparacion(const ResultadoCalculo& calculo, int decimales, ContenidoInform
     informe.Secciones.push_back(SeccionGrafico{QString(), GraficoComparacion(calculo.Comparacion)});
 }
 
+// Leaves out the columns after the first that none of the rows a short form keeps fills in.
+void QuitarColumnasVacias(SeccionTabla& tabla) {
+    for (qsizetype c = tabla.Cabecera.size() - 1; c >= 1; --c) {
+        bool vacia = true;
+        for (std::size_t f = 0; f < tabla.Filas.size() && vacia; ++f)
+            vacia = (f < tabla.FilasUnidas.size() && tabla.FilasUnidas[f]) ||
+                    tabla.Filas[f].value(c).isEmpty();
+        if (!vacia) continue;
+        tabla.Cabecera.removeAt(c);
+        for (std::size_t f = 0; f < tabla.Filas.size(); ++f)
+            if (!(f < tabla.FilasUnidas.size() && tabla.FilasUnidas[f]) &&
+                c < tabla.Filas[f].size())
+                tabla.Filas[f].removeAt(c);
+        if (std::size_t(c) < tabla.ColumnasDeTexto.size())
+            tabla.ColumnasDeTexto.erase(tabla.ColumnasDeTexto.begin() + c);
+        for (auto& [fila, columna] : tabla.CeldasDestacadas)
+            if (columna > std::size_t(c)) --columna;
+    }
+}
+
 // A block's table as the report shows it: the runs of rows it may leave out, each summed up in
 // a line across the table in its place.
 SeccionTabla TablaResumida(const QString& titulo, const BloqueExplicacion& bloque) {
@@ -116,10 +136,12 @@ SeccionTabla TablaResumida(const QString& titulo, const BloqueExplicacion& bloqu
     std::vector<std::size_t> nuevaFila(bloque.Filas.size(), 0);
     for (std::size_t f = 0; f < bloque.Filas.size();) {
         if (omitible != bloque.Omitibles.end() && omitible->Desde == f) {
-            tabla.Filas.push_back({omitible->Resumen});
-            tabla.FilasDestacadas.push_back(false);
-            tabla.FilasUnidas.resize(tabla.Filas.size(), false);
-            tabla.FilasUnidas.back() = true;
+            if (!omitible->Resumen.isEmpty()) {
+                tabla.Filas.push_back({omitible->Resumen});
+                tabla.FilasDestacadas.push_back(false);
+                tabla.FilasUnidas.resize(tabla.Filas.size(), false);
+                tabla.FilasUnidas.back() = true;
+            }
             f = omitible->Hasta;
             ++omitible;
             continue;
@@ -136,6 +158,7 @@ SeccionTabla TablaResumida(const QString& titulo, const BloqueExplicacion& bloqu
             [fila = fila](const FilasOmitibles& o) { return fila >= o.Desde && fila < o.Hasta; });
         if (!omitida) tabla.CeldasDestacadas.emplace_back(nuevaFila[fila], columna);
     }
+    if (!bloque.Omitibles.empty()) QuitarColumnasVacias(tabla);
     return tabla;
 }
 

@@ -38,7 +38,7 @@ QStringList EnDosLineas(const QStringList& cabecera) {
 
 PanelComparacion::PanelComparacion(QWidget* padre)
     : PanelAnalisis(QStringLiteral("Comparación de métodos"), padre), SinCalculo_(new QLabel),
-      Tabla_(new QTableWidget), Grafico_(new VistaGrafico) {
+      Tabla_(new QTableWidget), Grafico_(new VistaGrafico), Division_(new QSplitter(Qt::Vertical)) {
     setObjectName(QStringLiteral("PanelComparacion"));
     SinCalculo_->setObjectName(QStringLiteral("SinComparacion"));
     SinCalculo_->setWordWrap(true);
@@ -73,14 +73,13 @@ PanelComparacion::PanelComparacion(QWidget* padre)
     disposicion->addWidget(Tabla_);
     disposicion->addStretch();
     // The chart below the table: tabbed beside the other panels, the panel is tall and narrow.
-    auto* division = new QSplitter(Qt::Vertical);
-    division->setObjectName(QStringLiteral("DivisionComparacion"));
-    division->addWidget(tabla);
-    division->addWidget(Grafico_);
-    division->setStretchFactor(0, 0);
-    division->setStretchFactor(1, 1);
-    division->setChildrenCollapsible(false);
-    PonerContenido(division);
+    Division_->setObjectName(QStringLiteral("DivisionComparacion"));
+    Division_->addWidget(tabla);
+    Division_->addWidget(Grafico_);
+    Division_->setStretchFactor(0, 0);
+    Division_->setStretchFactor(1, 1);
+    Division_->setChildrenCollapsible(false);
+    PonerContenido(Division_);
     Mostrar(std::nullopt);
 }
 
@@ -120,6 +119,11 @@ void PanelComparacion::Mostrar(const std::optional<ResultadoCalculo>& calculo) {
         }
     }
     Tabla_->resizeColumnsToContents();
+    // A new row (the user's plan) makes the table taller: the chart gives it the room.
+    const QList<int> alturas = Division_->sizes();
+    const int falta = Division_->widget(0)->sizeHint().height() - alturas.value(0);
+    if (falta > 0 && alturas.size() == 2 && alturas[1] > falta)
+        Division_->setSizes({alturas[0] + falta, alturas[1] - falta});
     if (calculo && !rechazada)
         Grafico_->Mostrar(GraficoComparacion(calculo->Comparacion));
     else

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QLabel;
+class QSplitter;
 class QTableWidget;
 class VistaGrafico;
 
@@ -30,5 +31,6 @@ private:
     QLabel* SinCalculo_;
     QTableWidget* Tabla_;
     VistaGrafico* Grafico_;
+    QSplitter* Division_;                   // the table above the chart
     std::vector<TipoLotificacion> metodos_; // of each row
 };

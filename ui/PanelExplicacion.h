@@ -3,6 +3,7 @@
 // TAB-separated text.
 #pragma once
 
+#include "BloqueExplicacion.h"
 #include "PanelAnalisis.h"
 #include "ResultadoCalculo.h"
 
@@ -19,22 +20,30 @@ public:
 
     // The explanation of the calculation; nothing before the first one and after "Nuevo". Its
     // texts and widgets are made when the panel shows, so a hidden panel costs a calculation
-    // nothing.
+    // nothing; a long one's first screens at once and the rest between the events that follow.
     void Mostrar(const std::optional<ResultadoCalculo>& calculo);
 
     // What the copy button puts on the clipboard.
     QString TextoTabulado() const;
+
+    // Every block of the explanation is on the panel.
+    bool Construida() const { return !pendiente_ && siguiente_ == bloques_.size(); }
 
 protected:
     void showEvent(QShowEvent* evento) override;
 
 private:
     void Construir();
+    // Adds the next blocks, up to a share of rows, and leaves the rest for later.
+    void Continuar();
 
     QLabel* SinCalculo_;
     QPushButton* Copiar_;
     QWidget* Contenido_;
     QVBoxLayout* Bloques_;
     std::optional<ResultadoCalculo> calculo_;
-    bool pendiente_ = false; // the blocks changed while the panel was hidden
+    bool pendiente_ = false;    // the blocks changed while the panel was hidden
+    Bloques bloques_, exactos_; // being built: rounded, and exact for the tool tips
+    std::size_t siguiente_ = 0; // the next block to build
+    int tanda_ = 0;             // which building the steps left for later belong to
 };

@@ -57,6 +57,7 @@ void VistaGrafico::Actualizar() {
     QChart* anterior = vista_->chart();
     vista_->setChart(CrearGrafico(datos_ ? *datos_ : vacio));
     delete anterior;
+    fuenteLeyenda_.reset();
     ColocarLeyenda();
 }
 
@@ -67,12 +68,28 @@ void VistaGrafico::resizeEvent(QResizeEvent* evento) {
 
 void VistaGrafico::ColocarLeyenda() {
     QLegend* leyenda = vista_->chart()->legend();
-    const QFontMetricsF medida(leyenda->font());
+    if (!fuenteLeyenda_) fuenteLeyenda_ = leyenda->font();
     // Each entry is its text, its marker and the room around them.
-    qreal ancho = 0;
-    for (const QLegendMarker* marca : leyenda->markers())
-        if (marca->isVisible())
-            ancho += medida.horizontalAdvance(marca->label()) + 3 * medida.height();
-    leyenda->setAlignment(ancho <= width() - 2 * medida.height() ? Qt::AlignBottom
-                                                                 : Qt::AlignRight);
+    const auto ancho = [&](const QFont& fuente) {
+        const QFontMetricsF medida(fuente);
+        qreal total = 2 * medida.height();
+        for (const QLegendMarker* marca : leyenda->markers())
+            if (marca->isVisible())
+                total += medida.horizontalAdvance(marca->label()) + 3 * medida.height();
+        return total;
+    };
+    // Below the chart, in a slightly smaller type when that keeps its texts whole there, and
+    // beside it otherwise: the plot keeps its width where it can.
+    QFont menor = *fuenteLeyenda_;
+    menor.setPointSizeF(fuenteLeyenda_->pointSizeF() - 1);
+    if (ancho(*fuenteLeyenda_) <= width()) {
+        leyenda->setFont(*fuenteLeyenda_);
+        leyenda->setAlignment(Qt::AlignBottom);
+    } else if (ancho(menor) <= width()) {
+        leyenda->setFont(menor);
+        leyenda->setAlignment(Qt::AlignBottom);
+    } else {
+        leyenda->setFont(*fuenteLeyenda_);
+        leyenda->setAlignment(Qt::AlignRight);
+    }
 }

@@ -5,6 +5,7 @@
 
 #include "DatosGrafico.h"
 
+#include <QFont>
 #include <QWidget>
 
 #include <optional>
@@ -36,6 +37,7 @@ private:
 
     std::optional<DatosGrafico> datos_;
     QString mensaje_;
-    QChartView* vista_ = nullptr; // made on the first showing
-    bool pendiente_ = true;       // what it holds changed since the chart was built
+    QChartView* vista_ = nullptr;        // made on the first showing
+    bool pendiente_ = true;              // what it holds changed since the chart was built
+    std::optional<QFont> fuenteLeyenda_; // the chart's own, before ColocarLeyenda changed it
 };

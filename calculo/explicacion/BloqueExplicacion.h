@@ -10,7 +10,8 @@
 #include <vector>
 
 // Rows Desde to Hasta - 1 of a table that a short form (the report's) leaves out, summed up in one
-// line in their place: "… 45 candidatos más, ninguno mejor (j = 55 a 99)".
+// line in their place, "… 45 candidatos más, ninguno mejor (j = 55 a 99)", or without a line when
+// Resumen is empty (the block's notes then say what is left out).
 struct FilasOmitibles {
     std::size_t Desde = 0;
     std::size_t Hasta = 0;

@@ -11,8 +11,8 @@ using namespace redaccion;
 
 namespace {
 
-// Up to this many starts the report shows the whole triangular table; beyond it, the rows of the
-// plan's starts, the rest summed up.
+// Up to this many starts the report shows the whole triangular table; beyond it, only the rows of
+// the plan's starts, which are what a reader follows.
 constexpr std::size_t InicioEnteros = 20;
 
 // The triangular table: a row per start, a column per last period a lot can cover, the way on
@@ -67,14 +67,13 @@ BloqueExplicacion Triangulo(const Cifras& N,
     for (std::size_t f = 0; f < delPlan.size();) {
         std::size_t hasta = f;
         while (hasta < delPlan.size() && !delPlan[hasta]) ++hasta;
-        if (hasta - f >= 2)
-            bloque.Omitibles.push_back(
-                {f, hasta,
-                 QStringLiteral("… %1 inicios más, que el plan no usa (k = %2 a %3)")
-                     .arg(hasta - f)
-                     .arg(bloque.Filas[f].first(), bloque.Filas[hasta - 1].first())});
-        f = std::max(hasta, f + 1);
+        if (hasta > f) bloque.Omitibles.push_back({f, hasta, QString()});
+        f = hasta + 1;
     }
+    bloque.Notas << QStringLiteral("En el informe, de sus %1 filas se muestran solo las %2 de los "
+                                   "inicios del plan.")
+                        .arg(bloque.Filas.size())
+                        .arg(lotes.size());
     return bloque;
 }
 
