@@ -4,6 +4,7 @@
 #include "ArticuloDeTextos.h"
 #include "GraficosCalculo.h"
 #include "Numeros.h"
+#include "Redaccion.h"
 #include "RegistroTextos.h"
 #include "RoturasCalculo.h"
 #include "TextosComparacion.h"
@@ -57,21 +58,27 @@ QString Leyenda(int filas) {
     return significados.join(QStringLiteral("; ")) + QStringLiteral(".");
 }
 
-// Under the comparison: which plans run short, and why those are not ranked.
+// Under the comparison: which plans run short, those with the same periods together, and why
+// those that run short after the lead time are not ranked.
 QStringList NotasRoturas(const ComparacionMetodos& comparacion,
                          const std::vector<TextosFilaComparacion>& textos) {
-    QStringList notas;
+    std::vector<std::pair<QString, QStringList>> grupos; // the periods, and the plans
     bool descartados = false;
     for (std::size_t f = 0; f < textos.size(); ++f) {
         if (textos[f].Roturas.isEmpty()) continue;
-        notas << QStringLiteral("%1: rotura en %2 %3.")
-                     .arg(textos[f].Celdas.first(),
-                          comparacion.Filas[f].PeriodosConRotura.size() == 1
-                              ? QStringLiteral("el período")
-                              : QStringLiteral("los períodos"),
-                          textos[f].Roturas);
+        const QString periodos =
+            (comparacion.Filas[f].PeriodosConRotura.size() == 1 ? QStringLiteral("el período ")
+                                                                : QStringLiteral("los períodos ")) +
+            textos[f].Roturas;
+        auto grupo = std::find_if(grupos.begin(), grupos.end(),
+                                  [&](const auto& g) { return g.first == periodos; });
+        if (grupo == grupos.end()) grupo = grupos.insert(grupos.end(), {periodos, {}});
+        grupo->second << textos[f].Celdas.first();
         descartados = descartados || comparacion.Filas[f].ConRoturas;
     }
+    QStringList notas;
+    for (const auto& [periodos, planes] : grupos)
+        notas << QStringLiteral("%1: rotura en %2.").arg(redaccion::Enumeracion(planes), periodos);
     if (descartados)
         notas << QStringLiteral("Un plan «%1» tiene roturas después del plazo de suministro: su "
                                 "coste de posesión negativo no es un ahorro, así que no cuenta "

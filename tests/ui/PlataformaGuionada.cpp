@@ -51,6 +51,7 @@ void PlataformaGuionada::VistaPrevia(QWidget*, QPrinter& impresora,
 
 int PlataformaGuionada::EjecutarModal(QDialog& dialogo) {
     modalesEjecutados << dialogo.objectName();
+    if (alRellenarModal) alRellenarModal(dialogo);
     return resultadoModal;
 }
 

@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include <deque>
+#include <functional>
 #include <optional>
 
 class PlataformaGuionada : public Plataforma {
@@ -31,9 +32,11 @@ public:
     int vistasPrevias = 0;
     QString pdfVistaPrevia;
 
-    // Modal dialogs run: their objectName; they are answered with resultadoModal.
+    // Modal dialogs run: their objectName; they are answered with resultadoModal, after
+    // alRellenarModal, when given, has filled them in as the user would.
     QStringList modalesEjecutados;
     int resultadoModal = 1;
+    std::function<void(QDialog&)> alRellenarModal;
 
     QList<QUrl> urlsAbiertas;
     QStringList correos;
