@@ -46,11 +46,11 @@ constexpr bool RoturaInevitable(int periodo, std::int32_t TS) {
     return periodo <= TS;
 }
 
-// The views that rank plans (the comparison, the report): the specified costing prices a negative
-// stock as a negative holding cost, so a plan that runs short in a period a receipt could reach
-// would look cheaper than one that covers it. Such a plan is never the cheapest and gets no
-// percentage over the optimum; shortages within the lead time do not count against it. The grid,
-// the files, the best-of choice and the experiments keep the specified costing.
+// The views that rank plans (the comparison, the report): CalcularCostes prices a negative stock
+// as a negative holding cost, so a plan that runs short in a period a receipt could reach would
+// look cheaper than one that covers it. Such a plan is never the cheapest and gets no percentage
+// over the optimum; shortages within the lead time do not count against it. The grid, the files,
+// the best-of choice and the experiments keep CalcularCostes's prices as they are.
 inline bool DescartadoPorRoturas(const TParametrosMRP& P, const TTablaMRP& Tabla) {
     return Roturas(P, Tabla).DespuesDelPlazo;
 }
