@@ -20,6 +20,6 @@ ResultadoCalculo CalcularManual(const Articulo& articulo) {
     resultado.Explicacion = ReproyectarExplicando(articulo, resultado.Tabla);
     CalcularCostes(articulo, resultado.Tabla, resultado.Costes);
     resultado.Comparacion = CompararMetodos(
-        articulo, FilaDelPlan(CodigoPlanManual, articulo.N, resultado.Tabla, resultado.Costes));
+        articulo, FilaDelPlan(CodigoPlanManual, articulo, resultado.Tabla, resultado.Costes));
     return resultado;
 }

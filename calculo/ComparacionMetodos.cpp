@@ -1,6 +1,9 @@
 // Solving one problem with every method and setting the results side by side.
 #include "ComparacionMetodos.h"
 
+#include "MasBarato.h"
+#include "RoturasCalculo.h"
+
 #include <algorithm>
 #include <cmath>
 #include <exception>
@@ -27,16 +30,16 @@ FilaComparacion Resolver(TipoLotificacion metodo, const TParametrosMRP& P,
         std::int32_t elegido = metodo;
         Lotificar(metodo, P, tabla, elegido);
         CalcularCostes(P, tabla, costes);
-        return FilaDelPlan(metodo, P.N, tabla, costes);
+        return FilaDelPlan(metodo, P, tabla, costes);
     } catch (const std::exception& fallo) {
         return FilaFallida(metodo, fallo);
     }
 }
 
-// A solved row of one of the methods the best-of choice compares.
+// A solved row of one of the methods the best-of choice compares, whose total can be ranked.
 bool Comparada(const FilaComparacion& fila) {
     const MetodoLotificacion* metodo = BuscarMetodo(fila.Metodo);
-    return fila.Fallo.empty() && metodo && metodo->ComparadoPorMejor;
+    return fila.Fallo.empty() && !fila.ConRoturas && metodo && metodo->ComparadoPorMejor;
 }
 
 void MarcarMasBaratos(std::vector<FilaComparacion>& filas) {
@@ -58,17 +61,20 @@ std::optional<double> PorcentajeSobre(double total, double optimo) {
 
 } // namespace
 
-FilaComparacion FilaDelPlan(TipoLotificacion metodo, std::int32_t N, const TTablaMRP& tabla,
-                            const TCostesMRP& costes) {
+FilaComparacion FilaDelPlan(TipoLotificacion metodo, const TParametrosMRP& P,
+                            const TTablaMRP& tabla, const TCostesMRP& costes) {
     try {
         FilaComparacion fila;
         fila.Metodo = metodo;
-        fila.CosteTotal = costes.CTotal[N + 1];
-        for (int k = 1; k <= N; ++k) {
+        fila.CosteTotal = costes.CTotal[P.N + 1];
+        for (int k = 1; k <= P.N; ++k) {
             fila.CosteEmision += costes.Ce[k];
             fila.CostePosesion += costes.Cp[k];
             if (tabla.PPL[k] != 0.0) ++fila.Pedidos;
         }
+        for (const RoturaPeriodo& rotura : PeriodosConRotura(P, tabla))
+            fila.PeriodosConRotura.push_back(rotura.Periodo);
+        fila.ConRoturas = DescartadoPorRoturas(P, tabla);
         ComprobarFinito(fila.CosteEmision);
         ComprobarFinito(fila.CostePosesion);
         return fila;
@@ -98,10 +104,10 @@ ComparacionMetodos CompararMetodos(const Articulo& articulo,
     if (!optimo.Fallo.empty()) return comparacion;
     std::vector<FilaComparacion>& filas = comparacion.Filas;
     for (std::size_t f = 0; f < filas.size(); ++f) {
-        if (!filas[f].Fallo.empty()) continue;
+        if (!filas[f].Fallo.empty() || filas[f].ConRoturas) continue;
         // Equal totals get the very same percentage: that of the first of them.
         std::size_t igual = 0;
-        while (!filas[igual].Fallo.empty() ||
+        while (!filas[igual].Fallo.empty() || filas[igual].ConRoturas ||
                !TotalesIguales(filas[igual].CosteTotal, filas[f].CosteTotal))
             ++igual;
         filas[f].SobreOptimo = PorcentajeSobre(filas[igual].CosteTotal, optimo.CosteTotal);

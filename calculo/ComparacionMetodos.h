@@ -23,11 +23,16 @@ struct FilaComparacion {
     double CosteEmision = 0;  // the sum of Ce
     double CostePosesion = 0; // the sum of Cp
     int Pedidos = 0;          // releases that are charged an ordering cost
-    // One of the compared methods whose total is the least among them (TotalesIguales); ties are
-    // all marked.
+    // The periods the plan runs short in, in order, those within the lead time included.
+    std::vector<int> PeriodosConRotura{};
+    // It runs short after the lead time (DescartadoPorRoturas): its negative holding cost is no
+    // saving, so it is never the cheapest and has no percentage over the optimum.
+    bool ConRoturas = false;
+    // One of the compared methods whose total is the least among those without ConRoturas
+    // (TotalesIguales); ties are all marked.
     bool MasBarato = false;
     // How far the total lies above the optimum's, in percent; nothing when the optimum failed or
-    // does not cost more than 0, unless the total equals it (then 0).
+    // does not cost more than 0, unless the total equals it (then 0), and nothing with ConRoturas.
     std::optional<double> SobreOptimo;
 };
 
@@ -40,8 +45,8 @@ struct ComparacionMetodos {
 };
 
 // The row of a plan already priced.
-FilaComparacion FilaDelPlan(TipoLotificacion metodo, std::int32_t N, const TTablaMRP& tabla,
-                            const TCostesMRP& costes);
+FilaComparacion FilaDelPlan(TipoLotificacion metodo, const TParametrosMRP& P,
+                            const TTablaMRP& tabla, const TCostesMRP& costes);
 
 // Solves the item's inputs (without the releases a manual calculation typed) with every compared
 // method and the optimum, and adds planManual as the last row. A method that fails leaves its

@@ -11,8 +11,23 @@ const std::array<QString, FilasRegistro>& EtiquetasRegistro() {
     return etiquetas;
 }
 
-QString TextoEntrada(double valor) {
-    return valor == 0.0 ? QString() : FloatToStr(valor);
+QString TextoEntrada(double valor, int decimales) {
+    return valor == 0.0 ? QString() : CifraLegible(valor, decimales);
+}
+
+const std::array<QString, FilasRegistro>& SignificadosRegistro() {
+    static const std::array<QString, FilasRegistro> significados = {
+        QStringLiteral("NB: necesidades brutas"),
+        QStringLiteral("D: stock disponible al empezar el período (en la última columna, el que "
+                       "queda al final)"),
+        QStringLiteral("RP: recepciones programadas"),
+        QStringLiteral("NN: necesidades netas"),
+        QStringLiteral("RPPL: recepciones de pedidos planificados"),
+        QStringLiteral("PPL: pedidos planificados, emitidos en el período"),
+        QStringLiteral("Ce: coste de emisión"),
+        QStringLiteral("Cp: coste de posesión del stock al final del período"),
+        QStringLiteral("CTotal: coste del período (en la última columna, el total del plan)")};
+    return significados;
 }
 
 std::array<const TFilaMRP*, FilasRegistro> FilasDelRegistro(const TTablaMRP& tabla,
@@ -21,17 +36,18 @@ std::array<const TFilaMRP*, FilasRegistro> FilasDelRegistro(const TTablaMRP& tab
             &tabla.PPL, &costes.Ce, &costes.Cp, &costes.CTotal};
 }
 
-QStringList TextosFila(const TFilaMRP& fila, std::int32_t N) {
+QStringList TextosFila(const TFilaMRP& fila, std::int32_t N, int decimales) {
     QStringList textos;
-    for (std::int32_t k = 1; k <= N + 1; ++k) textos << TextoEntrada(fila[k]);
+    for (std::int32_t k = 1; k <= N + 1; ++k) textos << TextoEntrada(fila[k], decimales);
     return textos;
 }
 
 std::vector<QStringList> FilasConEtiqueta(const TTablaMRP& tabla, const TCostesMRP& costes,
-                                          std::int32_t N, int filas) {
+                                          std::int32_t N, int filas, int decimales) {
     const auto registro = FilasDelRegistro(tabla, costes);
     std::vector<QStringList> textos;
     for (std::size_t r = 0; r < std::size_t(filas); ++r)
-        textos.push_back(QStringList{EtiquetasRegistro()[r]} + TextosFila(*registro[r], N));
+        textos.push_back(QStringList{EtiquetasRegistro()[r]} +
+                         TextosFila(*registro[r], N, decimales));
     return textos;
 }

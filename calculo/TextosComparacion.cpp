@@ -2,6 +2,7 @@
 #include "TextosComparacion.h"
 
 #include "Numeros.h"
+#include "RoturasCalculo.h"
 #include "TextosLotificacion.h"
 
 namespace {
@@ -19,7 +20,8 @@ QStringList CabeceraComparacion() {
             QStringLiteral("Pedidos"),          QStringLiteral("% sobre el óptimo")};
 }
 
-std::vector<TextosFilaComparacion> TextosComparacion(const ComparacionMetodos& comparacion) {
+std::vector<TextosFilaComparacion> TextosComparacion(const ComparacionMetodos& comparacion,
+                                                     int decimales) {
     std::vector<TextosFilaComparacion> filas;
     for (const FilaComparacion& fila : comparacion.Filas) {
         TextosFilaComparacion textos;
@@ -27,13 +29,22 @@ std::vector<TextosFilaComparacion> TextosComparacion(const ComparacionMetodos& c
         textos.MasBarato = fila.MasBarato;
         textos.Celdas << (fila.Metodo == CodigoPlanManual ? QStringLiteral("Plan manual")
                                                           : TextoLotificacion(fila.Metodo));
+        textos.Exactas = textos.Celdas;
         if (fila.Fallo.empty()) {
-            textos.Celdas << FloatToStr(fila.CosteTotal) << FloatToStr(fila.CosteEmision)
-                          << FloatToStr(fila.CostePosesion) << QString::number(fila.Pedidos)
-                          << (fila.SobreOptimo ? Porcentaje(*fila.SobreOptimo) : QString());
+            for (const double coste : {fila.CosteTotal, fila.CosteEmision, fila.CostePosesion}) {
+                textos.Celdas << CifraLegible(coste, decimales);
+                textos.Exactas << FloatToStr(coste);
+            }
+            const QString porcentaje = fila.ConRoturas    ? TextoConRoturas
+                                       : fila.SobreOptimo ? Porcentaje(*fila.SobreOptimo)
+                                                          : QString();
+            textos.Celdas << QString::number(fila.Pedidos) << porcentaje;
+            textos.Exactas << QString::number(fila.Pedidos) << porcentaje;
+            textos.Roturas = ListaPeriodos(fila.PeriodosConRotura);
         } else {
             textos.Celdas << QString::fromStdString(fila.Fallo) << QString() << QString()
                           << QString() << QString();
+            textos.Exactas = textos.Celdas;
         }
         filas.push_back(std::move(textos));
     }

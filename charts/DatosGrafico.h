@@ -30,7 +30,8 @@ struct DatosGrafico {
     // The categories down the left side, in their order from the top, and the bars to the right:
     // long names stay readable.
     bool Horizontal = false;
-    bool ValoresEnBarras = false; // each bar's value written beside it
+    bool ValoresEnBarras = false; // each bar's value written beside it, where it fits
+    int Decimales = 2;            // of the values written, as CifraLegible rounds them
     // Drawn over the bars, a marker at every category.
     std::vector<SerieGrafico> Lineas;
     // Dashed, without markers: levels to compare the lines with.

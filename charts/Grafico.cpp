@@ -5,6 +5,7 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QFontMetricsF>
 #include <QGraphicsScene>
 #include <QHorizontalBarSeries>
 #include <QHorizontalStackedBarSeries>
@@ -45,25 +46,48 @@ QFont SinLigaduras(QFont fuente) {
     return fuente;
 }
 
-// Labels for at most about twenty categories: every one, or every 2nd, 5th, 10th... of them.
+// Labels for every category up to two dozen; beyond, for every 2nd, 5th, 10th... of them, a
+// dozen at most, so that each label has the room of several categories and shows whole.
 int PasoEtiquetas(qsizetype categorias) {
-    for (const int paso : {1, 2, 5, 10, 20})
-        if (categorias <= 24 || categorias / paso <= 20) return paso;
+    if (categorias <= 24) return 1;
+    for (const int paso : {2, 5, 10, 20})
+        if (categorias / paso <= 12) return paso;
     return 50;
 }
 
-// A long name of several words in two centred lines, broken at the blank nearest its middle, so
-// that it keeps whole under its bars.
+// A name of several words in centred lines of a few characters, broken at its blanks and after
+// its hyphens, so that it keeps whole under its bars.
 QString EtiquetaCategoria(const QString& texto, bool horizontal) {
-    if (horizontal || texto.size() <= 12) return texto;
-    qsizetype corte = -1;
-    for (qsizetype i = 0; i < texto.size(); ++i)
-        if (texto[i] == u' ' &&
-            (corte < 0 || std::abs(i - texto.size() / 2) < std::abs(corte - texto.size() / 2)))
-            corte = i;
-    if (corte < 0) return texto;
-    return QStringLiteral("<p align=\"center\">%1<br>%2</p>")
-        .arg(texto.left(corte).toHtmlEscaped(), texto.mid(corte + 1).toHtmlEscaped());
+    constexpr qsizetype Linea = 10;
+    if (horizontal || texto.size() <= Linea - 2) return texto;
+    QStringList palabras; // each with the hyphen that ends it
+    QString palabra;
+    for (const QChar c : texto) {
+        if (c == u' ') {
+            palabras << palabra;
+            palabra.clear();
+            continue;
+        }
+        palabra += c;
+        if (c == u'-') {
+            palabras << palabra;
+            palabra.clear();
+        }
+    }
+    palabras << palabra;
+    QStringList lineas{QString()};
+    for (const QString& p : palabras) {
+        QString& ultima = lineas.last();
+        const QString junto =
+            ultima.isEmpty() || ultima.endsWith(u'-') ? ultima + p : ultima + u' ' + p;
+        if (ultima.isEmpty() || junto.size() <= Linea)
+            ultima = junto;
+        else
+            lineas << p;
+    }
+    if (lineas.size() == 1) return texto;
+    for (QString& linea : lineas) linea = linea.toHtmlEscaped();
+    return QStringLiteral("<p align=\"center\">%1</p>").arg(lineas.join(QStringLiteral("<br>")));
 }
 
 // The categories at 0, 1, 2... with their labels centred on them.
@@ -127,6 +151,20 @@ QValueAxis* EjeValores(const DatosGrafico& datos) {
     return eje;
 }
 
+// So many categories that a bar is a few pixels wide.
+bool Finas(const DatosGrafico& datos) {
+    return datos.Categorias.size() > 40;
+}
+
+// The bars' values are written with as many significant digits as the largest of them has
+// integer digits, plus the decimals asked for: whole numbers whole and never in E-notation.
+int CifrasDeLasEtiquetas(const DatosGrafico& datos) {
+    double mayor = 1;
+    for (const SerieGrafico& serie : datos.Barras)
+        for (const double valor : serie.Valores) mayor = std::max(mayor, std::fabs(valor));
+    return int(std::floor(std::log10(mayor))) + 1 + std::max(0, datos.Decimales);
+}
+
 QAbstractBarSeries* SerieBarras(const DatosGrafico& datos) {
     const bool apiladas = datos.Forma == FormaBarras::Apiladas;
     QAbstractBarSeries* serie = nullptr;
@@ -135,13 +173,14 @@ QAbstractBarSeries* SerieBarras(const DatosGrafico& datos) {
                          : new QHorizontalBarSeries;
     else
         serie = apiladas ? static_cast<QAbstractBarSeries*>(new QStackedBarSeries) : new QBarSeries;
-    // Hairline borders once the bars get too thin for a line of their own.
-    const QPen borde(Qt::black, datos.Categorias.size() > 40 ? 0 : 1);
+    // Bars too thin for a border or a hatching of their own show their colour whole.
+    const bool finas = Finas(datos);
+    const QPen borde = finas ? QPen(Qt::NoPen) : QPen(Qt::black, 1);
     for (std::size_t i = 0; i < datos.Barras.size(); ++i) {
         const EstiloBarras& estilo = EstilosBarras[i % std::size(EstilosBarras)];
         auto* conjunto = new QBarSet(datos.Barras[i].Nombre);
         for (const double valor : datos.Barras[i].Valores) conjunto->append(valor);
-        conjunto->setBrush(QBrush(estilo.color, estilo.trama));
+        conjunto->setBrush(QBrush(estilo.color, finas ? Qt::SolidPattern : estilo.trama));
         conjunto->setPen(borde);
         conjunto->setLabelColor(Qt::black);
         serie->append(conjunto);
@@ -150,9 +189,35 @@ QAbstractBarSeries* SerieBarras(const DatosGrafico& datos) {
     if (datos.ValoresEnBarras) {
         serie->setLabelsVisible(true);
         serie->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-        serie->setLabelsPrecision(3);
+        serie->setLabelsPrecision(CifrasDeLasEtiquetas(datos));
     }
     return serie;
+}
+
+// Where a bar is narrower than the figure over it, the figures would run into each other: none is
+// written and the axis reads them. Decided again whenever the plot changes size.
+void OcultarEtiquetasQueNoCaben(QChart& grafico, QAbstractBarSeries& serie,
+                                const DatosGrafico& datos) {
+    QStringList textos;
+    for (const SerieGrafico& s : datos.Barras)
+        for (const double valor : s.Valores)
+            textos << QLocale().toString(valor, 'g', CifrasDeLasEtiquetas(datos));
+    QObject::connect(
+        &grafico, &QChart::plotAreaChanged, &serie,
+        [&serie, textos, horizontal = datos.Horizontal, categorias = datos.Categorias.size(),
+         barras = qsizetype(datos.Forma == FormaBarras::Apiladas ? 1 : datos.Barras.size())](
+            const QRectF& area) {
+            if (categorias == 0 || barras == 0) return;
+            const QFontMetricsF medida(
+                serie.barSets().value(0) ? serie.barSets().value(0)->labelFont() : QFont());
+            qreal mayor = 0;
+            for (const QString& texto : textos)
+                mayor =
+                    std::max(mayor, horizontal ? medida.height() : medida.horizontalAdvance(texto));
+            const qreal ancho = (horizontal ? area.height() : area.width()) / qreal(categorias) *
+                                serie.barWidth() / qreal(barras);
+            serie.setLabelsVisible(mayor <= ancho);
+        });
 }
 
 // A line through one value per category, in the chart's orientation.
@@ -220,6 +285,7 @@ QChart* CrearGrafico(const DatosGrafico& datos) {
         Anadir(*grafico, barras, categorias, valores);
         for (QBarSet* conjunto : barras->barSets())
             conjunto->setLabelFont(SinLigaduras(conjunto->labelFont()));
+        if (datos.ValoresEnBarras) OcultarEtiquetasQueNoCaben(*grafico, *barras, datos);
     }
 
     // The zero line where negative values go below it.
@@ -240,7 +306,8 @@ QChart* CrearGrafico(const DatosGrafico& datos) {
     const qreal marcas = TamanoMarcas(datos.Categorias.size());
     for (const SerieGrafico& serie : datos.Lineas) {
         QLineSeries* linea = Linea(datos, serie, false);
-        linea->setPen(QPen(Qt::black, 2));
+        // Thinner over thin bars, which it would otherwise hide.
+        linea->setPen(QPen(Qt::black, Finas(datos) ? 1.2 : 2));
         linea->setColor(Qt::black);
         linea->setPointsVisible(marcas > 0);
         linea->setMarkerSize(std::max<qreal>(marcas, 4));

@@ -20,14 +20,15 @@ std::vector<double> Periodos(const TFilaMRP& fila, int N, int desde = 1) {
 
 } // namespace
 
-DatosGrafico GraficoPlan(const ResultadoCalculo& calculo) {
+DatosGrafico GraficoPlan(const ResultadoCalculo& calculo, int decimales) {
     const int N = calculo.Problema.N;
     const TTablaMRP& tabla = calculo.Tabla;
     QString plan = TextoPlanCalculado(calculo);
     if (plan.isEmpty()) plan = QStringLiteral("Sin método de lotificación");
 
     DatosGrafico grafico;
-    grafico.Titulo = plan + QStringLiteral(" — coste total ") + FloatToStr(calculo.CosteTotal());
+    grafico.Titulo =
+        plan + QStringLiteral(" — coste total ") + CifraLegible(calculo.CosteTotal(), decimales);
     grafico.TituloCategorias = QStringLiteral("Período");
     grafico.TituloValores = QStringLiteral("Unidades");
     for (int k = 1; k <= N; ++k) grafico.Categorias << QString::number(k);
@@ -57,6 +58,8 @@ DatosGrafico GraficoComparacion(const ComparacionMetodos& comparacion) {
                                                                : EtiquetaLotificacion(fila.Metodo);
         if (!fila.Fallo.empty())
             grafico.Categorias << nombre + QStringLiteral(" (sin plan)");
+        else if (fila.ConRoturas)
+            grafico.Categorias << nombre + QStringLiteral(" (con roturas)");
         else if (fila.MasBarato)
             grafico.Categorias << MarcaMasBarato + u' ' + nombre;
         else

@@ -34,7 +34,7 @@ DatosGrafico GraficoVecesMasBarato(const DatosExperimentos& datos, bool conOptim
                                    const QString& textoNExp) {
     DatosGrafico grafico = PorMetodo(
         QStringLiteral("Veces que cada método fue el más barato en %1 experimentos").arg(textoNExp),
-        QStringLiteral("Experimentos"));
+        QStringLiteral("Veces"));
     grafico.Barras.push_back(
         Serie("Veces el más barato", datos.Estadisticas, &TEstadisticaMetodo::NMejor));
     if (conOptimo)
@@ -59,5 +59,6 @@ DatosGrafico GraficoDesviaciones(const DatosExperimentos& datos, bool conOptimo)
     }
     // Four bars to a method leave no room for their figures; the axis reads them.
     grafico.ValoresEnBarras = !conOptimo;
+    grafico.Decimales = 1;
     return grafico;
 }

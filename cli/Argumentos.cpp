@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <array>
+#include <functional>
 #include <iterator>
 
 namespace {
@@ -174,7 +176,8 @@ LeerProblema(Lector& lector, Opcion opcion,
     return problema;
 }
 
-Orden LeerResolver(Lector& lector) {
+// The options of "resolver" and, through otra, those an order that extends it adds.
+Orden LeerResolver(Lector& lector, const std::function<bool(const Argumento&)>& otra = {}) {
     OrdenResolver orden;
     const std::optional<QString> problema = LeerProblema(lector, [&](const Argumento& argumento) {
         if (argumento.texto == QStringLiteral("-o")) {
@@ -191,7 +194,7 @@ Orden LeerResolver(Lector& lector) {
             SinValor(argumento);
             orden.explicar = true;
         } else if (!LeerOpcionHoja(lector, argumento, orden.hoja)) {
-            return false;
+            return otra && otra(argumento);
         }
         return true;
     });
@@ -200,9 +203,41 @@ Orden LeerResolver(Lector& lector) {
     return orden;
 }
 
-// The options of "resolver", its output a PDF that must be named.
+int Decimales(const QString& texto) {
+    static const QRegularExpression digito(QStringLiteral("^[0-9]$"));
+    if (digito.match(texto).hasMatch()) {
+        const int decimales = texto.toInt();
+        if (decimales >= MinimoDecimalesLegibles && decimales <= MaximoDecimalesLegibles)
+            return decimales;
+    }
+    throw ErrorUso(QStringLiteral("los decimales han de ser un entero de %1 a %2, no %3")
+                       .arg(MinimoDecimalesLegibles)
+                       .arg(MaximoDecimalesLegibles)
+                       .arg(Citado(texto)));
+}
+
+// The options of "resolver", its output a PDF that must be named, and the report's choices: the
+// sections, the decimals and the cover's lines, as the window's dialog has them.
 Orden LeerInforme(Lector& lector) {
-    Orden leida = LeerResolver(lector);
+    EleccionInforme eleccion;
+    std::optional<int> decimales;
+    std::array<std::optional<QString>, LineasPortada.size()> portada;
+    Orden leida = LeerResolver(lector, [&](const Argumento& argumento) {
+        for (const SeccionElegible& seccion : SeccionesElegibles)
+            if (argumento.texto == QLatin1String(seccion.Opcion)) {
+                SinValor(argumento);
+                eleccion.*seccion.Incluida = !(EleccionInforme().*seccion.Incluida);
+                return true;
+            }
+        for (std::size_t i = 0; i < LineasPortada.size(); ++i)
+            if (argumento.texto == QLatin1String(LineasPortada[i].Opcion)) {
+                PonerUnaVez(portada[i], lector.Valor(argumento), argumento.texto);
+                return true;
+            }
+        if (argumento.texto != QLatin1String(OpcionDecimales)) return false;
+        PonerUnaVez(decimales, Decimales(lector.Valor(argumento)), argumento.texto);
+        return true;
+    });
     const auto* resolver = std::get_if<OrdenResolver>(&leida);
     if (!resolver) return leida;
     if (!resolver->salida) throw ErrorUso(QStringLiteral("falta la opción «-o»"));
@@ -212,8 +247,19 @@ Orden LeerInforme(Lector& lector) {
         throw ErrorUso(
             QStringLiteral("la orden «informe» escribe solo el PDF; la hoja de cálculo la "
                            "escribe «resolver»"));
-    return OrdenInforme{resolver->problema,  *resolver->salida, resolver->verCostes,
-                        resolver->redondear, resolver->metodo,  resolver->explicar};
+    eleccion.ConExplicacion = resolver->explicar;
+    if (decimales) eleccion.Decimales = *decimales;
+    for (std::size_t i = 0; i < LineasPortada.size(); ++i)
+        if (portada[i]) eleccion.*LineasPortada[i].Valor = *portada[i];
+    OrdenInforme orden;
+    orden.problema = resolver->problema;
+    orden.salida = *resolver->salida;
+    orden.verCostes = resolver->verCostes;
+    orden.redondear = resolver->redondear;
+    orden.metodo = resolver->metodo;
+    orden.explicar = resolver->explicar;
+    orden.eleccion = eleccion;
+    return orden;
 }
 
 Orden LeerExplotar(Lector& lector) {

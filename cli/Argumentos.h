@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Comprobacion.h"
+#include "EleccionInforme.h"
 #include "GuardarLibro.h"
 #include "OpcionesEjercicios.h"
 #include "ProblemaAleatorio.h"
@@ -46,6 +47,9 @@ struct OrdenInforme {
     bool redondear = true;
     std::optional<TipoLotificacion> metodo; // the file's method without it
     bool explicar = false;                  // the report explains how the plan was made
+    // The sections, decimals and cover lines, as the window's dialog chooses them; the
+    // explanation's section with explicar.
+    EleccionInforme eleccion{};
 };
 
 // A project (.mrp, or a .lot as a project of one item) exploded level by level.

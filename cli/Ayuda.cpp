@@ -21,6 +21,39 @@ QString CodigosMetodos() {
     return codigos.join(QStringLiteral(", "));
 }
 
+// The report's choices, as the window's dialog has them: " [--sin-datos]", " [--decimales D]"...
+QStringList OpcionesInforme() {
+    QStringList opciones;
+    for (const SeccionElegible& seccion : SeccionesElegibles)
+        opciones << QStringLiteral(" [%1]").arg(QLatin1String(seccion.Opcion));
+    opciones << QStringLiteral(" [%1 D]").arg(QLatin1String(OpcionDecimales));
+    for (const LineaPortada& linea : LineasPortada)
+        opciones << QStringLiteral(" [%1 T]").arg(QLatin1String(linea.Opcion));
+    return opciones;
+}
+
+// What each of those options does.
+std::vector<EntradaAyuda> AyudaOpcionesInforme() {
+    std::vector<EntradaAyuda> ayuda;
+    const EleccionInforme defecto;
+    for (const SeccionElegible& seccion : SeccionesElegibles)
+        ayuda.push_back({QLatin1String(seccion.Opcion),
+                         (defecto.*seccion.Incluida ? QStringLiteral("deja fuera del informe «%1»")
+                                                    : QStringLiteral("añade al informe «%1»"))
+                             .arg(QString::fromUtf8(seccion.Texto))});
+    ayuda.push_back({QStringLiteral("%1 D").arg(QLatin1String(OpcionDecimales)),
+                     QStringLiteral("decimales de las cifras de los resultados, de %1 a %2; sin "
+                                    "ella, %3")
+                         .arg(MinimoDecimalesLegibles)
+                         .arg(MaximoDecimalesLegibles)
+                         .arg(DecimalesLegibles)});
+    for (const LineaPortada& linea : LineasPortada)
+        ayuda.push_back(
+            {QStringLiteral("%1 T").arg(QLatin1String(linea.Opcion)),
+             QStringLiteral("la línea «%1» de la portada").arg(QString::fromUtf8(linea.Texto))});
+    return ayuda;
+}
+
 DatosAyuda Construir() {
     DatosAyuda ayuda;
     ayuda.programa = QStringLiteral("quelmar-cli");
@@ -44,7 +77,8 @@ DatosAyuda Construir() {
         QStringLiteral(
             "comparar PROBLEMA.lot [--sin-redondeo] [--xlsx LIBRO.xlsx | --csv TABLA.csv]"),
         QStringLiteral("informe PROBLEMA.lot -o INFORME.pdf [--metodo M] [--sin-costes] "
-                       "[--sin-redondeo] [--explicar]"),
+                       "[--sin-redondeo]") +
+            OpcionesInforme().join(QString()),
         QStringLiteral("explotar PROYECTO.mrp [-o CARPETA] [--metodo M] [--comparar] "
                        "[--informe INFORME.pdf] [--sin-costes] [--sin-redondeo] [--lot] "
                        "[--xlsx LIBRO.xlsx | --csv TABLA.csv]"),
@@ -107,7 +141,8 @@ DatosAyuda Construir() {
         {QStringLiteral("informe"),
          QStringLiteral("Abre PROBLEMA.lot, lo calcula como «resolver» y escribe su informe en "
                         "INFORME.pdf, en A4: los datos, el registro MRP, el coste total y el "
-                        "gráfico del plan. Anuncia en la salida de errores la lotificación "
+                        "gráfico del plan, o las secciones que se elijan, como en el diálogo del "
+                        "informe de la ventana. Anuncia en la salida de errores la lotificación "
                         "empleada."),
          {
              {QStringLiteral("-o FICHERO"),
@@ -118,8 +153,6 @@ DatosAyuda Construir() {
               QStringLiteral("el registro MRP sin las filas Ce, Cp y CTotal")},
              {QStringLiteral("--sin-redondeo"),
               QStringLiteral("sin redondear la cantidad económica de pedido")},
-             {QStringLiteral("--explicar"),
-              QStringLiteral("añade al informe la explicación del cálculo")},
          }},
         {QStringLiteral("explotar"),
          QStringLiteral("Abre el proyecto MRP PROYECTO.mrp (o un problema .lot, como proyecto de "
@@ -245,6 +278,10 @@ DatosAyuda Construir() {
                              "celdas erróneas»")},
          }},
     };
+    for (OrdenDeAyuda& orden : ayuda.ordenes)
+        if (orden.nombre == QStringLiteral("informe"))
+            for (EntradaAyuda& opcion : AyudaOpcionesInforme())
+                orden.opciones.push_back(std::move(opcion));
     ayuda.generales = {
         {QStringLiteral("--help"), QStringLiteral("muestra esta ayuda")},
         {QStringLiteral("--version"), QStringLiteral("muestra la versión")},
@@ -268,6 +305,10 @@ DatosAyuda Construir() {
          QStringLiteral("Todos los problemas de una carpeta:")},
         {QStringLiteral("for f in *.lot; do quelmar-cli informe \"$f\" -o \"${f%.lot}.pdf\"; done"),
          QStringLiteral("El informe en PDF de cada problema de una carpeta:")},
+        {QStringLiteral(
+             "quelmar-cli informe ej1.lot -o ana.pdf --comparar --explicar --alumno Ana"),
+         QStringLiteral("El informe completo que entrega una alumna, con su nombre en la "
+                        "portada:")},
         {QStringLiteral("quelmar-cli resolver ejercicio1.lot --explicar"),
          QStringLiteral("Cómo obtuvo el método del fichero cada lote, separado por tabuladores:")},
         {QStringLiteral("quelmar-cli resolver ejercicio1.lot -o ejercicio1.sol --xlsx plan.xlsx"),

@@ -20,11 +20,11 @@ EstadoSalida EscribirInforme(const OrdenInforme& orden, const Consola& consola) 
     }
     const Avisar avisar = [&](const QString& aviso) { EscribirLinea(consola.errores, aviso); };
     EntradaInforme entrada;
+    static_cast<EleccionInforme&>(entrada) = orden.eleccion;
     entrada.Problema.VerCostes = orden.verCostes;
     entrada.Calculo = CalcularFichero(orden.problema, {orden.metodo, orden.redondear}, avisar);
     if (!entrada.Calculo) return SalidaAviso;
     entrada.FicheroProblema = orden.problema;
-    entrada.ConExplicacion = orden.explicar;
     EscribirFicheroSeguro(orden.salida, InformePdf(ConstruirInforme(entrada)));
     AnunciarMetodo(*entrada.Calculo, consola);
     return SalidaHecho;

@@ -2,10 +2,19 @@
 #include "ArticuloDeTextos.h"
 
 #include "FicheroProblema.h"
+#include "LugarTexto.h"
 #include "Numeros.h"
 #include "TablaRejilla.h"
 
 namespace {
+
+int Entero(LugarTexto::Campo campo, const QString& texto) {
+    return ConvertirEn({campo}, [&] { return StrToInt(texto); });
+}
+
+double Real(LugarTexto::Campo campo, const QString& texto) {
+    return ConvertirEn({campo}, [&] { return StrToFloat(texto); });
+}
 
 // The fields, one statement each: the order of the conversions decides which error is reported.
 std::optional<Articulo> LeerCampos(TipoCalculo tipo, const TextosProblema& textos,
@@ -16,17 +25,18 @@ std::optional<Articulo> LeerCampos(TipoCalculo tipo, const TextosProblema& texto
     a.Metodo = textos.Metodo;
     a.Redondear = textos.Redondear;
     LeerTabla(celdas, necesidades, tipo == TipoCalculo::Manual, a.Entrada);
+    using enum LugarTexto::Campo;
     if (tipo == TipoCalculo::Manual) {
-        a.SS = StrToInt(textos.SS);
-        a.TS = StrToInt(textos.TS);
+        a.SS = Entero(SS, textos.SS);
+        a.TS = Entero(TS, textos.TS);
         if (!AdmitirTiempoSuministro(a.TS, avisar)) return std::nullopt;
-        a.CE = StrToFloat(textos.CE);
-        a.CP = StrToFloat(textos.CP);
+        a.CE = Real(CE, textos.CE);
+        a.CP = Real(CP, textos.CP);
     } else {
-        a.TS = StrToInt(textos.TS);
-        a.SS = StrToInt(textos.SS);
-        a.CE = StrToFloat(textos.CE);
-        a.CP = StrToFloat(textos.CP);
+        a.TS = Entero(TS, textos.TS);
+        a.SS = Entero(SS, textos.SS);
+        a.CE = Real(CE, textos.CE);
+        a.CP = Real(CP, textos.CP);
         if (!AdmitirTiempoSuministro(a.TS, avisar)) return std::nullopt;
     }
     return a;

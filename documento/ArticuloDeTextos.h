@@ -21,8 +21,8 @@
 // lead time is checked). For a manual calculation: the requirements, the horizon, the grid's
 // inputs with the typed releases, the safety stock and the lead time, its check, then the costs.
 // Every warning is shown before the command gives up; nothing when one refused it. Last, the
-// optimum is refused costs that are not comparable. Throws EConvertError at the first text that
-// does not convert.
+// optimum is refused costs that are not comparable. Throws EConvertErrorEn (LugarTexto.h) at the
+// first text that does not convert: the platform's message, and the field or cell of the text.
 std::optional<Articulo> ArticuloDeTextos(TipoCalculo tipo, const TextosProblema& problema,
                                          const TextosCelda& celdas, const Avisar& avisar);
 

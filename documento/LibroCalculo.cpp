@@ -70,7 +70,7 @@ Hoja HojaDatos(const ResultadoCalculo& calculo) {
     Dato(hoja, RotuloLotificacion, Celda::Texto(TextoLotificacionCalculada(calculo)));
     Dato(hoja, RotuloRedondear, Celda::Texto(SiNo(p.Redondear)));
     Dato(hoja, QStringLiteral("Stock inicial"), Celda::Numero(p.Entrada.D[1]));
-    const FilaComparacion plan = FilaDelPlan(calculo.Metodo, p.N, calculo.Tabla, calculo.Costes);
+    const FilaComparacion plan = FilaDelPlan(calculo.Metodo, p, calculo.Tabla, calculo.Costes);
     Dato(hoja, QStringLiteral("Stock final"), Celda::Numero(calculo.Tabla.D[p.N + 1]));
     Dato(hoja, QStringLiteral("Pedidos"), Celda::Numero(plan.Pedidos));
     Dato(hoja, QStringLiteral("Coste de emisión total"), Celda::Numero(plan.CosteEmision));

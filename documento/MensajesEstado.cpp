@@ -2,6 +2,7 @@
 #include "MensajesEstado.h"
 
 #include "Numeros.h"
+#include "RoturasCalculo.h"
 #include "TextosLotificacion.h"
 
 #include <QDir>
@@ -62,7 +63,10 @@ QString MensajeCalculo(const std::optional<ResultadoCalculo>& calculo) {
         como = QStringLiteral("Calculado con ") + plan;
     else
         como = QStringLiteral("Calculado sin método de lotificación");
-    return como + QStringLiteral(": coste total ") + FloatToStr(calculo->CosteTotal());
+    QString mensaje = como + QStringLiteral(": coste total ") + FloatToStr(calculo->CosteTotal());
+    if (const QString roturas = MensajeRoturas(RoturasDelCalculo(*calculo)); !roturas.isEmpty())
+        mensaje += QStringLiteral(". ") + roturas;
+    return mensaje;
 }
 
 QString MensajeCopiado(int celdas) {
@@ -70,12 +74,23 @@ QString MensajeCopiado(int celdas) {
 }
 
 QString MensajePegado(const ResultadoPegado& pegado) {
-    if (pegado.celdas == 0) return QStringLiteral("El portapapeles no tiene texto que pegar");
-    const QString texto = Celdas("Pegada", pegado.celdas);
-    if (pegado.fuera == 0) return texto;
-    return texto + (pegado.fuera == 1
-                        ? QStringLiteral("; 1 queda fuera de la rejilla")
-                        : QStringLiteral("; %1 quedan fuera de la rejilla").arg(pegado.fuera));
+    if (pegado.celdas == 0 && pegado.descartadas == 0)
+        return QStringLiteral("El portapapeles no tiene texto que pegar");
+    QString texto = pegado.celdas == 0 ? QStringLiteral("No se ha pegado ninguna celda")
+                                       : Celdas("Pegada", pegado.celdas);
+    // Kept where the grid does not show them yet: a larger horizon or the cost rows show them.
+    if (pegado.fuera > 0)
+        texto += pegado.fuera == 1
+                     ? QStringLiteral("; 1 queda fuera de la rejilla")
+                     : QStringLiteral("; %1 quedan fuera de la rejilla").arg(pegado.fuera);
+    if (pegado.descartadas > 0)
+        texto += pegado.descartadas == 1
+                     ? QStringLiteral("; se descarta 1 que no cabe en ninguna fila ni columna "
+                                      "de la rejilla")
+                     : QStringLiteral("; se descartan %1 que no caben en ninguna fila ni columna "
+                                      "de la rejilla")
+                           .arg(pegado.descartadas);
+    return texto;
 }
 
 QString MensajeBorrado(int celdas) {

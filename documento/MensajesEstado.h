@@ -18,11 +18,13 @@ QString MensajeNecesidadesImportadas(const QString& fichero, int periodos);
 QString MensajeImpreso();
 
 // The calculation the window keeps: the method whose plan it is and the total cost, as the grid
-// writes numbers; a new problem after "Nuevo".
+// writes numbers, and the periods it runs short in, whose negative holding cost is no saving; a new
+// problem after "Nuevo".
 QString MensajeCalculo(const std::optional<ResultadoCalculo>& calculo);
 
 QString MensajeCopiado(int celdas);
-// How many cells a paste wrote and how many of them lie beyond the grid; nothing to paste when
-// it wrote none.
+// How many cells a paste wrote, how many of them the grid keeps out of view, and how many fields
+// it left out for lying beyond any row or column the grid can have; nothing to paste when the
+// clipboard held no field.
 QString MensajePegado(const ResultadoPegado& pegado);
 QString MensajeBorrado(int celdas);

@@ -1,6 +1,7 @@
 // The planning grid's texts and the engine's records, in both directions.
 #include "TablaRejilla.h"
 
+#include "LugarTexto.h"
 #include "Numeros.h"
 #include "RegistroTextos.h"
 #include "TextosProblema.h"
@@ -11,8 +12,11 @@
 namespace {
 
 // Empty cells stand for 0.
-double Numero(const QString& texto) {
-    return texto.isEmpty() ? 0.0 : StrToFloat(texto);
+double Numero(const TextosCelda& celdas, int columna, int fila) {
+    const QString texto = celdas.Celda(columna, fila);
+    if (texto.isEmpty()) return 0.0;
+    return ConvertirEn({LugarTexto::Campo::Celda, columna, fila},
+                       [&] { return StrToFloat(texto); });
 }
 
 void MostrarFila(const TFilaMRP& fila, int filaRejilla, std::int32_t n, TextosCelda& celdas) {
@@ -24,12 +28,13 @@ void MostrarFila(const TFilaMRP& fila, int filaRejilla, std::int32_t n, TextosCe
 
 NecesidadesBrutas LeerNecesidadesBrutas(const QString& textoNPeriodos, const TextosCelda& celdas) {
     NecesidadesBrutas leidas;
-    leidas.N = StrToInt(textoNPeriodos);
+    leidas.N =
+        ConvertirEn({LugarTexto::Campo::NPeriodos}, [&] { return StrToInt(textoNPeriodos); });
     // The grid shows no column beyond the records' last entry, so no text beyond it matters;
     // bounding the loop keeps an absurd N from running through billions of columns.
     const std::int32_t columnas = std::min(leidas.N, EntradasFila);
     for (std::int32_t columna = 1; columna <= columnas; ++columna)
-        leidas.NB[columna] = Numero(celdas.Celda(columna, FilaNB));
+        leidas.NB[columna] = Numero(celdas, columna, FilaNB);
     leidas.HayNecesidadBruta = HayNecesidadBruta(leidas.NB, columnas);
     return leidas;
 }
@@ -43,12 +48,12 @@ bool HayNecesidadBruta(const TFilaMRP& NB, std::int32_t periodos) {
 void LeerTabla(const TextosCelda& celdas, const NecesidadesBrutas& necesidades, bool Manual,
                TTablaMRP& Tabla) {
     Tabla = TTablaMRP{};
-    Tabla.D[1] = Numero(celdas.Celda(1, FilaD));
+    Tabla.D[1] = Numero(celdas, 1, FilaD);
     const std::int32_t n = std::min(necesidades.N, MaxPeriodos);
     for (std::int32_t columna = 1; columna <= n; ++columna) {
         Tabla.NB[columna] = necesidades.NB[columna];
-        Tabla.RP[columna] = Numero(celdas.Celda(columna, FilaRP));
-        if (Manual) Tabla.PPL[columna] = Numero(celdas.Celda(columna, FilaPPL));
+        Tabla.RP[columna] = Numero(celdas, columna, FilaRP);
+        if (Manual) Tabla.PPL[columna] = Numero(celdas, columna, FilaPPL);
     }
 }
 

@@ -79,11 +79,14 @@ void PlanOptimo(const TParametrosMRP& P, TTablaMRP& Tabla, PasadasComunes* Pasad
     pedidos[inicios] = 0;
     exceso[inicios] = 0.0;
     costePedidos[inicios] = CE; // of the ways that end with one more lot: pedidos + 1 orders
+    // The last period of a lot followed by the lot of start s.
+    const auto finAntesDe = [&](int s) { return s < inicios ? inicio[s] - 1 : NPeriodos; };
     for (int i = inicios - 1; i >= 0; --i) {
         int elegido = i + 1;
         double retenidoHasta = 0.0; // the excess of the lot from i up to the start before s
         double mejorExceso = exceso[i + 1];
         double mejorCoste = costePedidos[i + 1] + CP * mejorExceso;
+        Obs(SucesoCandidatoOptimo{inicio[i], finAntesDe(i + 1), mejorCoste});
         for (int s = i + 2; s <= inicios; ++s) {
             // The rise at start s - 1, held from start i until it is needed.
             const double retenido = static_cast<double>(inicio[s - 1] - inicio[i]) * subida[s - 1];
@@ -91,6 +94,7 @@ void PlanOptimo(const TParametrosMRP& P, TTablaMRP& Tabla, PasadasComunes* Pasad
             retenidoHasta += retenido;
             const double e = retenidoHasta + exceso[s];
             const double k = costePedidos[s] + CP * e;
+            Obs(SucesoCandidatoOptimo{inicio[i], finAntesDe(s), k});
             // In order of growing lots, and only a cheaper way replaces: on a tie the lot that
             // covers fewer periods stays. Equal costs with as many orders are told apart by the
             // excess, exact with whole quantities where the rounded product with CP may not be.
@@ -105,8 +109,7 @@ void PlanOptimo(const TParametrosMRP& P, TTablaMRP& Tabla, PasadasComunes* Pasad
         exceso[i] = mejorExceso;
         costePedidos[i] = (pedidos[i] + 1) * CE;
         siguiente[i] = elegido;
-        Obs(SucesoCosteDesde{inicio[i], mejorCoste,
-                             elegido < inicios ? inicio[elegido] - 1 : NPeriodos});
+        Obs(SucesoCosteDesde{inicio[i], mejorCoste, finAntesDe(elegido)});
     }
 
     // The last period covered by the lot that starts in each period; 0 where none starts.

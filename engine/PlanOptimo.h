@@ -16,6 +16,14 @@ struct SucesoCosteDesde {
     double Coste;
     int Fin;
 };
+// A way on from a start: the lot received at Inicio covers up to Fin, and the cheapest way on from
+// the next start follows; its cost on the same footing as SucesoCosteDesde's. The cells of the
+// triangular table of the method, one per lot the search from a start weighs.
+struct SucesoCandidatoOptimo {
+    int Inicio;
+    int Fin;
+    double Coste;
+};
 // A lot of the plan: its receipt, its release, the last period it covers and its quantity.
 struct SucesoLoteOptimo {
     int Recepcion;
@@ -36,9 +44,11 @@ struct SucesoLoteOptimo {
 // costs of 0 or more; expects NN, RPPL and PPL zero on entry. Throws EOverflow when the costs
 // of the plans could leave the range of a double.
 // With Pasadas, the first re-projection, which codes 3 to 5 begin with too, is made once when they
-// run one after another on the same input (PasadasComunes.h). Obs hears SucesoCosteDesde for every
-// period a lot can start in, from the last one back, then SucesoLoteOptimo for each lot of the
-// plan, in period order; instantiated with ObservadorNulo and ObservadorRegistro.
+// run one after another on the same input (PasadasComunes.h). Obs hears, for every period a lot can
+// start in, from the last one back, a SucesoCandidatoOptimo for each lot the search weighs from it
+// (in order of growing lots, up to where the search ends) and then its SucesoCosteDesde; then
+// SucesoLoteOptimo for each lot of the plan, in period order. Instantiated with ObservadorNulo and
+// ObservadorRegistro.
 template <class Observador>
 void PlanOptimo(const TParametrosMRP& P, TTablaMRP& Tabla, PasadasComunes* Pasadas, Observador Obs);
 inline void PlanOptimo(const TParametrosMRP& P, TTablaMRP& Tabla,

@@ -207,7 +207,7 @@ void RejillaTexto::Pegar() {
     TextosCelda textos = Textos();
     const ResultadoPegado pegado =
         PegarBloque(textos, DividirBloque(QGuiApplication::clipboard()->text()), ColumnaActual(),
-                    FilaActual(), Columnas(), Filas());
+                    FilaActual(), Columnas(), Filas(), columnasMaximas_, filasMaximas_);
     PonerTextos(textos);
     const RangoCeldas& abarcado = pegado.abarcado;
     if (pegado.celdas > 0) {
@@ -219,6 +219,11 @@ void RejillaTexto::Pegar() {
             QItemSelectionModel::ClearAndSelect);
     }
     emit Pegadas(pegado);
+}
+
+void RejillaTexto::PonerExtensionMaxima(int columnas, int filas) {
+    columnasMaximas_ = columnas;
+    filasMaximas_ = filas;
 }
 
 void RejillaTexto::BorrarSeleccion() {

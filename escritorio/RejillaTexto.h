@@ -11,6 +11,8 @@
 #include <QHash>
 #include <QTableView>
 
+#include <limits>
+
 class ModeloRejilla;
 class QPainter;
 
@@ -61,8 +63,10 @@ public:
     // The selected cells to the clipboard as TAB-separated lines.
     void Copiar();
     // The clipboard's TAB-separated lines from the current cell on; the pasted cells that the
-    // grid shows end up selected.
+    // grid shows end up selected. Fields beyond the extent the grid can ever reach are left out.
     void Pegar();
+    // The most columns and rows the grid's owner ever gives it; no limit unless set.
+    void PonerExtensionMaxima(int columnas, int filas);
     // Empties the selected cells.
     void BorrarSeleccion();
 
@@ -89,4 +93,6 @@ private:
     // Widths the user dragged columns to, by grid column; they outlive the column's removal.
     QHash<int, int> anchosUsuario_;
     bool ajustandoColumnas_ = false;
+    int columnasMaximas_ = std::numeric_limits<int>::max();
+    int filasMaximas_ = std::numeric_limits<int>::max();
 };

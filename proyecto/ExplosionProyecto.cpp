@@ -39,7 +39,7 @@ void Planificar(const Proyecto& proyecto, const ArticuloProyecto& articulo, Tipo
     std::int32_t elegido = metodo;
     Lotificar(metodo, P, plan.Tabla, elegido);
     CalcularCostes(P, plan.Tabla, plan.Costes);
-    const FilaComparacion sumas = FilaDelPlan(elegido, N, plan.Tabla, plan.Costes);
+    const FilaComparacion sumas = FilaDelPlan(elegido, P, plan.Tabla, plan.Costes);
     if (!sumas.Fallo.empty()) throw std::runtime_error(sumas.Fallo);
     plan.Metodo = elegido;
     plan.Planificado = true;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "DatosGrafico.h"
+#include "EleccionInforme.h"
 #include "ResultadoCalculo.h"
 #include "TextosCelda.h"
 #include "TextosProblema.h"
@@ -29,7 +30,8 @@ struct SeccionDatos {
 };
 
 // A table: a heading row, then rows of texts whose first cell names the row. Wider than the page,
-// it is wrapped into blocks of columns, the first column repeated in each.
+// it is wrapped into blocks of columns, the first column repeated in each; longer than the page, it
+// goes on over the next pages, the heading row repeated on each.
 struct SeccionTabla {
     QString Titulo;
     QStringList Cabecera;
@@ -37,6 +39,12 @@ struct SeccionTabla {
     std::vector<bool> FilasDestacadas;   // in bold; as many as Filas, or none
     bool UltimaColumnaDestacada = false; // the grid's column after the last period
     std::vector<bool> ColumnasDeTexto;   // aligned left; none given, only the first
+    // Single cells in bold, (row of Filas, column).
+    std::vector<std::pair<std::size_t, std::size_t>> CeldasDestacadas{};
+    // Rows whose first cell is a line across the whole table (rows left out, summed up); as many
+    // as Filas, or none.
+    std::vector<bool> FilasUnidas{};
+    QStringList Notas{}; // lines below the table: a key, a remark
 };
 
 // One line in large type: the total cost.
@@ -58,12 +66,14 @@ using SeccionInforme = std::variant<SeccionTexto, SeccionDatos, SeccionTabla, Se
 struct ContenidoInforme {
     QString Titulo;
     QString Subtitulo; // the problem's file; empty when it has none
+    // Lines under the title, a name and its value: who hands the report in, and for what.
+    std::vector<std::pair<QString, QString>> Portada{};
     std::vector<SeccionInforme> Secciones;
 };
 
 // What the report is made from: the last calculation and, before any, the window's problem as
-// typed.
-struct EntradaInforme {
+// typed, and the reader's choice.
+struct EntradaInforme : EleccionInforme {
     // Its texts are shown only before any calculation; VerCostes says whether the record shows
     // the cost rows.
     TextosProblema Problema;
@@ -71,16 +81,16 @@ struct EntradaInforme {
     QString FicheroProblema; // a path; empty when the problem has no file
     std::optional<ResultadoCalculo> Calculo;
     bool DatosCambiados = false; // the window's problem is no longer the one calculated
-    bool ConComparacion = false; // the comparison's panel is open
-    bool ConExplicacion = false; // the explanation's panel is open
 };
 
 inline const QString TituloInforme = QStringLiteral("Quelmar — plan de lotificación");
 
-// After a calculation: the parameters it used, the record as the grid writes it (the cost rows
-// when they are shown), the total cost, the chart of the plan and, when asked, the comparison and
-// the explanation of how the plan was made; a word first when the data have changed since. Before
-// any calculation: that nothing has been calculated, and the inputs as typed. Never throws.
+// After a calculation, the sections chosen: the parameters it used, the record (the cost rows when
+// they are shown) with its key and the total cost, the chart of the plan, the comparison (a plan
+// that runs short marked so) and the explanation of how the plan was made, its long candidate
+// tables cut down to the rows that decide; a word first when the data have changed since. Figures
+// of results are rounded to the chosen decimals; the parameters stay as calculated. Before any
+// calculation: that nothing has been calculated, and the inputs as typed. Never throws.
 ContenidoInforme ConstruirInforme(const EntradaInforme& entrada);
 
 // The item's parameters under the captions of the window's fields, its method named as given.

@@ -8,11 +8,18 @@
 
 namespace {
 
+// A table of up to this many rows, its heading row included, is never split across pages.
+constexpr std::size_t FilasJuntas = 12;
+// The fewest rows of a long table a page starts.
+constexpr std::size_t MinimoFilasPorPagina = 3;
+// A chart shrinks into the room left on its page rather than go to the next one down to this
+// share of its height.
+constexpr qreal MenorParteDelGrafico = 0.75;
+
 class Maquetador {
 public:
     Maquetador(const QRectF& area, const QPaintDevice& dispositivo)
-        : area_(area), dispositivo_(dispositivo),
-          fondo_(area.bottom() - Alto(LetraInforme::Pie) - Mm(3)) {
+        : area_(area), dispositivo_(dispositivo), fondo_(LineaDelPie(area, dispositivo) - Mm(3)) {
         NuevaPagina();
     }
 
@@ -39,6 +46,12 @@ public:
             Espacio(Mm(1));
             Texto(contenido.Subtitulo, LetraInforme::Subtitulo);
         }
+        if (!contenido.Portada.empty()) {
+            Espacio(Mm(2));
+            SeccionDatos portada;
+            portada.Filas = contenido.Portada;
+            Colocar(portada);
+        }
         Espacio(Mm(2));
         Poner(Mm(1), PiezaRaya{});
     }
@@ -50,8 +63,8 @@ public:
 
     // Every page gets its footer once the number of pages is known.
     std::vector<PaginaInforme> Paginas(const QString& titulo) {
-        const qreal alto = Alto(LetraInforme::Pie);
-        const QRectF pie(area_.left(), area_.bottom() - alto, area_.width(), alto);
+        const qreal linea = LineaDelPie(area_, dispositivo_);
+        const QRectF pie(area_.left(), linea, area_.width(), area_.bottom() - linea);
         const auto total = paginas_.size();
         for (std::size_t i = 0; i < total; ++i) {
             paginas_[i].Piezas.push_back({pie, PiezaTexto{titulo, LetraInforme::Pie}});
@@ -131,7 +144,12 @@ private:
     }
 
     void Colocar(const SeccionGrafico& seccion) {
-        const qreal alto = std::min(area_.width() * 0.56, fondo_ - area_.top() - Mm(12));
+        qreal alto = std::min(area_.width() * 0.56, fondo_ - area_.top() - Mm(12));
+        const qreal titulo = seccion.Titulo.isEmpty()
+                                 ? 0
+                                 : AltoTexto(seccion.Titulo, LetraInforme::Encabezado) + Mm(1.5);
+        const qreal queda = fondo_ - y_ - titulo;
+        if (queda < alto && queda >= alto * MenorParteDelGrafico) alto = queda;
         Encabezado(seccion.Titulo, alto);
         Poner(alto, PiezaGrafico{seccion.Grafico});
     }
@@ -140,21 +158,28 @@ private:
         if (!PaginaVacia()) NuevaPagina();
     }
 
-    // The table in blocks of as many columns as the width holds, its first column in each.
+    // The table in blocks of as many columns as the width holds, its first column in each, each
+    // block split by rows across pages with its heading row on every page; its notes below.
     void Tabla(const SeccionTabla& seccion, LetraInforme letra, bool lineas) {
+        const bool conCabecera = !seccion.Cabecera.isEmpty();
         std::vector<QStringList> filas;
-        std::vector<bool> negritas;
-        if (!seccion.Cabecera.isEmpty()) {
+        std::vector<bool> negritas, unidas;
+        if (conCabecera) {
             filas.push_back(seccion.Cabecera);
             negritas.push_back(true);
+            unidas.push_back(false);
         }
         for (std::size_t f = 0; f < seccion.Filas.size(); ++f) {
             filas.push_back(seccion.Filas[f]);
             negritas.push_back(f < seccion.FilasDestacadas.size() && seccion.FilasDestacadas[f]);
+            unidas.push_back(f < seccion.FilasUnidas.size() && seccion.FilasUnidas[f]);
         }
         if (filas.empty()) return;
+        const std::size_t primeraFila = conCabecera ? 1 : 0; // of the rows under the heading
         qsizetype columnas = 0;
-        for (const QStringList& fila : filas) columnas = std::max(columnas, fila.size());
+        for (std::size_t f = 0; f < filas.size(); ++f)
+            if (!unidas[f]) columnas = std::max(columnas, filas[f].size());
+        columnas = std::max<qsizetype>(columnas, 1);
         const int ultima = int(columnas) - 1;
 
         // Every column as wide as its widest text, in bold where it may be drawn bold.
@@ -162,18 +187,26 @@ private:
         const qreal margen = Mm(lineas ? 1.2 : 0);
         const qreal separacion = lineas ? 0 : Mm(4);
         std::vector<qreal> anchos(std::size_t(columnas), 0);
-        for (std::size_t f = 0; f < filas.size(); ++f)
+        qreal anchoUnidas = 0;
+        for (std::size_t f = 0; f < filas.size(); ++f) {
+            if (unidas[f]) {
+                anchoUnidas =
+                    std::max(anchoUnidas, normal.horizontalAdvance(filas[f].value(0)) + 2 * margen);
+                continue;
+            }
             for (qsizetype c = 0; c < filas[f].size(); ++c) {
-                const bool gruesa = negritas[f] || (seccion.UltimaColumnaDestacada && c == ultima);
+                const bool gruesa = negritas[f] ||
+                                    (seccion.UltimaColumnaDestacada && c == ultima) ||
+                                    !seccion.CeldasDestacadas.empty();
                 const qreal ancho =
                     (gruesa ? negrita : normal).horizontalAdvance(filas[f][c]) + 2 * margen;
                 anchos[std::size_t(c)] = std::max(anchos[std::size_t(c)], ancho + separacion);
             }
+        }
         // Figures in columns of one width at least, as the grid's on screen.
         if (lineas)
             for (std::size_t c = 1; c < anchos.size(); ++c) anchos[c] = std::max(anchos[c], Mm(9));
         const qreal altoFila = normal.height() + 2 * Mm(lineas ? 0.8 : 0.5);
-        const qreal altoBloque = altoFila * qreal(filas.size());
 
         bool primero = true;
         for (int desde = 1; desde <= ultima || (primero && ultima == 0);) {
@@ -184,36 +217,78 @@ private:
                 ancho += anchos[std::size_t(++hasta)];
             PiezaTabla bloque;
             bloque.AltoFila = altoFila;
-            bloque.Cabecera = !seccion.Cabecera.isEmpty();
+            bloque.Cabecera = conCabecera;
             bloque.Lineas = lineas;
-            bloque.Negritas = negritas;
             const auto deTexto = [&](int c) {
                 return c == 0 || (std::size_t(c) < seccion.ColumnasDeTexto.size() &&
                                   seccion.ColumnasDeTexto[std::size_t(c)]);
             };
+            std::vector<int> columnasBloque{0};
             bloque.Anchos.push_back(anchos[0]);
             bloque.DeTexto.push_back(true);
             for (int c = desde; c <= hasta && ultima > 0; ++c) {
-                bloque.Anchos.push_back(anchos[c]);
+                columnasBloque.push_back(c);
+                bloque.Anchos.push_back(anchos[std::size_t(c)]);
                 bloque.DeTexto.push_back(deTexto(c));
             }
-            for (const QStringList& fila : filas) {
-                QStringList partes{fila.value(0)};
-                for (int c = desde; c <= hasta && ultima > 0; ++c) partes << fila.value(c);
-                bloque.Filas.push_back(std::move(partes));
+            // A line across the table widens its last column when the columns are narrower.
+            if (anchoUnidas > ancho) {
+                bloque.Anchos.back() += anchoUnidas - ancho;
+                ancho = anchoUnidas;
             }
             if (seccion.UltimaColumnaDestacada && hasta == ultima)
                 bloque.ColumnaNegrita = int(bloque.Anchos.size()) - 1;
 
+            // A short table keeps together; a long one goes on over the pages with at least a few
+            // rows under the heading row on each. With a title, on the title's page.
+            const qreal minimo = filas.size() <= FilasJuntas
+                                     ? altoFila * qreal(filas.size())
+                                     : altoFila * qreal(primeraFila + MinimoFilasPorPagina);
             if (primero)
-                Encabezado(seccion.Titulo, altoBloque);
+                Encabezado(seccion.Titulo, minimo);
             else {
                 Espacio(Mm(3));
-                Reservar(altoBloque);
+                Reservar(minimo);
             }
-            Poner(altoBloque, std::move(bloque), ancho);
+            for (std::size_t f = primeraFila; f < filas.size();) {
+                if (y_ + minimo > fondo_ && !PaginaVacia()) NuevaPagina();
+                const auto sitio = static_cast<long>((fondo_ - y_) / altoFila + 1e-6);
+                const auto caben = std::size_t(std::max(1L, sitio - long(primeraFila)));
+                const std::size_t fin = std::min(filas.size(), f + caben);
+                PiezaTabla trozo = bloque;
+                std::vector<std::size_t> indices;
+                if (conCabecera) indices.push_back(0);
+                for (std::size_t i = f; i < fin; ++i) indices.push_back(i);
+                for (const std::size_t i : indices) {
+                    QStringList partes;
+                    if (unidas[i]) {
+                        partes << filas[i].value(0);
+                    } else {
+                        for (const int c : columnasBloque) partes << filas[i].value(c);
+                    }
+                    trozo.Filas.push_back(std::move(partes));
+                    trozo.Negritas.push_back(negritas[i]);
+                    trozo.Unidas.push_back(unidas[i]);
+                }
+                for (const auto& [fila, columna] : seccion.CeldasDestacadas) {
+                    const std::size_t enTabla = fila + primeraFila;
+                    const auto enBloque =
+                        std::find(columnasBloque.begin(), columnasBloque.end(), int(columna));
+                    if (enTabla < f || enTabla >= fin || enBloque == columnasBloque.end()) continue;
+                    trozo.CeldasNegritas.emplace_back(
+                        enTabla - f + primeraFila, std::size_t(enBloque - columnasBloque.begin()));
+                }
+                const qreal alto = altoFila * qreal(trozo.Filas.size());
+                Poner(alto, std::move(trozo), ancho);
+                f = fin;
+                if (f < filas.size()) NuevaPagina();
+            }
             primero = false;
             desde = hasta + 1;
+        }
+        for (const QString& nota : seccion.Notas) {
+            Espacio(Mm(1.5));
+            Texto(nota, LetraInforme::Tabla);
         }
     }
 
@@ -225,6 +300,10 @@ private:
 };
 
 } // namespace
+
+qreal LineaDelPie(const QRectF& area, const QPaintDevice& dispositivo) {
+    return area.bottom() - QFontMetricsF(Letra(LetraInforme::Pie), &dispositivo).height();
+}
 
 QFont Letra(LetraInforme letra) {
     QFont fuente(QStringLiteral("DejaVu Sans"));

@@ -24,7 +24,7 @@ struct PiezaTexto {
     Qt::Alignment Alineacion = Qt::AlignLeft;
 };
 
-// A block of a table: whole rows of some of its columns.
+// A block of a table: rows of some of its columns, as many as fit on the page.
 struct PiezaTabla {
     std::vector<qreal> Anchos; // of each column
     qreal AltoFila = 0;
@@ -34,6 +34,8 @@ struct PiezaTabla {
     bool Cabecera = false;          // the first row is a heading, shaded
     bool Lineas = false;            // lines between the cells; figures right-aligned
     std::vector<bool> DeTexto;      // of each column: aligned left even with lines
+    std::vector<bool> Unidas{};     // of each row, or none: its first text across every column
+    std::vector<std::pair<std::size_t, std::size_t>> CeldasNegritas{}; // (row, column) in bold
 };
 
 struct PiezaGrafico {
@@ -52,8 +54,12 @@ struct PaginaInforme {
     std::vector<PiezaPagina> Piezas;
 };
 
-// Lays the content out on pages whose printable area is area: the title on the first page, the
-// sections one below the other, a heading never left alone at the foot of a page, tables wrapped
-// into blocks of columns as wide as the area, and on every page a footer with its number.
+// The rule above every page's footer: nothing but the footer goes below it.
+qreal LineaDelPie(const QRectF& area, const QPaintDevice& dispositivo);
+
+// Lays the content out on pages whose printable area is area: the title and the cover's lines on
+// the first page, the sections one below the other, a heading never left alone at the foot of a
+// page, tables wrapped into blocks of columns as wide as the area and split across pages by rows,
+// the heading row repeated, and on every page a footer with its number.
 std::vector<PaginaInforme> MaquetarInforme(const ContenidoInforme& contenido, const QRectF& area,
                                            const QPaintDevice& dispositivo);

@@ -8,7 +8,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -35,10 +37,30 @@ void Pintar(QPainter& pintor, const QRectF& rect, const PiezaTabla& tabla) {
     const QFont cuerpo = tabla.Lineas ? normal : Letra(LetraInforme::Cuerpo);
     const qreal margen = tabla.Lineas ? Mm(pintor, 1.2) : 0;
     const QPen lineas(ColorLineas, Mm(pintor, 0.2));
+    const auto celdaNegrita = [&](std::size_t f, qsizetype c) {
+        return std::find(tabla.CeldasNegritas.begin(), tabla.CeldasNegritas.end(),
+                         std::pair{f, std::size_t(c)}) != tabla.CeldasNegritas.end();
+    };
     qreal y = rect.top();
     for (std::size_t f = 0; f < tabla.Filas.size(); ++f) {
         const bool cabecera = tabla.Cabecera && f == 0;
         qreal x = rect.left();
+        if (f < tabla.Unidas.size() && tabla.Unidas[f]) {
+            // A line across the table, in italics: rows left out, summed up.
+            const QRectF celda(x, y, rect.width(), tabla.AltoFila);
+            if (tabla.Lineas) {
+                pintor.setPen(lineas);
+                pintor.drawRect(celda);
+            }
+            QFont cursiva = cuerpo;
+            cursiva.setItalic(true);
+            pintor.setFont(cursiva);
+            pintor.setPen(Qt::black);
+            pintor.drawText(celda.adjusted(margen, 0, -margen, 0),
+                            int(Qt::AlignLeft | Qt::AlignVCenter), tabla.Filas[f].value(0));
+            y += tabla.AltoFila;
+            continue;
+        }
         for (qsizetype c = 0; c < tabla.Filas[f].size(); ++c) {
             const QRectF celda(x, y, tabla.Anchos[std::size_t(c)], tabla.AltoFila);
             if (tabla.Lineas) {
@@ -47,7 +69,7 @@ void Pintar(QPainter& pintor, const QRectF& rect, const PiezaTabla& tabla) {
                 pintor.drawRect(celda);
             }
             QFont fuente = cuerpo;
-            fuente.setBold(tabla.Negritas[f] || c == tabla.ColumnaNegrita);
+            fuente.setBold(tabla.Negritas[f] || c == tabla.ColumnaNegrita || celdaNegrita(f, c));
             pintor.setFont(fuente);
             pintor.setPen(Qt::black);
             const Qt::Alignment alineacion =

@@ -1,7 +1,9 @@
 // Numbers as text in the user's locale (QLocale()): writing reals in the general and fixed
-// formats, and rounding halves to even; reading and the currency format come with it.
+// formats, and rounding halves to even; reading, the currency format and the rounded numbers of
+// the views meant for reading come with it.
 #pragma once
 
+#include "CifrasLegibles.h"
 #include "FormatoMoneda.h"
 #include "LecturaNumeros.h"
 

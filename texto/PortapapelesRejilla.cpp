@@ -33,17 +33,22 @@ bool EsBloque(const QList<QStringList>& bloque) {
 }
 
 ResultadoPegado PegarBloque(TextosCelda& textos, const QList<QStringList>& bloque, int columna,
-                            int fila, int columnasRejilla, int filasRejilla) {
+                            int fila, int columnasRejilla, int filasRejilla, int columnasMaximas,
+                            int filasMaximas) {
     ResultadoPegado resultado;
     if (columna < 1 || fila < 1) return resultado;
     resultado.abarcado = {columna, fila, 0, int(bloque.size())};
     for (qsizetype i = 0; i < bloque.size(); ++i) {
         const QStringList& campos = bloque[i];
-        const int filaDestino = fila + int(i);
+        const qsizetype filaDestino = fila + i;
         resultado.abarcado.columnas = std::max(resultado.abarcado.columnas, int(campos.size()));
         for (qsizetype j = 0; j < campos.size(); ++j) {
-            const int columnaDestino = columna + int(j);
-            textos.PonerCelda(columnaDestino, filaDestino, campos[j]);
+            const qsizetype columnaDestino = columna + j;
+            if (columnaDestino >= columnasMaximas || filaDestino >= filasMaximas) {
+                ++resultado.descartadas;
+                continue;
+            }
+            textos.PonerCelda(int(columnaDestino), int(filaDestino), campos[j]);
             ++resultado.celdas;
             if (columnaDestino >= columnasRejilla || filaDestino >= filasRejilla) ++resultado.fuera;
         }

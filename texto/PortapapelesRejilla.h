@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <limits>
+
 // A rectangle of cells in grid coordinates (column, row); empty when either count is 0.
 struct RangoCeldas {
     int columna = 1;
@@ -34,13 +36,18 @@ struct ResultadoPegado {
     int celdas = 0;       // cells written, one per field
     int fuera = 0;        // of those, the cells beyond the grid's row or column count
     RangoCeldas abarcado; // the rectangle from the first cell to the farthest one written
+    int descartadas = 0;  // fields not written: beyond any row or column the grid can have
 };
 
 // Writes the block from the cell (columna, fila) rightwards and downwards, one cell per field;
 // an empty field empties its cell. Cells beyond the grid's counts keep their texts in the store,
-// as hidden cells do. A paste never starts in the fixed row or column: it then writes nothing.
+// as hidden cells do, up to the most columns and rows the grid can ever have: fields beyond those
+// are counted and left out. A paste never starts in the fixed row or column: it then writes
+// nothing.
 ResultadoPegado PegarBloque(TextosCelda& textos, const QList<QStringList>& bloque, int columna,
-                            int fila, int columnasRejilla, int filasRejilla);
+                            int fila, int columnasRejilla, int filasRejilla,
+                            int columnasMaximas = std::numeric_limits<int>::max(),
+                            int filasMaximas = std::numeric_limits<int>::max());
 
 // Empties every cell of the range.
 void BorrarRango(TextosCelda& textos, const RangoCeldas& rango);

@@ -83,6 +83,9 @@ const std::array Ordenes{
               nullptr, true},
     OrdenMain{Analisis, "ExplicacionCalculo1", "&Explicación del cálculo", nullptr,
               &TFormMain::ExplicacionCalculo1Click, nullptr, true},
+    Separador(Analisis),
+    OrdenMain{Analisis, "RestablecerDisposicion1", "&Restablecer disposición", nullptr,
+              &TFormMain::RestablecerDisposicion1Click, nullptr, true},
 
     OrdenMain{Experimentos, "Modulodeexperimentos1", "Módulo de experimentos ...", nullptr,
               &TFormMain::Modulodeexperimentos1Click, nullptr, true},

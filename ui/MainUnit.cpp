@@ -2,10 +2,14 @@
 // windows it opens. The file and print commands are in MainUnitFicheros.cpp.
 #include "MainUnit.h"
 
+#include "ArticuloDeTextos.h"
 #include "CalculoProblema.h"
+#include "CapasMarcas.h"
 #include "GuardarLibro.h"
 #include "InformeErrores.h"
+#include "LugarTexto.h"
 #include "MarcaCampo.h"
+#include "MarcasRejilla.h"
 #include "Numeros.h"
 #include "PanelComparacion.h"
 #include "PanelExplicacion.h"
@@ -21,12 +25,16 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QHeaderView>
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <algorithm>
 
 #include <map>
 
@@ -34,6 +42,11 @@ namespace {
 
 constexpr int FilasConCostes = FilaCTotal + 1;
 constexpr int FilasSinCostes = FilaPPL + 1;
+// The grid's largest extent: the fixed column, 99 periods and the column after the last.
+constexpr int ColumnasMaximas = MaxPeriodos + 2;
+// The periods a panel beside the grid leaves in view, and the narrowest a panel opens.
+constexpr int PeriodosALaVista = 8;
+constexpr int AnchoMinimoPanel = 320;
 constexpr int AnchoPanel1 = 228;
 constexpr QSize TamanoBoton{79, 39};
 constexpr int AltoBarra = 43;
@@ -88,6 +101,16 @@ TFormMain::TFormMain(Plataforma& plataforma, QWidget* padre)
     connect(ui_->EditNPeriodos, &QLineEdit::textChanged, this, [this](const QString& texto) {
         Protegido(plataforma_, this, [&] { EditNPeriodosChange(texto); });
     });
+    // Any input the calculation reads may leave its results behind.
+    for (QLineEdit* campo :
+         {ui_->EditNPeriodos, ui_->EditTS, ui_->Editss, ui_->EditCE, ui_->EditCP})
+        connect(campo, &QLineEdit::textChanged, this, &TFormMain::ComprobarDatos);
+    connect(ui_->CheckBoxRedondear, &QCheckBox::clicked, this, &TFormMain::ComprobarDatos);
+    connect(ui_->SG->model(), &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (roles.isEmpty() || roles.contains(Qt::DisplayRole)) ComprobarDatos();
+            });
+    ui_->SG->PonerExtensionMaxima(ColumnasMaximas, FilasConCostes);
     for (QCheckBox* casilla : {ui_->CheckBoxCostes, ui_->CheckBoxRedondear})
         connect(casilla, &QCheckBox::clicked, this,
                 [this] { Ejecutar(&TFormMain::CheckBoxCostesClick); });
@@ -182,28 +205,31 @@ void TFormMain::CrearOrdenes() {
     }
 }
 
-// The views that follow the calculations, each a dock hidden until "Análisis" opens it.
+// The views that follow the calculations, each a dock on the right hidden until "Análisis" opens
+// it. A hidden panel builds nothing until it shows.
 void TFormMain::CrearPaneles() {
     PanelComparacion_ = new PanelComparacion(this);
-    addDockWidget(Qt::BottomDockWidgetArea, PanelComparacion_);
-    PanelComparacion_->hide();
     connect(this, &TFormMain::CalculoCambiado, PanelComparacion_,
             [this] { PanelComparacion_->Mostrar(UltimoCalculo_); });
     connect(PanelComparacion_, &PanelComparacion::PlanElegido, this,
             [this](TipoLotificacion metodo) { Ejecutar([this, metodo] { MostrarPlan(metodo); }); });
 
-    // Beside the grid, so that it keeps its height when the comparison opens below.
     PanelGraficoPlan_ = new PanelGraficoPlan(this);
-    addDockWidget(Qt::RightDockWidgetArea, PanelGraficoPlan_);
-    PanelGraficoPlan_->hide();
     connect(this, &TFormMain::CalculoCambiado, PanelGraficoPlan_,
             [this] { PanelGraficoPlan_->Mostrar(UltimoCalculo_); });
 
     PanelExplicacion_ = new PanelExplicacion(this);
-    addDockWidget(Qt::RightDockWidgetArea, PanelExplicacion_);
-    PanelExplicacion_->hide();
     connect(this, &TFormMain::CalculoCambiado, PanelExplicacion_,
             [this] { PanelExplicacion_->Mostrar(UltimoCalculo_); });
+
+    for (PanelAnalisis* panel : Paneles()) {
+        addDockWidget(Qt::RightDockWidgetArea, panel);
+        panel->hide();
+    }
+}
+
+std::vector<PanelAnalisis*> TFormMain::Paneles() const {
+    return {PanelComparacion_, PanelGraficoPlan_, PanelExplicacion_};
 }
 
 void TFormMain::Ejecutar(ManejadorMain orden) {
@@ -213,7 +239,43 @@ void TFormMain::Ejecutar(ManejadorMain orden) {
 // Every command sees the grid as the user sees it, with a cell still being typed into included.
 void TFormMain::Ejecutar(const std::function<void()>& orden) {
     ui_->SG->ConfirmarEdicion();
-    Protegido(plataforma_, this, orden);
+    std::optional<LugarTexto> lugar;
+    const bool hecho = Protegido(plataforma_, this, [&] {
+        try {
+            orden();
+        } catch (const EConvertErrorEn& error) {
+            lugar = error.lugar;
+            throw;
+        }
+    });
+    if (!hecho && lugar) SenalarLugar(*lugar);
+}
+
+void TFormMain::SenalarLugar(const LugarTexto& lugar) {
+    QLineEdit* campo = nullptr;
+    switch (lugar.campo) {
+    case LugarTexto::Campo::Celda:
+        ui_->SG->PonerCeldaActual(lugar.columna, lugar.fila);
+        ui_->SG->setFocus(Qt::OtherFocusReason);
+        return;
+    case LugarTexto::Campo::NPeriodos:
+        campo = ui_->EditNPeriodos;
+        break;
+    case LugarTexto::Campo::TS:
+        campo = ui_->EditTS;
+        break;
+    case LugarTexto::Campo::SS:
+        campo = ui_->Editss;
+        break;
+    case LugarTexto::Campo::CE:
+        campo = ui_->EditCE;
+        break;
+    case LugarTexto::Campo::CP:
+        campo = ui_->EditCP;
+        break;
+    }
+    campo->setFocus(Qt::OtherFocusReason);
+    campo->selectAll();
 }
 
 void TFormMain::FormCreate() {
@@ -311,24 +373,59 @@ void TFormMain::PlanOptimo1Click() {
 }
 
 void TFormMain::CompararMetodos1Click() {
-    PanelComparacion_->show();
-    PanelComparacion_->raise();
-}
-
-// A wide panel: the first time it opens docked, it takes half the window's width.
-void TFormMain::AbrirPanelAncho(QDockWidget* panel, bool& abiertoYa) {
-    panel->show();
-    panel->raise();
-    if (!abiertoYa && !panel->isFloating()) resizeDocks({panel}, {width() / 2}, Qt::Horizontal);
-    abiertoYa = true;
+    AbrirPanel(PanelComparacion_);
 }
 
 void TFormMain::GraficoPlan1Click() {
-    AbrirPanelAncho(PanelGraficoPlan_, GraficoPlanAbierto_);
+    AbrirPanel(PanelGraficoPlan_);
 }
 
 void TFormMain::ExplicacionCalculo1Click() {
-    AbrirPanelAncho(PanelExplicacion_, ExplicacionAbierta_);
+    AbrirPanel(PanelExplicacion_);
+}
+
+void TFormMain::AbrirPanel(PanelAnalisis* panel) {
+    if (panel->isHidden()) {
+        const std::vector<PanelAnalisis*> paneles = Paneles();
+        const auto junto = std::find_if(paneles.begin(), paneles.end(), [&](PanelAnalisis* otro) {
+            return otro != panel && !otro->isHidden() && !otro->isFloating() &&
+                   dockWidgetArea(otro) == dockWidgetArea(panel);
+        });
+        if (junto != paneles.end() && !panel->isFloating()) tabifyDockWidget(*junto, panel);
+        panel->show();
+        if (junto == paneles.end() && !panel->isFloating())
+            resizeDocks({panel}, {AnchoPanel()}, Qt::Horizontal);
+    }
+    panel->raise();
+}
+
+int TFormMain::AnchoPanel() const {
+    const RejillaTexto& SG = *ui_->SG;
+    int rejilla = SG.mapTo(this, QPoint(0, 0)).x() + 2 * SG.frameWidth() +
+                  SG.verticalHeader()->width() + SG.verticalScrollBar()->sizeHint().width();
+    for (int columna = 0; columna < PeriodosALaVista; ++columna) rejilla += SG.columnWidth(columna);
+    // The separator between the grid's side and the panels' side.
+    const int separador = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    return std::max(AnchoMinimoPanel, width() - rejilla - separador - 4);
+}
+
+void TFormMain::RestablecerDisposicion1Click() {
+    std::vector<PanelAnalisis*> abiertos;
+    PanelAnalisis* primero = nullptr;
+    for (PanelAnalisis* panel : Paneles()) {
+        const bool abierto = !panel->isHidden();
+        panel->setFloating(false);
+        addDockWidget(Qt::RightDockWidgetArea, panel);
+        if (primero)
+            tabifyDockWidget(primero, panel);
+        else
+            primero = panel;
+        panel->setVisible(abierto);
+        if (abierto) abiertos.push_back(panel);
+    }
+    if (abiertos.empty()) return;
+    abiertos.front()->raise();
+    resizeDocks({abiertos.front()}, {AnchoPanel()}, Qt::Horizontal);
 }
 
 void TFormMain::CalcularCon(TipoLotificacion metodo) {
@@ -367,7 +464,23 @@ void TFormMain::CalculoManual1Click() {
 
 void TFormMain::PonerUltimoCalculo(std::optional<ResultadoCalculo> resultado) {
     UltimoCalculo_ = std::move(resultado);
+    ui_->SG->PonerMarcas(CapaRoturas, UltimoCalculo_
+                                          ? MarcasRoturas(RoturasDelCalculo(*UltimoCalculo_))
+                                          : MarcasCeldas{});
+    ComprobarDatos();
     emit CalculoCambiado();
+}
+
+// The calculation's texts are the inputs read back, so a result stays current until the user
+// changes what it was made from; changing it back makes it current again.
+void TFormMain::ComprobarDatos() {
+    const bool cambiado =
+        UltimoCalculo_ && ProblemaCambiado(Problema(), ui_->SG->Textos(), *UltimoCalculo_);
+    if (cambiado == Desactualizado_) return;
+    Desactualizado_ = cambiado;
+    ui_->SG->PonerMarcas(CapaDesactualizada,
+                         cambiado ? MarcasDesactualizadas(*UltimoCalculo_) : MarcasCeldas{});
+    for (PanelAnalisis* panel : Paneles()) panel->MarcarDesactualizado(cambiado);
 }
 
 Avisar TFormMain::Avisador() {

@@ -6,6 +6,7 @@
 #include "AccionesMain.h"
 #include "AvisosProblema.h"
 #include "Comprobacion.h"
+#include "EleccionInforme.h"
 #include "OpcionesEjercicios.h"
 #include "Plataforma.h"
 #include "ResultadoCalculo.h"
@@ -18,11 +19,15 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
+class DialogoInforme;
+class PanelAnalisis;
 class PanelComparacion;
 class PanelExplicacion;
 class PanelGraficoPlan;
 class TFormProyecto;
+struct LugarTexto;
 struct ContenidoInforme;
 class QButtonGroup;
 class QDialog;
@@ -72,6 +77,9 @@ public:
     void CompararMetodos1Click();
     void GraficoPlan1Click();
     void ExplicacionCalculo1Click();
+    // Every panel back on the right, docked and tabbed, at the width that leaves the grid eight
+    // periods; the open ones stay open.
+    void RestablecerDisposicion1Click();
     void Modulodeexperimentos1Click();
     void Acercade1Click();
     // "E&jercicio": the student's record checked, and sheets of exercises.
@@ -120,7 +128,11 @@ private:
     // The marks of the last check, laid again over the cells that still hold what was checked.
     void MarcarComprobacion();
     void QuitarComprobacion();
+    // Reports the command's failure through Protegido; a text that did not convert is then pointed
+    // at, once the error's box has closed.
     void Ejecutar(const std::function<void()>& orden);
+    // Selects and focuses the field or grid cell of a text that did not convert.
+    void SenalarLugar(const LugarTexto& lugar);
 
     void FormCreate();
     void Inicializar();
@@ -128,7 +140,16 @@ private:
     void HabilitarSolucion(bool habilitar);
     // "Calcular" with the given method; the radio group then shows it if it is one of its items.
     void CalcularCon(TipoLotificacion metodo);
-    void AbrirPanelAncho(QDockWidget* panel, bool& abiertoYa);
+    // Shows the panel on the right, tabbed with the panels open there; opening that side, at the
+    // width AnchoPanel gives.
+    void AbrirPanel(PanelAnalisis* panel);
+    // The panels' width that leaves the grid eight periods in view.
+    int AnchoPanel() const;
+    std::vector<PanelAnalisis*> Paneles() const;
+    // Greys the results and marks the panels while the inputs no longer give the item calculated.
+    void ComprobarDatos();
+    // Asks which sections the report holds; false when the dialog was cancelled.
+    bool ElegirInforme();
     // The plan of a row of the comparison, calculated as its command would.
     void MostrarPlan(TipoLotificacion metodo);
     void PonerUltimoCalculo(std::optional<ResultadoCalculo> resultado);
@@ -159,9 +180,11 @@ private:
     QLabel* MensajeEstado_ = nullptr;
     PanelComparacion* PanelComparacion_;
     PanelGraficoPlan* PanelGraficoPlan_;
-    bool GraficoPlanAbierto_ = false; // opened once already, at a width of its own
     PanelExplicacion* PanelExplicacion_;
-    bool ExplicacionAbierta_ = false; // opened once already, at a width of its own
+    bool Desactualizado_ = false;              // the inputs have changed since the last calculation
+    DialogoInforme* DialogoInforme_ = nullptr; // made when first asked
+    // The reader's last choice for the report, kept for as long as the window is open.
+    EleccionInforme EleccionInforme_;
 
     std::optional<ResultadoCalculo> UltimoCalculo_;
     std::optional<ComprobacionProblema> UltimaComprobacion_;

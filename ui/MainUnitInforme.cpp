@@ -4,6 +4,7 @@
 
 #include "ArticuloDeTextos.h"
 #include "ContenidoInforme.h"
+#include "DialogoInforme.h"
 #include "Ficheros.h"
 #include "InformeErrores.h"
 #include "MensajesEstado.h"
@@ -25,12 +26,25 @@ ContenidoInforme TFormMain::Informe() const {
     if (entrada.Calculo)
         entrada.DatosCambiados =
             ProblemaCambiado(entrada.Problema, entrada.Celdas, *entrada.Calculo);
-    entrada.ConComparacion = !PanelComparacion_->isHidden();
-    entrada.ConExplicacion = !PanelExplicacion_->isHidden();
+    static_cast<EleccionInforme&>(entrada) = EleccionInforme_;
     return ConstruirInforme(entrada);
 }
 
+// The dialog proposes the reader's last choice, and the comparison and the explanation as their
+// panels stand: what is on the screen is what a report is most often asked for.
+bool TFormMain::ElegirInforme() {
+    if (!DialogoInforme_) DialogoInforme_ = new DialogoInforme(this);
+    EleccionInforme propuesta = EleccionInforme_;
+    propuesta.ConComparacion = !PanelComparacion_->isHidden();
+    propuesta.ConExplicacion = !PanelExplicacion_->isHidden();
+    DialogoInforme_->Poner(propuesta);
+    if (plataforma_.EjecutarModal(*DialogoInforme_) != QDialog::Accepted) return false;
+    EleccionInforme_ = DialogoInforme_->Eleccion();
+    return true;
+}
+
 void TFormMain::VistaPreviaInforme1Click() {
+    if (!ElegirInforme()) return;
     const ContenidoInforme informe = Informe();
     plataforma_.VistaPrevia(this, ImpresoraInforme_, [this, &informe](QPrinter& impresora) {
         // The preview asks for its pages from its own event handling: a failure is reported here
@@ -41,6 +55,7 @@ void TFormMain::VistaPreviaInforme1Click() {
 
 // Named after the problem's file when it has one, as the solution is.
 void TFormMain::ExportarInformePdf1Click() {
+    if (!ElegirInforme()) return;
     if (!FicheroProblema_.isEmpty()) {
         const QFileInfo problema(FicheroProblema_);
         SaveDialogInforme_.nombre =

@@ -1,20 +1,20 @@
 // The panel "Comparación de métodos": every method and the optimum side by side for the problem of
-// the last calculation, the cheapest methods highlighted, and beside the table their costs as bars.
-// Double-clicking a row asks for its plan.
+// the last calculation, the cheapest methods highlighted, the periods each plan runs short in, and
+// below the table their costs as bars. Double-clicking a row asks for its plan.
 #pragma once
 
+#include "PanelAnalisis.h"
 #include "ResultadoCalculo.h"
-
-#include <QDockWidget>
 
 #include <optional>
 #include <vector>
 
 class QLabel;
+class QSplitter;
 class QTableWidget;
 class VistaGrafico;
 
-class PanelComparacion : public QDockWidget {
+class PanelComparacion : public PanelAnalisis {
     Q_OBJECT
 public:
     explicit PanelComparacion(QWidget* padre = nullptr);
@@ -31,5 +31,6 @@ private:
     QLabel* SinCalculo_;
     QTableWidget* Tabla_;
     VistaGrafico* Grafico_;
+    QSplitter* Division_;                   // the table above the chart
     std::vector<TipoLotificacion> metodos_; // of each row
 };

@@ -5,11 +5,10 @@
 #include "VistaGrafico.h"
 
 PanelGraficoPlan::PanelGraficoPlan(QWidget* padre)
-    : QDockWidget(QStringLiteral("Gráfico del plan"), padre), Grafico_(new VistaGrafico) {
+    : PanelAnalisis(QStringLiteral("Gráfico del plan"), padre), Grafico_(new VistaGrafico) {
     setObjectName(QStringLiteral("PanelGraficoPlan"));
-    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
     Grafico_->setObjectName(QStringLiteral("GraficoPlan"));
-    setWidget(Grafico_);
+    PonerContenido(Grafico_);
     Mostrar(std::nullopt);
 }
 

@@ -2,15 +2,14 @@
 // method and total cost in the title.
 #pragma once
 
+#include "PanelAnalisis.h"
 #include "ResultadoCalculo.h"
-
-#include <QDockWidget>
 
 #include <optional>
 
 class VistaGrafico;
 
-class PanelGraficoPlan : public QDockWidget {
+class PanelGraficoPlan : public PanelAnalisis {
     Q_OBJECT
 public:
     explicit PanelGraficoPlan(QWidget* padre = nullptr);

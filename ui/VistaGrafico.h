@@ -1,13 +1,19 @@
-// A chart view for the panels: it draws chart data, or says why there is nothing to draw.
+// A chart view for the panels: it draws chart data, or says why there is nothing to draw. The
+// chart is built only while the view shows, so a hidden panel costs start-up and every
+// calculation nothing; Datos() holds what it draws either way.
 #pragma once
 
 #include "DatosGrafico.h"
 
-#include <QChartView>
+#include <QFont>
+#include <QWidget>
 
 #include <optional>
 
-class VistaGrafico : public QChartView {
+class QChart;
+class QChartView;
+
+class VistaGrafico : public QWidget {
     Q_OBJECT
 public:
     explicit VistaGrafico(QWidget* padre = nullptr);
@@ -20,12 +26,18 @@ public:
     const std::optional<DatosGrafico>& Datos() const { return datos_; }
 
 protected:
+    void showEvent(QShowEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
 
 private:
-    void Poner(QChart* grafico);
+    // Builds the chart of what it holds, when it shows; otherwise leaves that for its showing.
+    void Actualizar();
     // The legend below the chart while its texts fit there whole, beside it otherwise.
     void ColocarLeyenda();
 
     std::optional<DatosGrafico> datos_;
+    QString mensaje_;
+    QChartView* vista_ = nullptr;        // made on the first showing
+    bool pendiente_ = true;              // what it holds changed since the chart was built
+    std::optional<QFont> fuenteLeyenda_; // the chart's own, before ColocarLeyenda changed it
 };

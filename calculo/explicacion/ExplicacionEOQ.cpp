@@ -15,13 +15,13 @@ void ExplicacionEOQ::Oir(const SucesoOido& suceso) {
 }
 
 void ExplicacionEOQ::Redactar(const Articulo& articulo, TipoLotificacion /*metodo*/,
-                              Bloques& bloques) const {
+                              const Cifras& N, Bloques& bloques) const {
     if (!Demanda || !LoteEconomico) return;
     const double Q = *LoteEconomico;
     BloqueExplicacion cantidad;
     cantidad.Titulo = QStringLiteral("EOQ: cantidad económica de pedido");
-    cantidad.Parrafos << DemandaMedia(Demanda->Media)
-                      << redaccion::LoteEconomico(articulo, Demanda->Media, Demanda->Q);
+    cantidad.Parrafos << DemandaMedia(N, Demanda->Media)
+                      << redaccion::LoteEconomico(N, articulo, Demanda->Media, Demanda->Q);
     cantidad.Parrafos << (articulo.Redondear
                               ? QStringLiteral("Con «Redondear», Q se redondea al entero más "
                                                "próximo (un medio, al par): Q = %1.")
@@ -40,7 +40,7 @@ void ExplicacionEOQ::Redactar(const Articulo& articulo, TipoLotificacion /*metod
     lotes.Cabecera = {QStringLiteral("Periodo"), QStringLiteral("Necesidad neta"),
                       QStringLiteral("Se pide"), QStringLiteral("Lote"),
                       QStringLiteral("Emisión en")};
-    PeriodosConNecesidad(Periodos, lotes, [Q](const PeriodoExplicado& p) {
+    PeriodosConNecesidad(N, Periodos, lotes, [Q](const PeriodoExplicado& p) {
         return p.Recibido == Q ? QStringLiteral("Q") : QStringLiteral("NN, mayor que Q");
     });
     bloques.push_back(std::move(lotes));

@@ -9,7 +9,7 @@ void ExplicacionLoteALote::Oir(const SucesoOido& suceso) {
 }
 
 void ExplicacionLoteALote::Redactar(const Articulo& articulo, TipoLotificacion metodo,
-                                    Bloques& bloques) const {
+                                    const redaccion::Cifras& N, Bloques& bloques) const {
     BloqueExplicacion bloque;
     bloque.Titulo = TextoLotificacion(metodo);
     bloque.Parrafos << QStringLiteral("Cada necesidad neta se recibe en su propio periodo y se "
@@ -17,6 +17,6 @@ void ExplicacionLoteALote::Redactar(const Articulo& articulo, TipoLotificacion m
                            redaccion::PlazoDeEmision(articulo.TS) + QStringLiteral(".");
     bloque.Cabecera = {QStringLiteral("Periodo"), QStringLiteral("Necesidad neta"),
                        QStringLiteral("Recepción"), QStringLiteral("Emisión en")};
-    PeriodosConNecesidad(Periodos, bloque, {});
+    PeriodosConNecesidad(N, Periodos, bloque, {});
     bloques.push_back(std::move(bloque));
 }

@@ -11,6 +11,6 @@ public:
     std::vector<PeriodoExplicado> Periodos; // in period order
 
     void Oir(const SucesoOido& suceso) override;
-    void Redactar(const Articulo& articulo, TipoLotificacion metodo,
+    void Redactar(const Articulo& articulo, TipoLotificacion metodo, const redaccion::Cifras& N,
                   Bloques& bloques) const override;
 };

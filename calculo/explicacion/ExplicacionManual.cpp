@@ -17,7 +17,7 @@ void ExplicacionManual::Oir(const SucesoOido& suceso) {
 }
 
 void ExplicacionManual::Redactar(const Articulo& articulo, TipoLotificacion /*metodo*/,
-                                 Bloques& bloques) const {
+                                 const Cifras& N, Bloques& bloques) const {
     BloqueExplicacion bloque;
     bloque.Titulo = TextoCalculoManual;
     bloque.Parrafos << QStringLiteral("Las emisiones escritas en la fila PPL se reciben ") +

@@ -17,6 +17,6 @@ public:
     std::vector<EmisionManualExplicada> Emisiones; // in period order
 
     void Oir(const SucesoOido& suceso) override;
-    void Redactar(const Articulo& articulo, TipoLotificacion metodo,
+    void Redactar(const Articulo& articulo, TipoLotificacion metodo, const redaccion::Cifras& N,
                   Bloques& bloques) const override;
 };

@@ -20,10 +20,11 @@ void ExplicacionMejor::Terminar(const Articulo& articulo, TipoLotificacion elegi
     std::int32_t otro = elegido;
     Lotificar(elegido, articulo, tabla, otro, *ganador);
     ganador->Terminar(articulo, elegido);
+    GanadorConRoturas = DescartadoPorRoturas(articulo, tabla);
     DelGanador = std::move(ganador);
 }
 
-void ExplicacionMejor::Redactar(const Articulo& articulo, TipoLotificacion metodo,
+void ExplicacionMejor::Redactar(const Articulo& articulo, TipoLotificacion metodo, const Cifras& N,
                                 Bloques& bloques) const {
     BloqueExplicacion bloque;
     bloque.Titulo = TextoLotificacion(metodo);
@@ -70,8 +71,13 @@ void ExplicacionMejor::Redactar(const Articulo& articulo, TipoLotificacion metod
                                 QStringLiteral(" lo mismo, pero %1 va antes en la lista.")
                                     .arg(TextoLotificacion(mejor));
     }
+    if (GanadorConRoturas)
+        bloque.Notas << QStringLiteral("Pero su plan tiene roturas después del plazo de "
+                                       "suministro: el coste de posesión negativo de esos "
+                                       "periodos rebaja su total sin ser un ahorro, y la "
+                                       "comparación de métodos no lo cuenta como el más barato.");
     bloque.Notas << QStringLiteral("A continuación, cómo obtiene %1 su plan.")
                         .arg(TextoLotificacion(Ganador));
     bloques.push_back(std::move(bloque));
-    if (DelGanador) DelGanador->Redactar(articulo, Ganador, bloques);
+    if (DelGanador) DelGanador->Redactar(articulo, Ganador, N, bloques);
 }

@@ -6,6 +6,7 @@
 #include "Articulo.h"
 #include "BloqueExplicacion.h"
 #include "ObservadorLotificacion.h"
+#include "Redaccion.h"
 
 #include <memory>
 
@@ -14,9 +15,10 @@ public:
     // After the method has planned the item's input with this recorder and chosen `elegido` (the
     // method itself, or the winner of a choice among methods).
     virtual void Terminar(const Articulo& /*articulo*/, TipoLotificacion /*elegido*/) {}
-    // The blocks that tell how the plan of the item was made with the method of code `metodo`.
+    // The blocks that tell how the plan of the item was made with the method of code `metodo`,
+    // its quantities written by N.
     virtual void Redactar(const Articulo& articulo, TipoLotificacion metodo,
-                          Bloques& bloques) const = 0;
+                          const redaccion::Cifras& N, Bloques& bloques) const = 0;
 };
 
 // A recorder for the method of that code; null for a code that names no method.

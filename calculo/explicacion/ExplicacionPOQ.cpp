@@ -21,13 +21,13 @@ void ExplicacionPOQ::Oir(const SucesoOido& suceso) {
 }
 
 void ExplicacionPOQ::Redactar(const Articulo& articulo, TipoLotificacion /*metodo*/,
-                              Bloques& bloques) const {
+                              const Cifras& N, Bloques& bloques) const {
     if (!Demanda || !Intervalo) return;
     const SucesoIntervalo& i = *Intervalo;
     BloqueExplicacion intervalo;
     intervalo.Titulo = QStringLiteral("POQ: intervalo de pedido");
-    intervalo.Parrafos << DemandaMedia(Demanda->Media)
-                       << LoteEconomico(articulo, Demanda->Media, Demanda->Q)
+    intervalo.Parrafos << DemandaMedia(N, Demanda->Media)
+                       << LoteEconomico(N, articulo, Demanda->Media, Demanda->Q)
                        << QStringLiteral("Q / m = %1.").arg(N(i.Cociente));
     if (i.Redondeado < 1.0)
         intervalo.Parrafos << QStringLiteral("Q / m redondeado al entero más próximo da %1: un "

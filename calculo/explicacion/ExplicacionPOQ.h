@@ -26,7 +26,7 @@ public:
     std::vector<VentanaExplicada> Ventanas;
 
     void Oir(const SucesoOido& suceso) override;
-    void Redactar(const Articulo& articulo, TipoLotificacion metodo,
+    void Redactar(const Articulo& articulo, TipoLotificacion metodo, const redaccion::Cifras& N,
                   Bloques& bloques) const override;
 
 private:

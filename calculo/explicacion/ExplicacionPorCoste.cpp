@@ -37,7 +37,7 @@ QString Decision(const CandidatoExplicado& candidato, int bj, int mejorHastaAhor
     return {};
 }
 
-BloqueExplicacion LotePorCoste(int numero, const LoteExplicado& lote) {
+BloqueExplicacion LotePorCoste(const Cifras& N, int numero, const LoteExplicado& lote) {
     BloqueExplicacion bloque;
     bloque.Titulo =
         QStringLiteral("Lote %1: recibido en el periodo k = %2").arg(numero).arg(lote.k);
@@ -45,7 +45,10 @@ BloqueExplicacion LotePorCoste(int numero, const LoteExplicado& lote) {
                        QStringLiteral("v"), QStringLiteral("Decisión")};
     int mejorJ = lote.k;
     double mejorV = 0;
+    std::size_t elegido = lote.Candidatos.size();
     for (const CandidatoExplicado& candidato : lote.Candidatos) {
+        if (candidato.Estado == Candidatura::Mejor && candidato.j == lote.bj)
+            elegido = bloque.Filas.size();
         bloque.Filas.push_back({E(candidato.j), N(candidato.r), N(candidato.H), N(candidato.v),
                                 Decision(candidato, lote.bj, mejorJ)});
         bloque.Destacadas.push_back(candidato.Estado == Candidatura::Mejor &&
@@ -55,7 +58,18 @@ BloqueExplicacion LotePorCoste(int numero, const LoteExplicado& lote) {
             mejorV = candidato.v;
         }
     }
-    if (!lote.Candidatos.empty() && lote.Candidatos.back().Estado == Candidatura::Parada)
+    // The report keeps the rows up to the chosen one and the stop: none in between is better.
+    const bool parada =
+        !lote.Candidatos.empty() && lote.Candidatos.back().Estado == Candidatura::Parada;
+    const std::size_t hasta = lote.Candidatos.size() - (parada ? 1 : 0);
+    if (elegido < lote.Candidatos.size() && hasta >= elegido + 3)
+        bloque.Omitibles.push_back(
+            {elegido + 1, hasta,
+             QStringLiteral("… %1 candidatos más, ninguno mejor (j = %2 a %3)")
+                 .arg(hasta - elegido - 1)
+                 .arg(lote.Candidatos[elegido + 1].j)
+                 .arg(lote.Candidatos[hasta - 1].j)});
+    if (parada)
         bloque.Notas << QStringLiteral("La búsqueda se detiene en j = %1: su valor, %2, es mayor "
                                        "que el mejor, %3.")
                             .arg(lote.Candidatos.back().j)
@@ -98,7 +112,7 @@ void ExplicacionPorCoste::Oir(const SucesoOido& suceso) {
 }
 
 void ExplicacionPorCoste::Redactar(const Articulo& /*articulo*/, TipoLotificacion metodo,
-                                   Bloques& bloques) const {
+                                   const Cifras& N, Bloques& bloques) const {
     BloqueExplicacion criterio;
     criterio.Titulo = TextoLotificacion(metodo);
     criterio.Parrafos
@@ -120,5 +134,5 @@ void ExplicacionPorCoste::Redactar(const Articulo& /*articulo*/, TipoLotificacio
         criterio.Notas << QStringLiteral("Ningún periodo tiene necesidad neta: no hay lotes.");
     bloques.push_back(std::move(criterio));
     int numero = 0;
-    for (const LoteExplicado& lote : Lotes) bloques.push_back(LotePorCoste(++numero, lote));
+    for (const LoteExplicado& lote : Lotes) bloques.push_back(LotePorCoste(N, ++numero, lote));
 }

@@ -24,6 +24,6 @@ public:
     std::vector<LoteExplicado> Lotes;
 
     void Oir(const SucesoOido& suceso) override;
-    void Redactar(const Articulo& articulo, TipoLotificacion metodo,
+    void Redactar(const Articulo& articulo, TipoLotificacion metodo, const redaccion::Cifras& N,
                   Bloques& bloques) const override;
 };

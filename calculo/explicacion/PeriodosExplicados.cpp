@@ -5,7 +5,8 @@
 
 using namespace redaccion;
 
-void PeriodosConNecesidad(const std::vector<PeriodoExplicado>& periodos, BloqueExplicacion& bloque,
+void PeriodosConNecesidad(const Cifras& N, const std::vector<PeriodoExplicado>& periodos,
+                          BloqueExplicacion& bloque,
                           const std::function<QString(const PeriodoExplicado&)>& regla) {
     QStringList atrasados;
     for (const PeriodoExplicado& p : periodos) {

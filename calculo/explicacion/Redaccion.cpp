@@ -5,8 +5,8 @@
 
 namespace redaccion {
 
-QString N(double valor) {
-    return FloatToStr(valor);
+QString Cifras::operator()(double valor) const {
+    return CifraLegible(valor, decimales_);
 }
 
 QString E(int valor) {
@@ -37,12 +37,12 @@ QString PlazoDeEmision(int TS) {
                    : Periodos(TS) + QStringLiteral(" antes (el plazo de suministro)");
 }
 
-QString DemandaMedia(double media) {
+QString DemandaMedia(const Cifras& N, double media) {
     return QStringLiteral("Demanda media: m = (NB[1] + … + NB[N]) / N = ") + N(media) +
            QStringLiteral(".");
 }
 
-QString LoteEconomico(const TParametrosMRP& P, double media, double Q) {
+QString LoteEconomico(const Cifras& N, const TParametrosMRP& P, double media, double Q) {
     return QStringLiteral("Cantidad económica: Q = √(2 × CE × m / CP) = √(2 × %1 × %2 / %3) = %4.")
         .arg(N(P.CE), N(media), N(P.CP), N(Q));
 }

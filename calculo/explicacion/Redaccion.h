@@ -9,8 +9,19 @@
 
 namespace redaccion {
 
-// A quantity in the grid's format; a period or a count as an integer.
-QString N(double valor);
+// How the explanation writes a quantity: rounded for reading to its decimals (CifraLegible), or as
+// the grid writes it with DecimalesExactos. The routines that write take it as N, so that N(valor)
+// reads as the quantity it writes.
+class Cifras {
+public:
+    explicit Cifras(int decimales) : decimales_(decimales) {}
+    QString operator()(double valor) const;
+
+private:
+    int decimales_;
+};
+
+// A period or a count, as an integer.
 QString E(int valor);
 
 // "1 periodo", "3 periodos".
@@ -25,7 +36,7 @@ QString Ventana(int desde, int hasta);
 QString PlazoDeEmision(int TS);
 
 // EOQ and POQ: the mean demand and the economic lot of their first steps.
-QString DemandaMedia(double media);
-QString LoteEconomico(const TParametrosMRP& P, double media, double Q);
+QString DemandaMedia(const Cifras& N, double media);
+QString LoteEconomico(const Cifras& N, const TParametrosMRP& P, double media, double Q);
 
 } // namespace redaccion

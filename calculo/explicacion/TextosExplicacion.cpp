@@ -3,11 +3,12 @@
 
 #include "LecturaNumeros.h"
 #include "Numeros.h"
+#include "RoturasCalculo.h"
 #include "TextosLotificacion.h"
 
 namespace {
 
-BloqueExplicacion Datos(const ResultadoCalculo& c) {
+BloqueExplicacion Datos(const ResultadoCalculo& c, const redaccion::Cifras& N) {
     const Articulo& p = c.Problema;
     BloqueExplicacion bloque;
     bloque.Titulo = QStringLiteral("Datos");
@@ -18,7 +19,7 @@ BloqueExplicacion Datos(const ResultadoCalculo& c) {
     QString datos = QStringLiteral("N = %1, TS = %2, SS = %3, CE = %4, CP = %5")
                         .arg(p.N)
                         .arg(p.TS)
-                        .arg(FloatToStr(p.SS), FloatToStr(p.CE), FloatToStr(p.CP));
+                        .arg(N(p.SS), N(p.CE), N(p.CP));
     if (c.Tipo == TipoCalculo::Seleccionado && UsaRedondeo(p.Metodo))
         datos +=
             p.Redondear ? QStringLiteral(", con «Redondear»") : QStringLiteral(", sin «Redondear»");
@@ -35,19 +36,21 @@ bool EsCifra(const QString& texto) {
     }
 }
 
-// A column is of figures when every row holds one in it.
+// A column is of figures when every row holds one in it or nothing.
 void Alinear(BloqueExplicacion& bloque) {
     for (qsizetype c = 0; c < bloque.Cabecera.size(); ++c) {
         bool cifras = true;
-        for (const QStringList& fila : bloque.Filas) cifras = cifras && EsCifra(fila.value(c));
+        for (const QStringList& fila : bloque.Filas)
+            cifras = cifras && (fila.value(c).isEmpty() || EsCifra(fila.value(c)));
         bloque.DeTexto.push_back(!cifras);
     }
 }
 
 } // namespace
 
-Bloques TextosExplicacion(const ResultadoCalculo& calculo) {
-    Bloques bloques{Datos(calculo)};
+Bloques TextosExplicacion(const ResultadoCalculo& calculo, int decimales) {
+    const redaccion::Cifras N(decimales);
+    Bloques bloques{Datos(calculo, N)};
     const auto parrafo = [&bloques](const QString& titulo, const QString& texto) {
         BloqueExplicacion bloque;
         bloque.Titulo = titulo;
@@ -60,9 +63,11 @@ Bloques TextosExplicacion(const ResultadoCalculo& calculo) {
         return bloques;
     }
     if (const ExplicacionMetodo* decisiones = calculo.Explicacion.Decisiones.get())
-        decisiones->Redactar(calculo.Problema, calculo.Problema.Metodo, bloques);
+        decisiones->Redactar(calculo.Problema, calculo.Problema.Metodo, N, bloques);
     parrafo(QStringLiteral("Resultado"),
-            QStringLiteral("Coste total del plan: %1.").arg(FloatToStr(calculo.CosteTotal())));
+            QStringLiteral("Coste total del plan: %1.").arg(N(calculo.CosteTotal())));
+    if (const QString roturas = MensajeRoturas(RoturasDelCalculo(calculo)); !roturas.isEmpty())
+        bloques.back().Parrafos << roturas + QStringLiteral(".");
     for (BloqueExplicacion& bloque : bloques) Alinear(bloque);
     return bloques;
 }

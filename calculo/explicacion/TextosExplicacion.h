@@ -3,11 +3,14 @@
 #pragma once
 
 #include "BloqueExplicacion.h"
+#include "CifrasLegibles.h"
 #include "ResultadoCalculo.h"
 
 #include <QStringList>
 
-Bloques TextosExplicacion(const ResultadoCalculo& calculo);
+// The quantities rounded to `decimales` for reading, or as the grid writes them with
+// DecimalesExactos; the blocks are the same either way, cell for cell.
+Bloques TextosExplicacion(const ResultadoCalculo& calculo, int decimales = DecimalesLegibles);
 
 // The blocks as lines of text, as the clipboard and quelmar-cli take them: each heading and
 // paragraph a line, each table row a line of cells separated by TAB, an empty line between blocks.

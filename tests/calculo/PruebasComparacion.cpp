@@ -2,10 +2,13 @@
 // zero optimum and a method that fails, all as the panel and quelmar-cli show them.
 #include "AyudasRejilla.h"
 #include "CalculoProblema.h"
+#include "Numeros.h"
 #include "TablaRejilla.h"
 #include "TextosComparacion.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -116,4 +119,56 @@ TEST(Comparacion, CostesNegativosNoSeComparan) {
         EXPECT_FALSE(ComandoCalcular(problema, celdas, [&](const QString& a) { avisos << a; }));
         EXPECT_EQ(avisos, QStringList{AvisoCostesNoComparables});
     }
+}
+
+// A plan that runs short after the lead time prices its shortage as a saving: it is never the
+// cheapest and gets "con roturas" in place of a percentage. Shortages within the lead time, which
+// no plan avoids, rank as before.
+TEST(Comparacion, UnPlanConRoturasNoEsElMasBarato) {
+    TextosProblema problema = Ejemplo(LotificacionLoteALote);
+    TextosCelda celdas = CeldasEjemplo();
+    std::optional<ResultadoCalculo> r = ComandoCalculoManual(problema, celdas, SinAvisos);
+    ASSERT_TRUE(r);
+    const FilaComparacion& manual = r->Comparacion.Filas.back();
+    EXPECT_EQ(manual.CosteTotal, -1840);
+    EXPECT_TRUE(manual.ConRoturas);
+    EXPECT_EQ(manual.PeriodosConRotura, std::vector<int>({2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_FALSE(manual.SobreOptimo);
+    EXPECT_EQ(MasBaratos(*r),
+              std::vector<bool>({false, false, true, true, true, true, false, false}));
+    const TextosFilaComparacion textos = TextosComparacion(r->Comparacion).back();
+    EXPECT_EQ(textos.Celdas.last(), "con roturas");
+    EXPECT_EQ(textos.Roturas, "2–8");
+
+    problema.TS = "2";
+    problema.NPeriodos = "4";
+    celdas = CeldasIniciales(4);
+    PonerFila(celdas, FilaNB, {"20", "30", "40", "10"});
+    r = ComandoCalcular(problema, celdas, SinAvisos);
+    ASSERT_TRUE(r);
+    for (const FilaComparacion& fila : r->Comparacion.Filas) {
+        SCOPED_TRACE(fila.Metodo);
+        EXPECT_EQ(fila.PeriodosConRotura, std::vector<int>({1, 2}));
+        EXPECT_FALSE(fila.ConRoturas);
+        EXPECT_TRUE(fila.SobreOptimo);
+    }
+    const std::vector<bool> marcados = MasBaratos(*r);
+    EXPECT_NE(std::find(marcados.begin(), marcados.end(), true), marcados.end());
+    EXPECT_EQ(TextosComparacion(r->Comparacion).front().Roturas, "1–2");
+}
+
+// The panel's figures are rounded for reading, the exact ones kept for the tool tips.
+TEST(Comparacion, CifrasRedondeadasYExactas) {
+    TextosProblema problema = Ejemplo(LotificacionEOQ, "100", "0,3");
+    problema.Redondear = false;
+    TextosCelda celdas = CeldasEjemplo();
+    const std::optional<ResultadoCalculo> r = ComandoCalcular(problema, celdas, SinAvisos);
+    ASSERT_TRUE(r);
+    const TextosFilaComparacion eoq = TextosComparacion(r->Comparacion).at(1);
+    const FilaComparacion& fila = r->Comparacion.Filas.at(1);
+    EXPECT_EQ(eoq.Celdas[1], CifraLegible(fila.CosteTotal));
+    EXPECT_EQ(eoq.Exactas[1], FloatToStr(fila.CosteTotal));
+    EXPECT_NE(eoq.Celdas[1], eoq.Exactas[1]);
+    EXPECT_EQ(TextosComparacion(r->Comparacion, 0).at(1).Celdas[1],
+              CifraLegible(fila.CosteTotal, 0));
 }

@@ -11,11 +11,13 @@
 #include "ExplicacionPOQ.h"
 #include "ExplicacionPorCoste.h"
 #include "MensajeDe.h"
+#include "Numeros.h"
 #include "TablaRejilla.h"
 #include "TextosExplicacion.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 
 namespace {
@@ -340,4 +342,53 @@ TEST(Explicacion, LoRegistradoEsElPlan) {
         }
     }
     EXPECT_GT(comprobados, 2500);
+}
+
+// Silver-Meal searches to the end: the report's short form keeps the rows up to the chosen one
+// and sums up the rest; the panel's table keeps them all.
+TEST(Explicacion, LaFormaCortaResumeLosCandidatosSinMejora) {
+    const ResultadoCalculo r = Calcular(
+        LotificacionSilverMeal,
+        {"8", "0", "0", "100", "1", {"10", "10", "10", "10", "300", "300", "300", "300"}, "0", {}});
+    const BloqueExplicacion lote = Bloque(r, "Lote 1: recibido en el periodo k = 1");
+    ASSERT_EQ(lote.Filas.size(), 8u);
+    EXPECT_EQ(lote.Filas[3].at(4), "Nuevo mejor: elegido");
+    ASSERT_EQ(lote.Omitibles.size(), 1u);
+    EXPECT_EQ(lote.Omitibles[0].Desde, 4u);
+    EXPECT_EQ(lote.Omitibles[0].Hasta, 8u);
+    EXPECT_EQ(lote.Omitibles[0].Resumen, "… 4 candidatos más, ninguno mejor (j = 5 a 8)");
+    // A search that stops right after its choice leaves nothing to sum up.
+    EXPECT_TRUE(
+        Bloque(Calcular(LotificacionMinimoCosteTotal), "Lote 1: recibido en el periodo k = 2")
+            .Omitibles.empty());
+}
+
+// The optimum's triangular table: a row per start, a column per last period, the plan's lots
+// highlighted; figures rounded, the same cells exact with DecimalesExactos.
+TEST(Explicacion, TablaTriangularDelOptimo) {
+    const ResultadoCalculo r = Calcular(LotificacionOptimo);
+    const BloqueExplicacion tabla = Bloque(r, "Tabla de costes del plan óptimo");
+    EXPECT_EQ(tabla.Cabecera, QStringList({"k \\ j", "2", "3", "4", "5", "6", "7", "8"}));
+    ASSERT_EQ(tabla.Filas.size(), 7u); // starts 2 to 8
+    EXPECT_EQ(tabla.Filas[0], QStringList({"2", "590", "600", "", "", "", "", ""}));
+    // The lots 2, 3–4, 5–6 and 7–8: rows of starts 2, 3, 5, 7 at columns of ends 2, 4, 6, 8.
+    using Celda = std::pair<std::size_t, std::size_t>;
+    EXPECT_EQ(tabla.CeldasDestacadas, (std::vector<Celda>{{0, 1}, {1, 3}, {3, 5}, {5, 7}}));
+    EXPECT_FALSE(tabla.DeTexto.at(1)) << "figures, empty cells and all";
+    EXPECT_TRUE(tabla.Omitibles.empty()) << "a short table goes whole into the report";
+    EXPECT_EQ(TextosExplicacion(r, DecimalesExactos).size(), TextosExplicacion(r).size());
+}
+
+// Decimals for reading; exactly as the grid writes them on demand.
+TEST(Explicacion, CifrasRedondeadasOExactas) {
+    Datos eoq;
+    eoq.CP = "0,3";
+    const ResultadoCalculo r = Calcular(LotificacionEOQ, eoq);
+    const QString redondeada = Bloque(r, "EOQ: cantidad económica de pedido").Parrafos.at(1);
+    EXPECT_TRUE(redondeada.endsWith("= 209,17.")) << redondeada.toStdString();
+    QString exacta;
+    for (const BloqueExplicacion& bloque : TextosExplicacion(r, DecimalesExactos))
+        if (bloque.Titulo == "EOQ: cantidad económica de pedido") exacta = bloque.Parrafos.at(1);
+    EXPECT_TRUE(exacta.endsWith("= " + FloatToStr(std::sqrt(2 * 100 * 65.625 / 0.3)) + "."))
+        << exacta.toStdString();
 }

@@ -87,6 +87,23 @@ TEST(ArgumentosCli, InformeConSusOpciones) {
     EXPECT_TRUE(std::holds_alternative<OrdenAyuda>(Leer("informe --help")));
 }
 
+// The report's choices, as its dialog has them: sections turned from their default, decimals and
+// the cover's lines; --explicar is the explanation's section.
+TEST(ArgumentosCli, InformeConLaEleccionDelDialogo) {
+    EXPECT_EQ(std::get<OrdenInforme>(Leer("informe p.lot -o i.pdf")).eleccion, EleccionInforme());
+    const OrdenInforme informe = std::get<OrdenInforme>(
+        Leer("informe p.lot -o i.pdf --sin-datos --sin-grafico --comparar --explicar "
+             "--decimales 0 --alumno Ana --fecha=2026-12-09"));
+    EleccionInforme esperada;
+    esperada.ConDatos = esperada.ConGrafico = false;
+    esperada.ConComparacion = esperada.ConExplicacion = true;
+    esperada.Decimales = 0;
+    esperada.Alumno = "Ana";
+    esperada.Fecha = "2026-12-09";
+    EXPECT_EQ(informe.eleccion, esperada);
+    EXPECT_TRUE(informe.explicar);
+}
+
 TEST(ArgumentosCli, ExperimentosConSemillaYCampos) {
     const Orden orden =
         Leer("experimentos --semilla 4294967295 --TsMin -1 --traza t.txt --NExp=5 --CEMin 2,5");
@@ -198,6 +215,18 @@ TEST(ArgumentosCli, ErroresDeUso) {
         {"informe_con_dos_pdf",
          {"informe", "a.lot", "-o", "i.pdf", "-o", "j.pdf"},
          "opción repetida «-o»"},
+        {"decimales_de_mas",
+         {"informe", "a.lot", "-o", "i.pdf", "--decimales", "7"},
+         "los decimales han de ser un entero de 0 a 6, no «7»"},
+        {"decimales_que_no_son_numero",
+         {"informe", "a.lot", "-o", "i.pdf", "--decimales=dos"},
+         "los decimales han de ser un entero de 0 a 6, no «dos»"},
+        {"alumno_repetido",
+         {"informe", "a.lot", "-o", "i.pdf", "--alumno", "A", "--alumno", "B"},
+         "opción repetida «--alumno»"},
+        {"seccion_de_informe_en_resolver",
+         {"resolver", "a.lot", "--comparar"},
+         "opción desconocida «--comparar»"},
         {"comparar_sin_problema", {"comparar"}, "falta el fichero del problema"},
         {"comparar_con_metodo",
          {"comparar", "a.lot", "--metodo", "1"},

@@ -83,3 +83,20 @@ TEST_F(InformeCli, MetodoSinCostesYAvisos) {
         "Especifique valores distintos de 0 para los costes de emisión y posesión\n"));
     EXPECT_FALSE(QFile::exists(pdf));
 }
+
+// The dialog's choices as options: the cover's line, the comparison, one decimal, no chart.
+TEST_F(InformeCli, LaEleccionDelInforme) {
+    const QString pdf = carpeta.filePath("ana.pdf");
+    DatosProblema datos = Ejemplo("0");
+    datos.CP = "0,333";
+    const Resultado r =
+        ConEjecutable({"informe", Problema(datos), "-o", pdf, "--alumno", "Ana Pérez",
+                       "--sin-grafico", "--comparar", "--decimales", "1"});
+    EXPECT_EQ(r.estado, 0) << r.errores.toStdString();
+    const QString texto = TextoPdf(pdf);
+    EXPECT_TRUE(TieneLinea(texto, {"Alumno:", "Ana", "Pérez"})) << texto.toStdString();
+    EXPECT_TRUE(TieneLinea(texto, {"Comparación", "de", "métodos"}));
+    EXPECT_FALSE(texto.contains("Gráfico del plan"));
+    EXPECT_TRUE(TieneLinea(texto, {"Coste", "de", "posesión:", "0,333"}));
+    EXPECT_TRUE(TieneLinea(texto, {"Cp", "3,3"})) << "10 left at the end of period 1";
+}

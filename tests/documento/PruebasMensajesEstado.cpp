@@ -51,4 +51,15 @@ TEST(Estado, SingularesYPortapapelesVacio) {
     EXPECT_EQ(MensajePegado({}), "El portapapeles no tiene texto que pegar");
 }
 
+// Fields beyond any row or column the grid can have are left out, and said so apart from those
+// the grid keeps out of view.
+TEST(Estado, PegadoConCamposDescartados) {
+    EXPECT_EQ(MensajePegado({4, 2, {}, 1}),
+              "Pegadas 4 celdas; 2 quedan fuera de la rejilla; se descarta 1 que no cabe en "
+              "ninguna fila ni columna de la rejilla");
+    EXPECT_EQ(MensajePegado({0, 0, {}, 3}),
+              "No se ha pegado ninguna celda; se descartan 3 que no caben en ninguna fila ni "
+              "columna de la rejilla");
+}
+
 } // namespace

@@ -1,9 +1,11 @@
 // The optimal plan: the worked figures, the lead time's backlog, scheduled receipts inside a lot,
 // ties, every plan of its family tried on small problems, and never above the other methods.
+#include "PlanOptimo.h"
 #include "ProblemasMotorAzar.h"
 #include "TablasPrueba.h"
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 namespace {
@@ -134,3 +136,49 @@ TEST(Optimo, NuncaPorEncimaDeLosMetodosComparados) {
 }
 
 } // namespace
+
+namespace {
+
+// The triangular table as the optimum reports it, and the least cost on from each start.
+struct Triangulo : ObservadorLotificacion {
+    std::map<int, std::map<int, double>> celdas; // by start, then by the lot's last period
+    std::map<int, SucesoCosteDesde> desde;
+    std::vector<SucesoLoteOptimo> lotes;
+    void Oir(const SucesoOido& suceso) override {
+        if (const auto* c = suceso.Como<SucesoCandidatoOptimo>())
+            celdas[c->Inicio][c->Fin] = c->Coste;
+        else if (const auto* d = suceso.Como<SucesoCosteDesde>())
+            desde.emplace(d->Periodo, *d);
+        else if (const auto* l = suceso.Como<SucesoLoteOptimo>())
+            lotes.push_back(*l);
+    }
+};
+
+} // namespace
+
+// Every row of the triangle holds its start's least cost, at the end the search chose, and the
+// plan's lots are cells of it; listening changes no plan.
+TEST(Optimo, LaTablaTriangularLlevaAlPlan) {
+    ProblemasMotorAzar azar(20261209);
+    for (int caso = 0; caso < 300; ++caso) {
+        const ProblemaAzar p = azar.Siguiente();
+        SCOPED_TRACE(caso);
+        const TParametrosMRP P{p.N, p.TS, p.SS, p.CE, p.CP, true};
+        TTablaMRP sola = p.Tabla, oida = p.Tabla;
+        PlanOptimo(P, sola);
+        Triangulo triangulo;
+        PlanOptimo<ObservadorRegistro>(P, oida, nullptr, triangulo);
+        EXPECT_EQ(oida, sola);
+        ASSERT_EQ(triangulo.celdas.size(), triangulo.desde.size());
+        for (const auto& [inicio, fila] : triangulo.celdas) {
+            const SucesoCosteDesde& menor = triangulo.desde.at(inicio);
+            double minimo = fila.begin()->second;
+            for (const auto& [fin, coste] : fila) minimo = std::min(minimo, coste);
+            EXPECT_EQ(minimo, menor.Coste) << inicio;
+            ASSERT_TRUE(fila.count(menor.Fin)) << inicio;
+            EXPECT_EQ(fila.at(menor.Fin), menor.Coste) << inicio;
+        }
+        for (const SucesoLoteOptimo& lote : triangulo.lotes)
+            EXPECT_TRUE(triangulo.celdas[lote.Recepcion].count(lote.Fin)) << lote.Recepcion;
+    }
+}

@@ -3,6 +3,7 @@
 #include "EjemploRejilla.h"
 #include "EntradaEjemplo.h"
 #include "GraficosCalculo.h"
+#include "Numeros.h"
 #include "TextosComparacion.h"
 
 #include <gtest/gtest.h>
@@ -141,4 +142,52 @@ TEST(ContenidoInforme, AvisaCuandoLaVentanaYaNoTieneElProblemaCalculado) {
         EXPECT_EQ(std::get<SeccionDestacada>(informe.Secciones[caso.aviso ? 3 : 2]).Texto,
                   "Coste total: 710");
     }
+}
+
+// The sections as chosen, in the report's order; the cover's lines that were filled in; the key
+// under the record; figures of results at the chosen decimals, the parameters as calculated.
+TEST(ContenidoInforme, LasSeccionesYLaPortadaQueSeEligen) {
+    const struct {
+        const char* nombre;
+        void (*elegir)(EleccionInforme&);
+        std::vector<std::size_t> tipos; // the variant's index of each section
+    } casos[] = {
+        {"por_defecto", [](EleccionInforme&) {}, {1, 2, 3, 4}},
+        {"sin_datos", [](EleccionInforme& e) { e.ConDatos = false; }, {2, 3, 4}},
+        {"sin_registro", [](EleccionInforme& e) { e.ConRegistro = false; }, {1, 4}},
+        {"sin_grafico", [](EleccionInforme& e) { e.ConGrafico = false; }, {1, 2, 3}},
+        {"solo_la_comparacion",
+         [](EleccionInforme& e) {
+             e.ConDatos = e.ConRegistro = e.ConGrafico = false;
+             e.ConComparacion = true;
+         },
+         {2, 4}},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        EntradaInforme entrada = EntradaEjemplo();
+        Calcular(entrada);
+        caso.elegir(entrada);
+        std::vector<std::size_t> tipos;
+        for (const SeccionInforme& seccion : ConstruirInforme(entrada).Secciones)
+            tipos.push_back(seccion.index());
+        EXPECT_EQ(tipos, caso.tipos);
+    }
+
+    EntradaInforme entrada = EntradaEjemplo();
+    entrada.Problema.CP = "0,333";
+    Calcular(entrada);
+    entrada.Alumno = " Ana Pérez ";
+    entrada.Ejercicio = "3";
+    entrada.Decimales = 1;
+    const ContenidoInforme informe = ConstruirInforme(entrada);
+    EXPECT_EQ(informe.Portada, (std::vector<std::pair<QString, QString>>{{"Alumno:", "Ana Pérez"},
+                                                                         {"Ejercicio:", "3"}}));
+    EXPECT_EQ(En<SeccionDatos>(informe, 0).Filas[4].second, "0,333");
+    const SeccionTabla& rejilla = En<SeccionTabla>(informe, 1);
+    EXPECT_EQ(rejilla.Filas[7][1], "3,3") << "Cp of period 1: 10 × 0,333";
+    ASSERT_EQ(rejilla.Notas.size(), 1u);
+    EXPECT_TRUE(rejilla.Notas[0].startsWith("NB: necesidades brutas; D: stock disponible"));
+    EXPECT_EQ(En<SeccionDestacada>(informe, 2).Texto,
+              "Coste total: " + CifraLegible(entrada.Calculo->CosteTotal(), 1));
 }

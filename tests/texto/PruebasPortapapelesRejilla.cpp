@@ -54,6 +54,19 @@ TEST(Portapapeles, LoQueCaeFueraDeLaRejillaSeGuardaYSeCuenta) {
     EXPECT_EQ(textos.Celda(4, 3), "6");
 }
 
+// Beyond the largest grid the owner ever shows, nothing is kept: counted apart, not written.
+TEST(Portapapeles, LoQueNingunaRejillaMuestraSeDescarta) {
+    TextosCelda textos;
+    const ResultadoPegado pegado =
+        PegarBloque(textos, DividirBloque("1\t2\t3\n4\t5\t6\n7\t8\t9\n"), 1, 1, 3, 2, 3, 3);
+    EXPECT_EQ(pegado.celdas, 4) << "(1, 1), (2, 1), (1, 2) and (2, 2)";
+    EXPECT_EQ(pegado.fuera, 2) << "row 2, kept out of view";
+    EXPECT_EQ(pegado.descartadas, 5);
+    EXPECT_EQ(textos.Celda(2, 2), "5");
+    EXPECT_EQ(textos.Celda(3, 1), QString());
+    EXPECT_EQ(textos.Celda(1, 3), QString());
+}
+
 TEST(Portapapeles, NuncaPegaEnLaFilaNiEnLaColumnaFijas) {
     for (const auto& [columna, fila] : {std::pair{0, 1}, {1, 0}}) {
         TextosCelda textos;

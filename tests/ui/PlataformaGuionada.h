@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include <deque>
+#include <functional>
 #include <optional>
 
 class PlataformaGuionada : public Plataforma {

@@ -84,7 +84,8 @@ TEST_F(PruebaMain, LosMenusTienenSusEntradasEnOrden) {
                            "PlanOptimo1:Plan ó&ptimo (Wagner-Whitin)"}));
     EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Analisis1")),
               QStringList({"CompararMetodos1:&Comparar métodos", "GraficoPlan1:&Gráfico del plan",
-                           "ExplicacionCalculo1:&Explicación del cálculo"}));
+                           "ExplicacionCalculo1:&Explicación del cálculo", "-",
+                           "RestablecerDisposicion1:&Restablecer disposición"}));
     EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Experimentos1")),
               QStringList({"Modulodeexperimentos1:Módulo de experimentos ..."}));
     EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Ayuda1")), QStringList({"Acercade1:Acerca de...*"}));
