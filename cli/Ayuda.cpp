@@ -143,7 +143,8 @@ DatosAyuda Construir() {
                         "INFORME.pdf, en A4: los datos, el registro MRP, el coste total y el "
                         "gráfico del plan, o las secciones que se elijan, como en el diálogo del "
                         "informe de la ventana. Anuncia en la salida de errores la lotificación "
-                        "empleada."),
+                        "empleada. Con un proyecto .mrp escribe el informe del proyecto, como "
+                        "«explotar --informe», que no tiene secciones que elegir."),
          {
              {QStringLiteral("-o FICHERO"),
               QStringLiteral("fichero PDF del informe (obligatorio)")},
