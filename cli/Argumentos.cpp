@@ -251,6 +251,10 @@ Orden LeerInforme(Lector& lector) {
     if (decimales) eleccion.Decimales = *decimales;
     for (std::size_t i = 0; i < LineasPortada.size(); ++i)
         if (portada[i]) eleccion.*LineasPortada[i].Valor = *portada[i];
+    // A project's report has its own sections; its choices are not silently ignored.
+    if (EsFicheroProyecto(resolver->problema) && !(eleccion == EleccionInforme()))
+        throw ErrorUso(QStringLiteral("las secciones, los decimales y la portada del informe no "
+                                      "se admiten con un proyecto .mrp"));
     OrdenInforme orden;
     orden.problema = resolver->problema;
     orden.salida = *resolver->salida;
@@ -285,7 +289,7 @@ Orden LeerExplotar(Lector& lector) {
             } else if (argumento.texto == QStringLiteral("--lot")) {
                 SinValor(argumento);
                 orden.problemas = true;
-            } else {
+            } else if (!LeerOpcionHoja(lector, argumento, orden.hoja)) {
                 return false;
             }
             return true;

@@ -61,7 +61,8 @@ struct OrdenExplotar {
     std::optional<QString> informe;         // the report, to a PDF file
     bool verCostes = true;
     bool redondear = true;
-    bool problemas = false; // every item's .lot too, in the folder
+    bool problemas = false;         // every item's .lot too, in the folder
+    std::optional<SalidaHoja> hoja; // the summary and every item's record
 };
 
 struct OrdenComparar {

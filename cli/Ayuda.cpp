@@ -80,7 +80,8 @@ DatosAyuda Construir() {
                        "[--sin-redondeo]") +
             OpcionesInforme().join(QString()),
         QStringLiteral("explotar PROYECTO.mrp [-o CARPETA] [--metodo M] [--comparar] "
-                       "[--informe INFORME.pdf] [--sin-costes] [--sin-redondeo] [--lot]"),
+                       "[--informe INFORME.pdf] [--sin-costes] [--sin-redondeo] [--lot] "
+                       "[--xlsx LIBRO.xlsx | --csv TABLA.csv]"),
         experimentos,
         ejercicios,
         QStringLiteral("corregir PROBLEMA.lot ALUMNO.sol [MAS.sol ...] [--metodo M] "
@@ -142,7 +143,8 @@ DatosAyuda Construir() {
                         "INFORME.pdf, en A4: los datos, el registro MRP, el coste total y el "
                         "gráfico del plan, o las secciones que se elijan, como en el diálogo del "
                         "informe de la ventana. Anuncia en la salida de errores la lotificación "
-                        "empleada."),
+                        "empleada. Con un proyecto .mrp escribe el informe del proyecto, como "
+                        "«explotar --informe», que no tiene secciones que elegir."),
          {
              {QStringLiteral("-o FICHERO"),
               QStringLiteral("fichero PDF del informe (obligatorio)")},
@@ -181,6 +183,12 @@ DatosAyuda Construir() {
              {QStringLiteral("--lot"),
               QStringLiteral("escribe también en CARPETA el problema .lot de cada artículo, con "
                              "sus necesidades brutas calculadas")},
+             {QStringLiteral("--xlsx FICHERO"),
+              QStringLiteral("escribe además un libro de Excel, como «Exportar a hoja de cálculo» "
+                             "de la ventana del proyecto: la hoja «Resumen» y el registro MRP de "
+                             "cada artículo en una hoja con su código por nombre")},
+             {QStringLiteral("--csv FICHERO"),
+              QStringLiteral("escribe además el resumen en valores separados por comas")},
          }},
         {QStringLiteral("experimentos"),
          QStringLiteral("Resuelve problemas aleatorios con los seis métodos, escribe la traza y "

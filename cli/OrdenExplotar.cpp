@@ -4,6 +4,7 @@
 #include "CarpetaExplosion.h"
 #include "Ficheros.h"
 #include "InformeProyecto.h"
+#include "LibroProyecto.h"
 #include "PinturaInforme.h"
 #include "ProyectoYProblema.h"
 #include "TextosProyecto.h"
@@ -33,6 +34,8 @@ EstadoSalida ExplotarFichero(const OrdenExplotar& orden, const Consola& consola)
         EscribirFicheroSeguro(*orden.informe, InformePdf(ConstruirInformeProyecto(
                                                   *proyecto, *resultado, politicas,
                                                   {orden.proyecto, orden.verCostes})));
+    if (orden.hoja)
+        GuardarLibro(orden.hoja->ruta, LibroProyecto(*proyecto, *resultado), orden.hoja->formato);
     if (!orden.carpeta && !orden.comparar && !orden.informe) {
         EscribirBytes(consola.salida, TextoResumen(*proyecto, *resultado));
         Vaciar(consola.salida);

@@ -5,20 +5,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// Every item's components as positions, in the order of its list; -1 for a code of no item.
-std::vector<std::vector<int>> Hijos(const Proyecto& proyecto) {
-    const QHash<QString, int> indices = IndicesPorCodigo(proyecto);
-    std::vector<std::vector<int>> hijos(proyecto.Articulos.size());
-    for (std::size_t i = 0; i < proyecto.Articulos.size(); ++i)
-        for (const Componente& componente : proyecto.Articulos[i].Componentes)
-            hijos[i].push_back(indices.value(componente.Codigo, -1));
-    return hijos;
-}
-
-} // namespace
-
 QHash<QString, int> IndicesPorCodigo(const Proyecto& proyecto) {
     QHash<QString, int> indices;
     indices.reserve(qsizetype(proyecto.Articulos.size()));
@@ -27,8 +13,17 @@ QHash<QString, int> IndicesPorCodigo(const Proyecto& proyecto) {
     return indices;
 }
 
+std::vector<std::vector<int>> ComponentesPorPosicion(const Proyecto& proyecto) {
+    const QHash<QString, int> indices = IndicesPorCodigo(proyecto);
+    std::vector<std::vector<int>> hijos(proyecto.Articulos.size());
+    for (std::size_t i = 0; i < proyecto.Articulos.size(); ++i)
+        for (const Componente& componente : proyecto.Articulos[i].Componentes)
+            hijos[i].push_back(indices.value(componente.Codigo, -1));
+    return hijos;
+}
+
 std::optional<QStringList> BuscarCiclo(const Proyecto& proyecto) {
-    const std::vector<std::vector<int>> hijos = Hijos(proyecto);
+    const std::vector<std::vector<int>> hijos = ComponentesPorPosicion(proyecto);
     enum Estado : char { SinVisitar, EnCamino, Terminado };
     std::vector<Estado> estado(hijos.size(), SinVisitar);
     // A depth-first walk kept on the heap: a structure may be thousands of levels deep.
@@ -68,7 +63,7 @@ std::optional<QStringList> BuscarCiclo(const Proyecto& proyecto) {
 }
 
 EstructuraProyecto LeerEstructura(const Proyecto& proyecto) {
-    const std::vector<std::vector<int>> hijos = Hijos(proyecto);
+    const std::vector<std::vector<int>> hijos = ComponentesPorPosicion(proyecto);
     const std::size_t n = hijos.size();
     EstructuraProyecto estructura;
     estructura.Padres.resize(n);

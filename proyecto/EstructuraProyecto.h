@@ -31,6 +31,9 @@ struct EstructuraProyecto {
 // The position of the first item of every code: a later one only repeats it.
 QHash<QString, int> IndicesPorCodigo(const Proyecto& proyecto);
 
+// Every item's components as positions, in the order of its list; -1 for a code of no item.
+std::vector<std::vector<int>> ComponentesPorPosicion(const Proyecto& proyecto);
+
 // The codes of a cycle from its first item back to it ("A", "B", "C", "A"): the first one met
 // going through the items in their order, and through each one's components in theirs. Nothing
 // when there is none. Components that name no item are passed over.

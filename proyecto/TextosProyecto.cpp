@@ -26,9 +26,8 @@ std::vector<QStringList> FilasResumen(const Proyecto& proyecto,
                          TextoMetodoUsado(plan), FloatToStr(plan.CosteEmision),
                          FloatToStr(plan.CostePosesion), FloatToStr(plan.CosteTotal)});
     }
-    filas.push_back({QStringLiteral("Total del proyecto"), QString(), QString(),
-                     FloatToStr(resultado.CosteEmision), FloatToStr(resultado.CostePosesion),
-                     FloatToStr(resultado.CosteTotal)});
+    filas.push_back({TextoTotalProyecto, QString(), QString(), FloatToStr(resultado.CosteEmision),
+                     FloatToStr(resultado.CostePosesion), FloatToStr(resultado.CosteTotal)});
     return filas;
 }
 

@@ -16,8 +16,9 @@
 QString TextoMetodoUsado(const PlanArticulo& plan);
 
 // Item, level, method used, ordering, holding and total cost: one row per item in the order of
-// the calculation, then the project's totals.
+// the calculation, then the project's totals under this name.
 QStringList CabeceraResumen();
+inline const QString TextoTotalProyecto = QStringLiteral("Total del proyecto");
 std::vector<QStringList> FilasResumen(const Proyecto& proyecto, const ResultadoProyecto& resultado);
 // The heading and the rows as resumen.tsv holds them: TAB-separated, CR LF, Windows-1252.
 QByteArray TextoResumen(const Proyecto& proyecto, const ResultadoProyecto& resultado);

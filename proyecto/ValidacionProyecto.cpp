@@ -17,21 +17,36 @@ QString NombreArticulo(const Proyecto& proyecto, int indice) {
     return QStringLiteral("nº %1").arg(indice + 1);
 }
 
+QString MotivoCodigoNoValido() {
+    return QStringLiteral("ha de tener de 1 a %1 caracteres, cada uno una letra, una cifra, «-» o "
+                          "«_»")
+        .arg(LongitudMaximaCodigo);
+}
+
+QString MotivoCodigoRepetido(int primero) {
+    return QStringLiteral("ya es el del artículo nº %1").arg(primero + 1);
+}
+
+QString CadenaCiclo(const QStringList& ciclo) {
+    return ciclo.join(QStringLiteral(" → "));
+}
+
 namespace {
 
 void ComprobarArticulo(const Proyecto& proyecto, int indice, TipoLotificacion metodo,
-                       const QHash<QString, int>& primeros, QStringList& rechazos) {
+                       const QHash<QString, int>& primeros,
+                       std::vector<RechazoProyecto>& rechazos) {
     const ArticuloProyecto& articulo = proyecto.Articulos[std::size_t(indice)];
     const auto rechazar = [&](const QString& motivo) {
-        rechazos << QStringLiteral("Artículo %1: ").arg(NombreArticulo(proyecto, indice)) + motivo;
+        rechazos.push_back(
+            {indice,
+             QStringLiteral("Artículo %1: ").arg(NombreArticulo(proyecto, indice)) + motivo});
     };
 
     if (!CodigoValido(articulo.Codigo))
-        rechazar(QStringLiteral("el código ha de tener de 1 a %1 caracteres, cada uno una letra, "
-                                "una cifra, «-» o «_»")
-                     .arg(LongitudMaximaCodigo));
+        rechazar(QStringLiteral("el código ") + MotivoCodigoNoValido());
     else if (const int primero = primeros.value(articulo.Codigo); primero != indice)
-        rechazar(QStringLiteral("el código ya es el del artículo nº %1").arg(primero + 1));
+        rechazar(QStringLiteral("el código ") + MotivoCodigoRepetido(primero));
     if (!TiempoSuministroValido(articulo.Datos.TS))
         rechazar(QStringLiteral("el tiempo de suministro ha de ser 0 o más"));
     if (!(articulo.Datos.SS >= 0))
@@ -65,10 +80,10 @@ void ComprobarArticulo(const Proyecto& proyecto, int indice, TipoLotificacion me
 
 } // namespace
 
-QStringList RechazosProyecto(const Proyecto& proyecto,
-                             std::optional<TipoLotificacion> metodoComun) {
-    QStringList rechazos;
-    if (!PeriodosCalculables(proyecto.N)) rechazos << AvisoPeriodos;
+std::vector<RechazoProyecto> RechazosPorArticulo(const Proyecto& proyecto,
+                                                 std::optional<TipoLotificacion> metodoComun) {
+    std::vector<RechazoProyecto> rechazos;
+    if (!PeriodosCalculables(proyecto.N)) rechazos.push_back({-1, AvisoPeriodos});
 
     const QHash<QString, int> primeros = IndicesPorCodigo(proyecto);
 
@@ -78,7 +93,16 @@ QStringList RechazosProyecto(const Proyecto& proyecto,
                           rechazos);
 
     if (const std::optional<QStringList> ciclo = BuscarCiclo(proyecto))
-        rechazos << QStringLiteral("La estructura tiene un ciclo: ") +
-                        ciclo->join(QStringLiteral(" → "));
+        rechazos.push_back(
+            {IndiceArticulo(proyecto, ciclo->front()),
+             QStringLiteral("La estructura tiene un ciclo: ") + CadenaCiclo(*ciclo)});
     return rechazos;
+}
+
+QStringList RechazosProyecto(const Proyecto& proyecto,
+                             std::optional<TipoLotificacion> metodoComun) {
+    QStringList textos;
+    for (const RechazoProyecto& rechazo : RechazosPorArticulo(proyecto, metodoComun))
+        textos << rechazo.Texto;
+    return textos;
 }

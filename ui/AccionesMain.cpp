@@ -16,6 +16,7 @@ constexpr std::array Menus{
     MenuMain{Analisis, "Analisis1", "A&nálisis"},
     MenuMain{Experimentos, "Experimentos1", "&Experimentos"},
     MenuMain{Ayuda, "Ayuda1", "Ayuda"},
+    MenuMain{Proyecto, "Proyecto1", "&Proyecto"},
     MenuMain{Ejercicio, "Ejercicio1", "E&jercicio"},
 };
 
@@ -91,6 +92,19 @@ const std::array Ordenes{
 
     OrdenMain{Ayuda, "Acercade1", "Acerca de...", AcercaDe, &TFormMain::Acercade1Click, nullptr,
               true},
+
+    OrdenMain{Proyecto, "NuevoProyecto1", "&Nuevo proyecto", nullptr,
+              &TFormMain::NuevoProyecto1Click, nullptr, true},
+    OrdenMain{Proyecto, "AbrirProyecto1", "&Abrir proyecto...", nullptr,
+              &TFormMain::AbrirProyecto1Click, nullptr, true},
+    OrdenMain{Proyecto, "AbrirEjemplo1", "Abrir &ejemplo", nullptr, &TFormMain::AbrirEjemplo1Click,
+              nullptr, true},
+    OrdenMain{Proyecto, "GuardarProyecto1", "&Guardar proyecto", nullptr,
+              &TFormMain::GuardarProyecto1Click, nullptr, true},
+    OrdenMain{Proyecto, "GuardarProyectoComo1", "Guardar proyecto &como...", nullptr,
+              &TFormMain::GuardarProyectoComo1Click, nullptr, true},
+    OrdenMain{Proyecto, "ProyectoDesdeProblema1", "Proyecto desde el &problema actual", nullptr,
+              &TFormMain::ProyectoDesdeProblema1Click, nullptr, true},
 
     OrdenMain{Ejercicio, "ComprobarSolucion1", "&Comprobar mi solución", nullptr,
               &TFormMain::ComprobarSolucion1Click, nullptr, true},

@@ -16,6 +16,7 @@ enum class LugarOrden {
     Analisis,
     Experimentos,
     Ayuda,
+    Proyecto,
     Ejercicio,
     BarraHerramientas
 };

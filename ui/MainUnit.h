@@ -26,6 +26,7 @@ class PanelAnalisis;
 class PanelComparacion;
 class PanelExplicacion;
 class PanelGraficoPlan;
+class TFormProyecto;
 struct LugarTexto;
 struct ContenidoInforme;
 class QButtonGroup;
@@ -86,6 +87,13 @@ public:
     void MostrarSolucion1Click();
     void Tolerancia1Click();
     void GenerarHojaEjercicios1Click();
+    // "&Proyecto": each opens the project window, made the first time it is needed.
+    void NuevoProyecto1Click();
+    void AbrirProyecto1Click();
+    void AbrirEjemplo1Click();
+    void GuardarProyecto1Click();
+    void GuardarProyectoComo1Click();
+    void ProyectoDesdeProblema1Click();
     // "E&ditar", on the grid's selection as its keys do.
     void Copiar1Click();
     void Pegar1Click();
@@ -161,6 +169,8 @@ private:
     void EscribirSolucion();
     // The report of the problem as the window holds it now.
     ContenidoInforme Informe() const;
+    // The project window, shown.
+    TFormProyecto& FormProyecto();
 
     Plataforma& plataforma_;
     std::unique_ptr<Ui::TFormMain> ui_;

@@ -4,6 +4,7 @@
 #include "TextoPdf.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace {
@@ -90,6 +91,11 @@ TEST_F(ExplotarCli, AvisosErroresYUso) {
     EXPECT_EQ(EnProceso({"explotar", Ruta("no-existe.mrp")}).errores, "File not found\n");
     EXPECT_EQ(EnProceso({"explotar", Mesa, "--lot"}).estado, SalidaUso);
     EXPECT_EQ(EnProceso({"informe", Mesa, "-o", Ruta("i.pdf"), "--explicar"}).estado, SalidaUso);
+    for (const char* eleccion : {"--sin-grafico", "--comparar"})
+        EXPECT_EQ(EnProceso({"informe", Mesa, "-o", Ruta("i.pdf"), eleccion}).estado, SalidaUso);
+    EXPECT_EQ(EnProceso({"informe", Mesa, "-o", Ruta("i.pdf"), "--alumno", "Ana"}).estado,
+              SalidaUso);
+    EXPECT_FALSE(QFileInfo::exists(Ruta("i.pdf")));
     EXPECT_EQ(EnProceso({"explotar"}).errores.split('\n').front(),
               "quelmar-cli: falta el fichero del proyecto");
 }

@@ -98,3 +98,24 @@ TEST_F(HojasCli, ImportarEscribeElProblema) {
     EXPECT_EQ(mala.errores, "Fila 2, columna B: «x» no es un número.\n");
     EXPECT_EQ(Leer(Ruta("n.lot")), lot);
 }
+
+// The project window's workbook: the summary, then every item's record; and the summary as CSV,
+// with the summary still on standard output.
+TEST_F(HojasCli, ExplotarEscribeElResumenYCadaRegistro) {
+    const QString mesa = QStringLiteral(QUELMAR_EJEMPLO_MESA);
+    const Resultado libro = EnProceso({"explotar", mesa, "--xlsx", Ruta("m.xlsx")});
+    ASSERT_EQ(libro.estado, SalidaHecho) << libro.errores.toStdString();
+    EXPECT_TRUE(libro.salida.startsWith("Art"));
+    const std::vector<HojaExterna> hojas = LeerConOpenpyxl(Ruta("m.xlsx"));
+    ASSERT_EQ(hojas.size(), 5u);
+    EXPECT_EQ(hojas[0].nombre, "Resumen");
+    EXPECT_EQ(hojas[0].Numero("F6"), 982.5);
+    EXPECT_EQ(hojas[4].nombre, "BARRA");
+    EXPECT_EQ(hojas[4].Numero("L10"), 120);
+
+    const Resultado csv = EnProceso({"explotar", mesa, "--metodo", "3", "--csv", Ruta("m.csv")});
+    ASSERT_EQ(csv.estado, SalidaHecho);
+    const HojaExterna resumen = LeerConCsv(Ruta("m.csv"), u';', u',');
+    EXPECT_EQ(resumen.Texto("C2"), "Mínimo coste total");
+    EXPECT_EQ(resumen.Numero("F6"), 792.5);
+}

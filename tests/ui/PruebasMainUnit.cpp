@@ -61,7 +61,7 @@ TEST_F(PruebaMain, LosMenusTienenSusEntradasEnOrden) {
     QStringList menus;
     for (QAction* menu : Hijo<QMenuBar>("MainMenu1")->actions()) menus << menu->text();
     EXPECT_EQ(menus, QStringList({"&Archivo", "E&ditar", "&Calcular", "A&nálisis", "&Experimentos",
-                                  "Ayuda", "E&jercicio"}));
+                                  "Ayuda", "&Proyecto", "E&jercicio"}));
 
     EXPECT_EQ(
         EntradasMenu(Hijo<QMenu>("Archivo1")),
@@ -89,6 +89,11 @@ TEST_F(PruebaMain, LosMenusTienenSusEntradasEnOrden) {
     EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Experimentos1")),
               QStringList({"Modulodeexperimentos1:Módulo de experimentos ..."}));
     EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Ayuda1")), QStringList({"Acercade1:Acerca de...*"}));
+    EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Proyecto1")),
+              QStringList({"NuevoProyecto1:&Nuevo proyecto", "AbrirProyecto1:&Abrir proyecto...",
+                           "AbrirEjemplo1:Abrir &ejemplo", "GuardarProyecto1:&Guardar proyecto",
+                           "GuardarProyectoComo1:Guardar proyecto &como...",
+                           "ProyectoDesdeProblema1:Proyecto desde el &problema actual"}));
     EXPECT_EQ(EntradasMenu(Hijo<QMenu>("Ejercicio1")),
               QStringList({"ComprobarSolucion1:&Comprobar mi solución",
                            "MostrarSolucion1:&Mostrar la solución de las celdas erróneas",
