@@ -3,6 +3,7 @@
 #include "AyudasRejilla.h"
 #include "CalculoProblema.h"
 #include "Numeros.h"
+#include "SinAvisos.h"
 #include "TablaRejilla.h"
 #include "TextosComparacion.h"
 
@@ -40,8 +41,6 @@ std::vector<bool> MasBaratos(const ResultadoCalculo& resultado) {
         marcados.push_back(fila.MasBarato);
     return marcados;
 }
-
-const Avisar SinAvisos = [](const QString& aviso) { ADD_FAILURE() << aviso.toStdString(); };
 
 } // namespace
 

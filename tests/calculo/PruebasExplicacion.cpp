@@ -12,6 +12,7 @@
 #include "ExplicacionPorCoste.h"
 #include "MensajeDe.h"
 #include "Numeros.h"
+#include "SinAvisos.h"
 #include "TablaRejilla.h"
 #include "TextosExplicacion.h"
 
@@ -21,8 +22,6 @@
 #include <random>
 
 namespace {
-
-const Avisar SinAvisos = [](const QString& aviso) { ADD_FAILURE() << aviso.toStdString(); };
 
 struct Datos {
     QString N = "8", TS = "1", SS = "0", CE = "100", CP = "1";

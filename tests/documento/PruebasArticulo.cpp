@@ -5,6 +5,7 @@
 #include "CalculoArticulo.h"
 #include "FicheroProblema.h"
 #include "ProblemaEjemplo.h"
+#include "SinAvisos.h"
 #include "TablaRejilla.h"
 #include "TextosExplicacion.h"
 
@@ -16,8 +17,6 @@
 #include <thread>
 
 namespace {
-
-const Avisar SinAvisos = [](const QString& aviso) { ADD_FAILURE() << aviso.toStdString(); };
 
 // Everything a calculation leaves that a user can see.
 void ComprobarIguales(const ResultadoCalculo& a, const ResultadoCalculo& b) {

@@ -21,7 +21,7 @@ struct Avisos {
 
 // The worked example: eight periods, lead time 1, initial stock 60, ordering cost 100,
 // holding cost 1.
-TextosProblema ProblemaEjemplo(std::int32_t metodo) {
+TextosProblema TextosEjemplo(std::int32_t metodo) {
     TextosProblema problema;
     problema.NPeriodos = "8";
     problema.TS = "1";
@@ -73,7 +73,7 @@ TEST(CalculoSeleccionado, MetodosSobreElEjemplo) {
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre);
-        TextosProblema problema = ProblemaEjemplo(caso.metodo);
+        TextosProblema problema = TextosEjemplo(caso.metodo);
         TextosCelda celdas = CeldasEjemplo();
         Avisos avisos;
         EXPECT_TRUE(ComandoCalcular(problema, celdas, avisos.funcion()));
@@ -84,7 +84,7 @@ TEST(CalculoSeleccionado, MetodosSobreElEjemplo) {
 }
 
 TEST(CalculoSeleccionado, SoloCambiaLasFilasUnoANueveHastaNMasUno) {
-    TextosProblema problema = ProblemaEjemplo(LotificacionLoteALote);
+    TextosProblema problema = TextosEjemplo(LotificacionLoteALote);
     problema.VerCostes = false; // the hidden cost rows are filled all the same
     TextosCelda celdas = CeldasEjemplo();
     // Not read: D after period 1, the results and column N + 1 of the inputs.
@@ -106,7 +106,7 @@ TEST(CalculoSeleccionado, SoloCambiaLasFilasUnoANueveHastaNMasUno) {
 }
 
 TEST(CalculoSeleccionado, LosNumerosSeReescribenEnElFormatoDeLaRejilla) {
-    TextosProblema problema = ProblemaEjemplo(LotificacionLoteALote);
+    TextosProblema problema = TextosEjemplo(LotificacionLoteALote);
     problema.NPeriodos = "3";
     problema.TS = "0";
     problema.CE = "0";
@@ -125,7 +125,7 @@ TEST(CalculoSeleccionado, LosNumerosSeReescribenEnElFormatoDeLaRejilla) {
 }
 
 TEST(CalculoSeleccionado, SinMetodoMuestraLasEntradasYResultadosVacios) {
-    TextosProblema problema = ProblemaEjemplo(-1);
+    TextosProblema problema = TextosEjemplo(-1);
     TextosCelda celdas = CeldasEjemplo();
     Avisos avisos;
     EXPECT_TRUE(ComandoCalcular(problema, celdas, avisos.funcion()));
@@ -209,7 +209,7 @@ TEST(CalculoSeleccionado, AvisosYSuOrden) {
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre);
-        TextosProblema problema = ProblemaEjemplo(caso.metodo);
+        TextosProblema problema = TextosEjemplo(caso.metodo);
         problema.NPeriodos = caso.n;
         problema.TS = caso.ts;
         problema.CE = caso.ce;
@@ -254,7 +254,7 @@ TEST(CalculoSeleccionado, UnErrorNoCambiaNiLaRejillaNiElMetodo) {
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre);
-        TextosProblema problema = ProblemaEjemplo(caso.metodo);
+        TextosProblema problema = TextosEjemplo(caso.metodo);
         TextosCelda celdas = CeldasEjemplo();
         PonerFila(celdas, FilaNN, {"resultado anterior"});
         if (caso.campo == "TS") problema.TS = caso.texto;
@@ -275,7 +275,7 @@ TEST(CalculoSeleccionado, UnErrorNoCambiaNiLaRejillaNiElMetodo) {
 }
 
 TEST(CalculoSeleccionado, UnSegundoCalculoUsaElMetodoElegido) {
-    TextosProblema problema = ProblemaEjemplo(LotificacionMejor);
+    TextosProblema problema = TextosEjemplo(LotificacionMejor);
     TextosCelda celdas = CeldasEjemplo();
     Avisos avisos;
     ASSERT_TRUE(ComandoCalcular(problema, celdas, avisos.funcion()));
@@ -319,7 +319,7 @@ TEST(CalculoManual, ProyectaLosLanzamientosTecleados) {
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre);
         // The selected method plays no part, nor do costs of "0".
-        TextosProblema problema = ProblemaEjemplo(LotificacionEOQ);
+        TextosProblema problema = TextosEjemplo(LotificacionEOQ);
         problema.CE = caso.ce;
         problema.CP = caso.cp;
         TextosCelda celdas = CeldasEjemplo();
@@ -362,7 +362,7 @@ TEST(CalculoManual, AvisosYErrores) {
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre);
-        TextosProblema problema = ProblemaEjemplo(LotificacionLoteALote);
+        TextosProblema problema = TextosEjemplo(LotificacionLoteALote);
         problema.NPeriodos = caso.n;
         problema.TS = caso.ts;
         TextosCelda celdas = CeldasIniciales(8);
@@ -394,7 +394,7 @@ TEST(CeldasIniciales, EtiquetasYNumerosDePeriodo) {
 
 // What outlives a calculation: the problem as numbers, the plan, its costs and the method used.
 TEST(ResultadoCalculo, GuardaLosRegistrosDelPlanMostrado) {
-    TextosProblema problema = ProblemaEjemplo(LotificacionMejor);
+    TextosProblema problema = TextosEjemplo(LotificacionMejor);
     TextosCelda celdas = CeldasEjemplo();
     Avisos avisos;
     const std::optional<ResultadoCalculo> mejor =

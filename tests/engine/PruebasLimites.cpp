@@ -1,5 +1,6 @@
 // The engine's bounds: unknown codes, input outside the contract, and never a write beyond
 // entry N + 1 or into the entries the lead time leaves to the caller.
+#include "Centinela.h"
 #include "TablasPrueba.h"
 
 #include <array>
@@ -8,7 +9,6 @@
 
 namespace {
 
-constexpr double Centinela = 7777.25;
 constexpr std::int32_t Maximo = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t Minimo = std::numeric_limits<std::int32_t>::min();
 

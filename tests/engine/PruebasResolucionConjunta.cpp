@@ -1,12 +1,11 @@
 // Several methods solved from one input with shared first passes: every plan, cost and failure
 // is the one Lotificar and CalcularCostes give on a fresh copy, in any order of the methods.
+#include "Centinela.h"
 #include "TablasPrueba.h"
 
 #include <random>
 
 namespace {
-
-constexpr double Centinela = 7777.25;
 
 // Random problems of every kind the engine accepts: initial stock, scheduled receipts, safety
 // stock, lead times beyond the horizon, and sentinels in the entries no method writes.
