@@ -3,6 +3,7 @@
 #include "MainUnit.h"
 
 #include "ArticuloDeTextos.h"
+#include "BarraHerramientas.h"
 #include "CalculoProblema.h"
 #include "CapasMarcas.h"
 #include "GuardarLibro.h"
@@ -48,8 +49,6 @@ constexpr int ColumnasMaximas = MaxPeriodos + 2;
 constexpr int PeriodosALaVista = 8;
 constexpr int AnchoMinimoPanel = 320;
 constexpr int AnchoPanel1 = 228;
-constexpr QSize TamanoBoton{79, 39};
-constexpr int AltoBarra = 43;
 
 QString Texto(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -164,14 +163,7 @@ void TFormMain::CrearOrdenes() {
         menus[menu.lugar] = nuevo;
     }
 
-    auto* ToolBar1 = new QToolBar(this);
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setMovable(false);
-    ToolBar1->setFloatable(false);
-    ToolBar1->toggleViewAction()->setEnabled(false);
-    ToolBar1->setIconSize(QSize(16, 16));
-    ToolBar1->setFixedHeight(AltoBarra);
-    addToolBar(Qt::TopToolBarArea, ToolBar1);
+    QToolBar* ToolBar1 = CrearBarraHerramientas(*this, QStringLiteral("ToolBar1"));
 
     for (const OrdenMain& orden : OrdenesMain()) {
         const bool enBarra = orden.lugar == LugarOrden::BarraHerramientas;
@@ -185,16 +177,10 @@ void TFormMain::CrearOrdenes() {
         const QIcon imagen = orden.imagen ? QIcon(Texto(orden.imagen)) : QIcon();
         const ManejadorMain manejador = orden.manejador;
         if (enBarra) {
-            auto* boton = new QToolButton(ToolBar1);
-            boton->setObjectName(Texto(orden.nombre));
-            boton->setText(Texto(orden.texto));
-            boton->setIcon(imagen);
-            boton->setToolTip(orden.pista ? Texto(orden.pista) : QString());
-            boton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-            boton->setFixedSize(TamanoBoton);
+            QToolButton* boton = AnadirBoton(*ToolBar1, Texto(orden.nombre), Texto(orden.texto),
+                                             imagen, orden.pista ? Texto(orden.pista) : QString());
             boton->setEnabled(orden.habilitada);
             connect(boton, &QToolButton::clicked, this, [this, manejador] { Ejecutar(manejador); });
-            ToolBar1->addWidget(boton);
         } else {
             QAction* accion = menus.at(orden.lugar)->addAction(imagen, Texto(orden.texto));
             accion->setObjectName(Texto(orden.nombre));

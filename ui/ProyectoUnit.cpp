@@ -3,6 +3,7 @@
 // ProyectoUnitFicheros.cpp.
 #include "ProyectoUnit.h"
 
+#include "BarraHerramientas.h"
 #include "CapasMarcas.h"
 #include "FicheroProyecto.h"
 #include "GraficosCalculo.h"
@@ -48,9 +49,6 @@
 #include <map>
 
 namespace {
-
-constexpr QSize TamanoBoton{79, 39};
-constexpr int AltoBarra = 43;
 
 QString Texto(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -280,14 +278,7 @@ void TFormProyecto::CrearOrdenes() {
         nuevo->setObjectName(Texto(menu.nombre));
         menus[menu.lugar] = nuevo;
     }
-    auto* barra = new QToolBar(this);
-    barra->setObjectName(QStringLiteral("BarraProyecto"));
-    barra->setMovable(false);
-    barra->setFloatable(false);
-    barra->toggleViewAction()->setEnabled(false);
-    barra->setIconSize(QSize(16, 16));
-    barra->setFixedHeight(AltoBarra);
-    addToolBar(Qt::TopToolBarArea, barra);
+    QToolBar* barra = CrearBarraHerramientas(*this, QStringLiteral("BarraProyecto"));
 
     for (const OrdenProyecto& orden : OrdenesProyecto()) {
         const bool enBarra = orden.lugar == LugarProyecto::BarraHerramientas;
@@ -301,15 +292,9 @@ void TFormProyecto::CrearOrdenes() {
         const QIcon imagen = orden.imagen ? QIcon(Texto(orden.imagen)) : QIcon();
         const ManejadorProyecto manejador = orden.manejador;
         if (enBarra) {
-            auto* boton = new QToolButton(barra);
-            boton->setObjectName(Texto(orden.nombre));
-            boton->setText(Texto(orden.texto));
-            boton->setIcon(imagen);
-            boton->setToolTip(orden.pista ? Texto(orden.pista) : QString());
-            boton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-            boton->setFixedSize(TamanoBoton);
+            QToolButton* boton = AnadirBoton(*barra, Texto(orden.nombre), Texto(orden.texto),
+                                             imagen, orden.pista ? Texto(orden.pista) : QString());
             connect(boton, &QToolButton::clicked, this, [this, manejador] { Ejecutar(manejador); });
-            barra->addWidget(boton);
             continue;
         }
         QAction* accion = menus.at(orden.lugar)->addAction(imagen, Texto(orden.texto));
