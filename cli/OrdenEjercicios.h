@@ -6,6 +6,6 @@
 #include "Consola.h"
 
 // A refusal of the options goes to consola.errores and gives SalidaAviso; a file that cannot be
-// written throws with the platform's message. On success the seed used is announced on
+// written throws with the platform's message. On success the semilla used is announced on
 // consola.errores, so that a sheet drawn from the clock can be drawn again.
 EstadoSalida EscribirEjercicios(const OrdenEjercicios& orden, const Consola& consola);

@@ -32,7 +32,7 @@ EstadoSalida Experimentar(const OrdenExperimentos& orden, const Consola& consola
         EscribirLinea(consola.errores, *aviso);
         return SalidaAviso;
     }
-    // The seed is chosen here rather than by the generator, so that the workbook can name it.
+    // The semilla is chosen here rather than by the generator, so that the workbook can name it.
     const std::uint32_t semilla = orden.semilla.value_or(Generador::SemillaDelReloj());
     Generador generador(semilla);
     DatosExperimentos datos;

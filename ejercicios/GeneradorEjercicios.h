@@ -25,7 +25,7 @@ struct Ejercicio {
 // many digits as cantidad has, two at least.
 QString FicheroEjercicio(int numero, int cantidad);
 
-// Draws opciones.Cantidad exercises from the seed with the experiments' generator. Every number
+// Draws opciones.Cantidad exercises from the semilla with the experiments' generator. Every number
 // is a whole one, quantities multiples of 5 and receipts and initial stock of 10; level 3 gives
 // holding costs with one decimal. A problem that would take stock below zero is never drawn: the
 // periods within the first lead time have no requirement, or the initial stock and the receipts

@@ -20,5 +20,5 @@ struct EjecucionHecha {
 
 // "Estadísticas": the report's table, each method's counts, its accumulated cost and its
 // deviations as fractions shown as percentages; the optimum's below it. "Ejecución": the fields,
-// the seed, the trace file, the experiments done and the time taken.
+// the semilla, the trace file, the experiments done and the time taken.
 Libro LibroExperimentos(const EjecucionHecha& ejecucion, const DatosExperimentos& datos);

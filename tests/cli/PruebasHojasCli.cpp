@@ -53,7 +53,7 @@ TEST_F(HojasCli, ResolverEscribeElLibroTambienConComaDecimal) {
     EXPECT_EQ(hojas[1].Numero("B6"), 1);
 }
 
-// The statistics the report rounds, whole; the seed that repeats the run.
+// The statistics the report rounds, whole; the semilla that repeats the run.
 TEST_F(HojasCli, ExperimentosConSuSemilla) {
     const Resultado r = EnProceso({"experimentos", "--traza", Ruta("t.txt"), "--semilla", "42",
                                    "--NExp", "30", "--optimo", "--xlsx", Ruta("e.xlsx")});
