@@ -176,20 +176,31 @@ LeerProblema(Lector& lector, Opcion opcion,
     return problema;
 }
 
+// The calculation's options that "resolver" and "explotar" share: the method, and the costs and
+// EOQ's rounding as the window's check boxes have them.
+template <class OrdenCalculo>
+bool LeerOpcionCalculo(Lector& lector, const Argumento& argumento, OrdenCalculo& orden) {
+    if (argumento.texto == QStringLiteral("--metodo")) {
+        PonerUnaVez(orden.metodo, Metodo(lector.Valor(argumento)), argumento.texto);
+    } else if (argumento.texto == QStringLiteral("--sin-costes")) {
+        SinValor(argumento);
+        orden.verCostes = false;
+    } else if (argumento.texto == QStringLiteral("--sin-redondeo")) {
+        SinValor(argumento);
+        orden.redondear = false;
+    } else {
+        return false;
+    }
+    return true;
+}
+
 // The options of "resolver" and, through otra, those an order that extends it adds.
 Orden LeerResolver(Lector& lector, const std::function<bool(const Argumento&)>& otra = {}) {
     OrdenResolver orden;
     const std::optional<QString> problema = LeerProblema(lector, [&](const Argumento& argumento) {
+        if (LeerOpcionCalculo(lector, argumento, orden)) return true;
         if (argumento.texto == QStringLiteral("-o")) {
             PonerUnaVez(orden.salida, lector.Valor(argumento), argumento.texto);
-        } else if (argumento.texto == QStringLiteral("--sin-costes")) {
-            SinValor(argumento);
-            orden.verCostes = false;
-        } else if (argumento.texto == QStringLiteral("--sin-redondeo")) {
-            SinValor(argumento);
-            orden.redondear = false;
-        } else if (argumento.texto == QStringLiteral("--metodo")) {
-            PonerUnaVez(orden.metodo, Metodo(lector.Valor(argumento)), argumento.texto);
         } else if (argumento.texto == QStringLiteral("--explicar")) {
             SinValor(argumento);
             orden.explicar = true;
@@ -271,21 +282,14 @@ Orden LeerExplotar(Lector& lector) {
     const std::optional<QString> proyecto = LeerProblema(
         lector,
         [&](const Argumento& argumento) {
+            if (LeerOpcionCalculo(lector, argumento, orden)) return true;
             if (argumento.texto == QStringLiteral("-o")) {
                 PonerUnaVez(orden.carpeta, lector.Valor(argumento), argumento.texto);
-            } else if (argumento.texto == QStringLiteral("--metodo")) {
-                PonerUnaVez(orden.metodo, Metodo(lector.Valor(argumento)), argumento.texto);
             } else if (argumento.texto == QStringLiteral("--informe")) {
                 PonerUnaVez(orden.informe, lector.Valor(argumento), argumento.texto);
             } else if (argumento.texto == QStringLiteral("--comparar")) {
                 SinValor(argumento);
                 orden.comparar = true;
-            } else if (argumento.texto == QStringLiteral("--sin-costes")) {
-                SinValor(argumento);
-                orden.verCostes = false;
-            } else if (argumento.texto == QStringLiteral("--sin-redondeo")) {
-                SinValor(argumento);
-                orden.redondear = false;
             } else if (argumento.texto == QStringLiteral("--lot")) {
                 SinValor(argumento);
                 orden.problemas = true;
