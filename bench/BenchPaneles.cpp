@@ -23,7 +23,6 @@
 #include <QChart>
 #include <QDockWidget>
 #include <QLineEdit>
-#include <QLocale>
 #include <QRadioButton>
 
 #include <memory>
@@ -164,14 +163,3 @@ BENCHMARK(ExplicacionEntera)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-// The panels are widgets: the whole application, offscreen, in the Spanish locale.
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication aplicacion(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -8,8 +8,6 @@
 #include "ProyectoAleatorio.h"
 #include "ProyectoUnit.h"
 
-#include <QApplication>
-#include <QLocale>
 #include <QTemporaryDir>
 #include <QTreeView>
 
@@ -73,13 +71,3 @@ void DibujarDiagrama(benchmark::State& estado) {
 BENCHMARK(AbrirCalcularYMostrarArbol)->Unit(benchmark::kMillisecond);
 BENCHMARK(SeleccionarArticulo)->Unit(benchmark::kMillisecond);
 BENCHMARK(DibujarDiagrama)->Arg(60)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication aplicacion(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -91,7 +91,10 @@ protected:
 
     // Types the texts from the cell on, each followed by Enter, which moves one column right.
     void TeclearFila(int columna, int fila, const QStringList& textos) {
-        RejillaTexto& rejilla = SG();
+        TeclearEn(SG(), columna, fila, textos);
+    }
+    // The same in any grid of the program.
+    static void TeclearEn(RejillaTexto& rejilla, int columna, int fila, const QStringList& textos) {
         rejilla.setFocus();
         rejilla.PonerCeldaActual(columna, fila);
         for (const QString& texto : textos) {

@@ -72,14 +72,7 @@ protected:
     // Types the texts into the grid from the cell on, each followed by Enter; what the grid took
     // reaches the project once the event loop turns.
     void TeclearFilaProyecto(int columna, int fila, const QStringList& textos) {
-        RejillaProyecto& rejilla = SGProyecto();
-        rejilla.setFocus();
-        rejilla.PonerCeldaActual(columna, fila);
-        for (const QString& texto : textos) {
-            for (const QChar caracter : texto)
-                QTest::keyClicks(Destino(rejilla), QString(caracter));
-            QTest::keyClick(Destino(rejilla), Qt::Key_Return);
-        }
+        TeclearEn(SGProyecto(), columna, fila, textos);
         QCoreApplication::processEvents();
     }
     QStringList FilaProyecto(int fila, int ultimaColumna) {
