@@ -343,29 +343,38 @@ Orden LeerImportar(Lector& lector) {
     return orden;
 }
 
-Orden LeerExperimentos(Lector& lector) {
-    OrdenExperimentos orden;
-    std::optional<QString> traza;
+// The arguments of an order that takes options only, each given to leer; false when the help was
+// asked for, which ends the reading.
+bool LeerSoloOpciones(Lector& lector, const std::function<void(const Argumento&)>& leer) {
     while (lector.Quedan()) {
         const std::optional<Argumento> siguiente = lector.Siguiente();
         if (!siguiente) break;
         const Argumento& argumento = *siguiente;
         if (!argumento.esOpcion)
             throw ErrorUso(QStringLiteral("sobra el argumento ") + Citado(argumento.texto));
-        if (argumento.texto == Ayuda) return OrdenAyuda{};
+        if (argumento.texto == Ayuda) return false;
+        leer(argumento);
+    }
+    return true;
+}
+
+Orden LeerExperimentos(Lector& lector) {
+    OrdenExperimentos orden;
+    std::optional<QString> traza;
+    const bool leidas = LeerSoloOpciones(lector, [&](const Argumento& argumento) {
         if (argumento.texto == QStringLiteral("--optimo")) {
             SinValor(argumento);
             orden.optimo = true;
-            continue;
+            return;
         }
         if (argumento.texto == QStringLiteral("--traza")) {
             PonerUnaVez(traza, lector.Valor(argumento), argumento.texto);
-            continue;
+            return;
         }
-        if (LeerOpcionHoja(lector, argumento, orden.hoja)) continue;
+        if (LeerOpcionHoja(lector, argumento, orden.hoja)) return;
         if (argumento.texto == QStringLiteral("--semilla")) {
             PonerUnaVez(orden.semilla, Semilla(lector.Valor(argumento)), argumento.texto);
-            continue;
+            return;
         }
         const auto opcion =
             std::find_if(std::begin(OpcionesCampo), std::end(OpcionesCampo),
@@ -375,7 +384,8 @@ Orden LeerExperimentos(Lector& lector) {
             if (dado.first == opcion->campo)
                 throw ErrorUso(QStringLiteral("opción repetida ") + Citado(argumento.texto));
         orden.campos.emplace_back(opcion->campo, lector.Valor(argumento));
-    }
+    });
+    if (!leidas) return OrdenAyuda{};
     if (!traza) throw ErrorUso(QStringLiteral("falta la opción «--traza»"));
     orden.traza = *traza;
     return orden;
@@ -386,16 +396,10 @@ Orden LeerEjercicios(Lector& lector) {
     OrdenEjercicios orden;
     std::optional<QString> carpeta;
     std::vector<QString TextosEjercicios::*> dadas;
-    while (lector.Quedan()) {
-        const std::optional<Argumento> siguiente = lector.Siguiente();
-        if (!siguiente) break;
-        const Argumento& argumento = *siguiente;
-        if (!argumento.esOpcion)
-            throw ErrorUso(QStringLiteral("sobra el argumento ") + Citado(argumento.texto));
-        if (argumento.texto == Ayuda) return OrdenAyuda{};
+    const bool leidas = LeerSoloOpciones(lector, [&](const Argumento& argumento) {
         if (argumento.texto == QStringLiteral("-o")) {
             PonerUnaVez(carpeta, lector.Valor(argumento), argumento.texto);
-            continue;
+            return;
         }
         const auto opcion =
             std::find_if(std::begin(OpcionesHoja), std::end(OpcionesHoja),
@@ -405,7 +409,8 @@ Orden LeerEjercicios(Lector& lector) {
             throw ErrorUso(QStringLiteral("opción repetida ") + Citado(argumento.texto));
         dadas.push_back(opcion->campo);
         orden.textos.*(opcion->campo) = lector.Valor(argumento);
-    }
+    });
+    if (!leidas) return OrdenAyuda{};
     if (!carpeta || carpeta->isEmpty()) throw ErrorUso(QStringLiteral("falta la opción «-o»"));
     orden.carpeta = *carpeta;
     return orden;
